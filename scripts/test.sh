@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything and runs every test:
+# the main build under ctest, then the core again under AddressSanitizer.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${CORVANE_BUILD_DIR:-$root/build}
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
+
+status=0
+# The printing tests need a real CUPS queue; the helper starts a private one
+# and stops it again when this script ends.
+if [ -x "$root/scripts/print-service.sh" ]; then
+  eval "$("$root/scripts/print-service.sh" start)"
+  trap '"$root/scripts/print-service.sh" stop' EXIT
+fi
+(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600) || status=1
+
+# The core once more with AddressSanitizer, to catch any read outside a table.
+asan=${build}-asan
+cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON \
+  -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_BENCH=OFF >/dev/null
+cmake --build "$asan" -j2
+(cd "$asan" && ctest --output-on-failure -j2 --timeout 600) || status=1
+exit $status

@@ -1,0 +1,21 @@
+// The one failure of a calculation run: the dose grid or the chart drawing
+// could not be completed. Every detected fault ends the run through it.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace corvane {
+
+// The two messages that the user sees, in this order, for every failure.
+inline constexpr const char* FailureMessageFirst = "  線量分布が正しく計算できませんでした  ";
+inline constexpr const char* FailureMessageSecond = "  照射野サイズが大きすぎるものと思われます  ";
+
+// `what()` names the technical cause; it is for developers and logs only,
+// the user always gets the two fixed messages.
+class CalculationFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace corvane

@@ -1,0 +1,42 @@
+#include "windows/MessageBoxes.h"
+
+#include <QMessageBox>
+
+#include <utility>
+
+namespace corvane {
+
+namespace {
+MessageBoxes::Handler& installedHandler() {
+    static MessageBoxes::Handler handler;
+    return handler;
+}
+
+QMessageBox::Icon toQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+MessageAnswer MessageBoxes::show(QWidget* parent, const QString& text, MessageIcon icon,
+                                 MessageButtons buttons) {
+    MessageRequest request{text, QString::fromUtf8(ApplicationTitle), icon, buttons};
+    if (installedHandler()) return installedHandler()(request);
+
+    QMessageBox box(toQtIcon(icon), request.caption, text,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                     : QMessageBox::Ok,
+                    parent);
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void MessageBoxes::setHandler(Handler handler) { installedHandler() = std::move(handler); }
+
+} // namespace corvane

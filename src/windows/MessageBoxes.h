@@ -1,0 +1,39 @@
+// The one seam every message box of the program goes through, so that tests
+// can read each message and answer it.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace corvane {
+
+enum class MessageIcon { None, Exclamation, Critical, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct MessageRequest {
+    QString text;
+    QString caption;  // always "Corvane"
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+class MessageBoxes {
+public:
+    using Handler = std::function<MessageAnswer(const MessageRequest&)>;
+
+    // Shows a modal box captioned "Corvane" and returns the answer; with a
+    // handler installed, the handler answers instead and no box appears.
+    static MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
+                              MessageButtons buttons = MessageButtons::Ok);
+
+    // Installs (or, with an empty handler, removes) the test handler.
+    static void setHandler(Handler handler);
+};
+
+inline constexpr const char* ApplicationTitle = "Corvane";
+
+} // namespace corvane

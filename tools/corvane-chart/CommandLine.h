@@ -1,0 +1,75 @@
+// The shared command-line contract of corvane-chart's commands.
+#pragma once
+
+#include "state/CalculationState.h"
+
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane::cli {
+
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitCalculationFailure = 1;
+inline constexpr int ExitUsage = 2;
+
+// The options every calculating command takes; each takes one value.
+inline const std::vector<std::string> CalculationOptions{"data", "setup", "depth", "width",
+                                                         "length", "wedge"};
+
+struct Options {
+    std::map<std::string, std::string> values;  // name without "--" -> value
+
+    bool has(const std::string& name) const { return values.count(name) != 0; }
+    std::string get(const std::string& name, const std::string& fallback) const {
+        auto it = values.find(name);
+        return it == values.end() ? fallback : it->second;
+    }
+};
+
+struct ParsedOptions {
+    std::optional<Options> options;  // empty on bad usage
+    std::string error;               // one line, for standard error
+    bool help = false;               // "--help" was given
+};
+
+// Each allowed option takes the next argument as its value, even an empty one
+// or one that starts with "-". Bad usage: "--opt=value", a repeated or
+// unknown option, a missing value, or a stray argument.
+ParsedOptions ParseOptions(const std::vector<std::string>& args,
+                           const std::vector<std::string>& allowed);
+
+// Loads the data file and sets the conditions from the calculation options,
+// as the conditions window would. Returns ExitSuccess, or ExitUsage with a
+// one-line reason in `error` (bad value, or a data file that does not load).
+int PrepareCalculation(const Options& options, CalculationState& state, std::string& error);
+
+// The two failure messages, one per line, in UTF-8.
+void WriteFailureMessages(std::ostream& err);
+
+// %.17g in the C locale whatever the environment's locale; -0 is written 0.
+std::string FormatNumber17(double value);
+
+// The text of "--help" for the options every calculating command takes.
+std::string CalculationOptionsHelp();
+
+// A command registers itself by defining a static CommandRegistration.
+using CommandFunction = std::function<int(const std::vector<std::string>& args, std::ostream& out,
+                                          std::ostream& err)>;
+
+struct Command {
+    std::string name;
+    std::string usage;  // the usage line and description for "--help"
+    CommandFunction run;
+};
+
+struct CommandRegistration {
+    CommandRegistration(std::string name, std::string usage, CommandFunction run);
+};
+
+const std::vector<Command>& RegisteredCommands();
+
+} // namespace corvane::cli

@@ -137,6 +137,11 @@ wait_for() {
   return 1
 }
 
+# lpstat -r exits 0 either way; only its text tells.
+scheduler_running() {
+  [ -S "$1" ] && lpstat -h "$1" -r 2>/dev/null | grep -q 'scheduler is running'
+}
+
 stop_service() {
   local dir=$1
   [ -d "$dir" ] || return 0
@@ -176,13 +181,14 @@ start_service() {
   start_cupsd "$dir" "corvane-$(basename "$dir" | cut -d. -f2)"
   echo "$dir" >"$pointer"
 
-  if ! wait_for "the scheduler" lpstat -h "$socket" -r; then
+  if ! wait_for "the scheduler" scheduler_running "$socket"; then
     cat "$dir/log/cupsd.out" "$dir/log/error_log" >&2 2>/dev/null || true
     stop_service "$dir"
     fail "the private cupsd did not start"
   fi
   if ! lpadmin -h "$socket" -p "$queue" -E -v "$(cat "$dir/run/device-uri")" -P "$ppd" \
-       -D "Corvane test printer (PDF)" -o printer-error-policy=abort-job >&2 ||
+       -D "Corvane test printer (PDF)" -o printer-error-policy=abort-job \
+       -o pdftops-renderer-default=pdftocairo >&2 ||
      ! lpadmin -h "$socket" -d "$queue" >&2 ||
      ! wait_for "the queue" lpstat -h "$socket" -a "$queue"; then
     cat "$dir/log/error_log" >&2 2>/dev/null || true

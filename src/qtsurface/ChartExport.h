@@ -1,0 +1,21 @@
+// The chart as image files: the screen picture as PNG or SVG, and the
+// printed page as PDF. All throw CalculationFailure from the drawing and
+// then return nothing, so that no partial file is ever written.
+#pragma once
+
+#include "state/CalculationState.h"
+
+#include <QByteArray>
+#include <QImage>
+
+namespace corvane {
+
+// The screen chart at `scale` times 997 x 685 pixels, antialiased.
+QImage RenderChartImage(CalculationState& state, int scale = 1);
+
+QByteArray ChartPng(CalculationState& state, int scale = 1);
+QByteArray ChartSvg(CalculationState& state);
+// One A4 page at true scale, drawn as the printer draws it.
+QByteArray PrintedChartPdf(CalculationState& state);
+
+} // namespace corvane

@@ -1,0 +1,44 @@
+// The pictures and icons the windows show, all drawn in code.
+#pragma once
+
+#include "state/BeamDataLoader.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+#include <optional>
+
+namespace corvane {
+
+// The program's icon on every window: a small green tree.
+QIcon ProgramIcon();
+
+// Form1's 32 x 32 pictures: the small dog and the exit sign of the exit button.
+QPixmap DogPicture();
+QPixmap ExitSignPicture();
+
+// Form1's 624 x 428 sample: two finished charts (STD = 100 cm, 10 x 10 cm at a
+// depth of 10 cm), no wedge on the left and the 45 degree wedge on the right.
+QPixmap SamplePicture();
+// True when the sample charts were produced by the chart drawing at build
+// time; false when the build had no renderer and a placeholder is shown.
+bool SampleChartsEmbedded();
+
+// Form5's 716 x 70 dose formula and 425 x 492 geometry sketch.
+QPixmap FormulaPicture();
+QPixmap GeometrySketch();
+
+// Form4's curve pictures, drawn from a loaded data file: TMR against depth
+// (425 x 290) and the three OCR profiles (415 x 245). A failed load is
+// written into the picture and no curve is drawn.
+QPixmap TmrCurvesPicture(const BeamDataLoadResult& load);
+QPixmap OcrCurvesPicture(const BeamDataLoadResult& load);
+
+// The beam quality TPR20,10: the 10 x 10 cm TMR at 20 cm over that at 10 cm,
+// interpolated linearly in depth. Empty when the tables cannot give it.
+std::optional<double> BeamQualityTpr2010(const BeamData& beam);
+// "0.682", or empty when there is no value.
+QString FormatBeamQuality(const std::optional<double>& tpr);
+
+} // namespace corvane

@@ -1,0 +1,46 @@
+// Shared helpers of the core and command-line tests.
+#pragma once
+
+#include "state/BeamData.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace corvane::test {
+
+// The bundled data file of the source tree.
+std::filesystem::path BundledDataFile();
+std::string ReadFile(const std::filesystem::path& path);
+// The bundled file's lines, without their line ends.
+std::vector<std::string> BundledLines();
+// Joins lines with the given line end after each of them.
+std::string JoinLines(const std::vector<std::string>& lines, const std::string& lineEnd = "\r\n");
+// The bundled tables, loaded through the real loader.
+const BeamData& BundledBeamData();
+
+// A fresh folder under the system's temporary folder, removed on destruction.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path write(const std::string& name, const std::string& content) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// Runs a program with arguments (no shell) and collects what it wrote.
+struct ProcessResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+ProcessResult RunProcess(const std::vector<std::string>& argv,
+                         const std::vector<std::string>& extraEnvironment = {},
+                         const std::filesystem::path& workingDirectory = {});
+
+} // namespace corvane::test

@@ -1,0 +1,135 @@
+#include "support/TestData.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+namespace corvane {
+namespace {
+
+using test::ProcessResult;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+const std::string FailureText =
+    "  線量分布が正しく計算できませんでした  \n  照射野サイズが大きすぎるものと思われます  \n";
+
+ProcessResult dose(std::vector<std::string> args, std::vector<std::string> env = {}) {
+    args.insert(args.begin(), {CORVANE_CHART_EXECUTABLE, "dose", "--data", CORVANE_TEST_DATA_FILE});
+    return test::RunProcess(args, env);
+}
+
+std::vector<std::vector<std::string>> table(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> cells;
+        std::istringstream fields(line);
+        for (std::string cell; std::getline(fields, cell, ',');) cells.push_back(cell);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+TEST(DoseCommand, WritesTheWholeMatrixOneDepthRowPerLine) {
+    const ProcessResult run = dose({});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    ASSERT_EQ(run.out.back(), '\n');
+    EXPECT_EQ(run.out.find('\r'), std::string::npos);
+    EXPECT_EQ(run.out.find(' '), std::string::npos);
+    const auto rows = table(run.out);
+    ASSERT_EQ(rows.size(), 301u);
+    for (const auto& row : rows) ASSERT_EQ(row.size(), 501u);
+    EXPECT_EQ(rows[50][250], "1");
+    EXPECT_EQ(rows[300][250], "0");
+    EXPECT_EQ(rows[50][0], "0");
+    EXPECT_EQ(rows[50][249], rows[50][251]);
+    // 17 significant digits, so that the value reads back exactly.
+    EXPECT_EQ(rows[50][251].size(), std::string("1.0000126984126985").size());
+    double value = 0;
+    std::sscanf(rows[100][260].c_str(), "%lf", &value);
+    char again[64];
+    std::snprintf(again, sizeof again, "%.17g", value);
+    EXPECT_EQ(rows[100][260], again);
+}
+
+TEST(DoseCommand, OutputDoesNotDependOnTheLocale) {
+    const ProcessResult plain = dose({"--wedge", "45"});
+    const ProcessResult german = dose({"--wedge", "45"}, {"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"});
+    ASSERT_EQ(plain.exitCode, 0);
+    ASSERT_EQ(german.exitCode, 0);
+    EXPECT_EQ(plain.out, german.out);
+}
+
+TEST(DoseCommand, OptionsComeInAnyOrderAndTakeTheNextArgument) {
+    const ProcessResult a = dose({"--width", "12", "--setup", "std", "--depth", "8"});
+    const ProcessResult b = dose({"--depth", "8", "--width", "12abc", "--setup", "std"});
+    ASSERT_EQ(a.exitCode, 0) << a.err;
+    EXPECT_EQ(a.out, b.out);
+    // A value that starts with "-" is still a value: a negative depth fails.
+    const ProcessResult negative = dose({"--depth", "-5"});
+    EXPECT_EQ(negative.exitCode, 1);
+    EXPECT_EQ(negative.out, "");
+    EXPECT_EQ(negative.err, FailureText);
+    // An empty depth reads as 0: the surface cell is the reference.
+    const ProcessResult empty = dose({"--depth", ""});
+    ASSERT_EQ(empty.exitCode, 0);
+    EXPECT_EQ(table(empty.out)[0][250], "1");
+}
+
+TEST(DoseCommand, CalculationFailuresExitWithTheTwoMessages) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--setup", "std", "--depth", "20"}, {"--depth", "25.1"}, {"--width", ""},
+             {"--width", "0.5"}, {"--width", "0", "--length", "0"}, {"--width", "1e999"}}) {
+        const ProcessResult run = dose(args);
+        EXPECT_EQ(run.exitCode, 1) << args[1];
+        EXPECT_EQ(run.out, "") << args[1];
+        EXPECT_EQ(run.err, FailureText) << args[1];
+    }
+}
+
+TEST(DoseCommand, BadUsageExitsWith2AndOneLine) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--depth=5"}, {"--depth", "5", "--depth", "6"}, {"--frobnicate", "1"}, {"--setup", "SSD"},
+             {"--wedge", "15"}, {"--depth"}, {"stray"}}) {
+        const ProcessResult run = dose(args);
+        EXPECT_EQ(run.exitCode, 2) << args[0];
+        EXPECT_EQ(run.out, "") << args[0];
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST(DoseCommand, ADataFileThatDoesNotLoadExitsWith2) {
+    test::TemporaryFolder folder;
+    const auto shortFile = folder.write("short.dat", "a\nb\nc\n0, 1, 2\n");
+    const ProcessResult run = test::RunProcess(
+        {CORVANE_CHART_EXECUTABLE, "dose", "--data", shortFile.string()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_THAT(run.err, HasSubstr("short.dat"));
+    EXPECT_THAT(run.err, HasSubstr("ends early"));
+}
+
+TEST(DoseCommand, FindsTheBundledFileWithoutDataOption) {
+    // From a folder without the file, the copy beside the executable is used.
+    test::TemporaryFolder folder;
+    const ProcessResult run = test::RunProcess({CORVANE_CHART_EXECUTABLE, "dose"}, {}, folder.path());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, dose({}).out);
+}
+
+TEST(DoseCommand, HelpDescribesTheContract) {
+    const ProcessResult run = test::RunProcess({CORVANE_CHART_EXECUTABLE, "--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_THAT(run.out, StartsWith("Usage: corvane-chart"));
+    EXPECT_THAT(run.out, HasSubstr("--wedge non|30|45|60"));
+    EXPECT_THAT(run.out, HasSubstr("Exit codes"));
+    const ProcessResult commandHelp = test::RunProcess({CORVANE_CHART_EXECUTABLE, "dose", "--help"});
+    EXPECT_EQ(commandHelp.exitCode, 0);
+    EXPECT_THAT(commandHelp.out, HasSubstr("%.17g"));
+}
+
+} // namespace
+} // namespace corvane

@@ -1,0 +1,127 @@
+#include "CommandLine.h"
+
+#include "dose/CalculationFailure.h"
+#include "dose/DoseGrid.h"
+#include "state/BeamDataLoader.h"
+#include "state/DataFileLocation.h"
+#include "state/WedgeOptions.h"
+
+#include <algorithm>
+#include <charconv>
+#include <ostream>
+
+namespace corvane::cli {
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args,
+                           const std::vector<std::string>& allowed) {
+    ParsedOptions result;
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help") {
+            result.help = true;
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0) {
+            result.error = "unexpected argument \"" + arg + "\"";
+            return result;
+        }
+        const std::string name = arg.substr(2);
+        if (name.find('=') != std::string::npos) {
+            result.error = "write the value as a separate argument: \"" + arg + "\"";
+            return result;
+        }
+        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+            result.error = "unknown option \"" + arg + "\"";
+            return result;
+        }
+        if (options.has(name)) {
+            result.error = "option \"" + arg + "\" is given twice";
+            return result;
+        }
+        if (i + 1 >= args.size()) {
+            result.error = "option \"" + arg + "\" needs a value";
+            return result;
+        }
+        options.values[name] = args[++i];
+    }
+    result.options = std::move(options);
+    return result;
+}
+
+int PrepareCalculation(const Options& options, CalculationState& state, std::string& error) {
+    const std::string setup = options.get("setup", "ssd");
+    if (setup != "ssd" && setup != "std") {
+        error = "--setup takes ssd or std, not \"" + setup + "\"";
+        return ExitUsage;
+    }
+    const std::string wedge = options.get("wedge", "non");
+    int wedgeKind = 0;
+    if (wedge == "non") wedgeKind = 1;
+    else if (wedge == "30") wedgeKind = 2;
+    else if (wedge == "45") wedgeKind = 3;
+    else if (wedge == "60") wedgeKind = 4;
+    else {
+        error = "--wedge takes non, 30, 45 or 60, not \"" + wedge + "\"";
+        return ExitUsage;
+    }
+
+    const std::filesystem::path dataPath =
+        options.has("data") ? std::filesystem::path(options.get("data", "")) : LocateBeamDataFile();
+    BeamDataLoadResult loaded = LoadBeamDataFile(dataPath);
+    if (!loaded.ok()) {
+        error = loaded.error;
+        return ExitUsage;
+    }
+
+    // As the start button and the conditions window would leave the state.
+    state.Beam = *loaded.data;
+    state.MeshMode = 0;
+    state.Conditions.Setup = setup == "ssd" ? 1 : 2;
+    SelectWedge(state, wedgeKind);
+    ReadConditionEntries(state, options.get("depth", "5.0"), options.get("width", "10.0"),
+                         options.get("length", "10.0"));
+    return ExitSuccess;
+}
+
+void WriteFailureMessages(std::ostream& err) {
+    err << FailureMessageFirst << '\n' << FailureMessageSecond << '\n';
+}
+
+std::string FormatNumber17(double value) {
+    if (value == 0) return "0";
+    // to_chars with a precision is specified as printf in the C locale, so
+    // the environment's locale cannot put a decimal comma here.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::general, 17);
+    return std::string(buffer, result.ptr);
+}
+
+std::string CalculationOptionsHelp() {
+    return "  --data FILE          beam data file (default: 6MVTMROCR.dat in the working\n"
+           "                       folder, else beside the program, else share/corvane)\n"
+           "  --setup ssd|std      SSD = 100 cm or STD = 100 cm (default ssd)\n"
+           "  --depth TEXT         depth of target in cm (default \"5.0\")\n"
+           "  --width TEXT         field width at SAD in cm (default \"10.0\")\n"
+           "  --length TEXT        field length at SAD in cm (default \"10.0\")\n"
+           "  --wedge non|30|45|60 wedge filter (default non)\n"
+           "  Each option takes the next argument as its value, even an empty one or one\n"
+           "  that starts with \"-\". TEXT is read like an entry of the conditions window:\n"
+           "  the number at its start, \".\" as decimal point, 0 when there is none.\n";
+}
+
+namespace {
+std::vector<Command>& registry() {
+    static std::vector<Command> commands;
+    return commands;
+}
+} // namespace
+
+CommandRegistration::CommandRegistration(std::string name, std::string usage, CommandFunction run) {
+    registry().push_back({std::move(name), std::move(usage), std::move(run)});
+}
+
+const std::vector<Command>& RegisteredCommands() { return registry(); }
+
+} // namespace corvane::cli

@@ -1,0 +1,58 @@
+// corvane-chart dose: the normalised dose matrix, one depth row per line.
+#include "CommandLine.h"
+
+#include "dose/CalculationFailure.h"
+#include "dose/DoseGrid.h"
+
+#include <memory>
+#include <ostream>
+
+namespace corvane::cli {
+namespace {
+
+const char* const DoseUsage =
+    "  dose [OPTIONS]       writes DoseGrid(I, J): 301 lines, J = 0..300, each with the\n"
+    "                       501 values I = 0..500 separated by commas, as %.17g\n";
+
+int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const ParsedOptions parsed = ParseOptions(args, CalculationOptions);
+    if (!parsed.options) {
+        err << "corvane-chart dose: " << parsed.error << '\n';
+        return ExitUsage;
+    }
+    if (parsed.help) {
+        out << "Usage: corvane-chart dose [OPTIONS]\n\n" << DoseUsage << "\nOptions:\n"
+            << CalculationOptionsHelp();
+        return ExitSuccess;
+    }
+
+    auto state = std::make_unique<CalculationState>();
+    std::string error;
+    if (const int code = PrepareCalculation(*parsed.options, *state, error); code != ExitSuccess) {
+        err << "corvane-chart dose: " << error << '\n';
+        return code;
+    }
+    try {
+        ComputeDoseGrid(*state);
+    } catch (const CalculationFailure&) {
+        WriteFailureMessages(err);
+        return ExitCalculationFailure;
+    }
+
+    std::string text;
+    text.reserve(DoseMatrix::RowCount * DoseMatrix::ColumnCount * 20);
+    for (int J = 0; J < DoseMatrix::RowCount; ++J) {
+        for (int I = 0; I < DoseMatrix::ColumnCount; ++I) {
+            if (I > 0) text += ',';
+            text += FormatNumber17(state->DoseGrid(I, J));
+        }
+        text += '\n';
+    }
+    out << text;
+    return ExitSuccess;
+}
+
+const CommandRegistration registration{"dose", DoseUsage, runDose};
+
+} // namespace
+} // namespace corvane::cli

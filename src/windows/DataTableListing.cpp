@@ -1,0 +1,86 @@
+#include "windows/DataTableListing.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace corvane {
+
+namespace {
+bool DecodesCleanly(QStringDecoder& decoder, const QByteArray& bytes, QString& text) {
+    if (!decoder.isValid()) return false;
+    text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+// One pass of arg() throughout, so that a '%' in a file name stays as it is.
+QString Count() { return QString::number(DataTableLineCount); }
+
+QString DisplayName(const std::filesystem::path& file) {
+    return QString::fromStdString(file.string());
+}
+} // namespace
+
+QString DecodeDataFileText(const QByteArray& bytes) {
+    QString text;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    if (DecodesCleanly(utf8, bytes, text)) return text;
+    QStringDecoder shiftJis("Shift_JIS");
+    if (DecodesCleanly(shiftJis, bytes, text)) return text;
+    return QString::fromLatin1(bytes);
+}
+
+QStringList SplitDataFileLines(const QString& text, int maxLines) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    while (start < size && lines.size() < maxLines) {
+        qsizetype end = start;
+        while (end < size && text[end] != u'\r' && text[end] != u'\n') ++end;
+        lines.append(text.mid(start, end - start));
+        if (end < size && text[end] == u'\r' && end + 1 < size && text[end + 1] == u'\n') ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+DataTableListing ReadDataTableListing(const std::filesystem::path& file) {
+    DataTableListing listing;
+    listing.file = file;
+    const QString name = DisplayName(file);
+
+    QFile input(name);
+    if (!QFileInfo(input).isFile()) {
+        listing.problem = QStringLiteral("The data file \"%1\" was not found, so the data table "
+                                         "is empty. It needs the file's first %2 lines.")
+                              .arg(name, Count());
+        return listing;
+    }
+    if (!input.open(QIODevice::ReadOnly)) {
+        listing.problem = QStringLiteral("The data file \"%1\" could not be read (%2), so the "
+                                         "data table is empty.")
+                              .arg(name, input.errorString());
+        return listing;
+    }
+    listing.opened = true;
+    listing.bytes = input.read(DataTableReadLimit);
+    listing.lines = SplitDataFileLines(DecodeDataFileText(listing.bytes), DataTableLineCount);
+
+    const int found = static_cast<int>(listing.lines.size());
+    if (found == 0) {
+        listing.problem = QStringLiteral("The data file \"%1\" is empty. The data table needs "
+                                         "its first %2 lines.")
+                              .arg(name, Count());
+    } else if (found < DataTableLineCount) {
+        const QString missing =
+            found + 1 == DataTableLineCount
+                ? QStringLiteral("line %1 is missing").arg(DataTableLineCount)
+                : QStringLiteral("lines %1 to %2 are missing").arg(found + 1).arg(DataTableLineCount);
+        listing.problem = QStringLiteral("The data file \"%1\" ends after line %2. The data table "
+                                         "lists the file's first %3 lines, so %4.")
+                              .arg(name, QString::number(found), Count(), missing);
+    }
+    return listing;
+}
+
+} // namespace corvane

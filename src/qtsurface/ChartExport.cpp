@@ -66,7 +66,6 @@ QByteArray ChartSvg(CalculationState& state) {
     {
         QPainter painter(&generator);
         PainterGuard guard{painter};
-        painter.fillRect(QRect(QPoint(0, 0), ChartPictureSize()), Qt::white);
         DrawChartWith(state, painter);
     }
     return bytes;

@@ -111,8 +111,13 @@ QColor PainterSurface::ColourOf(OptionalColour colour) const {
 }
 
 double PainterSurface::PenWidth() const {
-    if (kind_ == Kind::ChartPicture) return drawWidth_;
-    return drawWidth_ * PageLineStepMillimetres / MillimetresPerInch * DotsPerInchX();
+    // Qt strokes pens of at most one device pixel with its hairline stroker,
+    // whose antialiasing fades both ends of every short segment and leaves
+    // the curves dotted; a hair wider takes the area stroker, which covers
+    // each pixel by its true share.
+    if (kind_ == Kind::ChartPicture) return drawWidth_ + 1e-6;
+    // Never thinner than one device dot, or a coarse device loses the grid.
+    return std::max(1.0, drawWidth_ * PageLineStepMillimetres / MillimetresPerInch * DotsPerInchX());
 }
 
 bool PainterSurface::Drawable() const { return painter_->isActive(); }

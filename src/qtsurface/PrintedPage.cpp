@@ -4,6 +4,7 @@
 
 #include <QMarginsF>
 #include <QPageSize>
+#include <QPaintDevice>
 #include <QPainter>
 
 namespace corvane {
@@ -14,6 +15,10 @@ QPageLayout PrintedChartPageLayout() {
 }
 
 void PaintPrintedChart(CalculationState& state, PrintTables& tables, QPainter& painter) {
+    // What lies outside the drawable area is clipped, as on paper: the flanks
+    // of wide fields start far left or right of the printed window.
+    if (const QPaintDevice* device = painter.device(); device != nullptr)
+        painter.setClipRect(QRect(0, 0, device->width(), device->height()));
     PainterSurface surface = PainterSurface::Page(painter);
     DrawPrintedChart(state, tables, surface);
 }

@@ -1,0 +1,183 @@
+// corvane-chart render: the chart as a PNG or SVG picture, or the printed
+// page as a PDF, drawn headless by the program's own Qt surface.
+#include "CommandLine.h"
+
+#include "dose/CalculationFailure.h"
+#include "dose/DoseGrid.h"
+#include "qtsurface/ChartExport.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QString>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <exception>
+#include <optional>
+#include <ostream>
+
+namespace corvane::cli {
+namespace {
+
+// Beyond this the picture would need gigabytes.
+constexpr int MaxScale = 8;
+
+enum class PictureFormat { Png, Svg, Pdf };
+
+std::optional<PictureFormat> FormatOf(const std::string& path) {
+    const auto dot = path.find_last_of('.');
+    const auto slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::nullopt;
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == "png") return PictureFormat::Png;
+    if (extension == "svg") return PictureFormat::Svg;
+    if (extension == "pdf") return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
+// A whole number of 1 to MaxScale written in plain digits.
+std::optional<int> ParseScale(const std::string& text) {
+    if (text.empty() || text.size() > 3) return std::nullopt;
+    if (!std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
+        return std::nullopt;
+    const int value = std::stoi(text);
+    if (value < 1 || value > MaxScale) return std::nullopt;
+    return value;
+}
+
+std::string Usage() {
+    return "usage: corvane-chart render --out FILE [--mesh 0|1] [--scale N] [calculation options]\n"
+           "\n"
+           "Calculates the dose grid and draws the chart into FILE; its extension\n"
+           "chooses the format:\n"
+           "  .png  the chart picture, 997 x 685 pixels, antialiased\n"
+           "  .svg  the same picture as scalable vector graphics\n"
+           "  .pdf  the printed page on A4 at true scale (1 mm of phantom = 1 mm)\n"
+           "\n"
+           "  --out FILE   the file to write (required)\n"
+           "  --mesh 0|1   0: the 5 cm grid only (default); 1: with the 1 cm grid\n"
+           "               (the printed page always has the 1 cm grid)\n"
+           "  --scale N    PNG only: N times the size, N from 1 (default) to 8\n"
+           "\n" +
+           CalculationOptionsHelp() +
+           "\n"
+           "Exit 0 when the file is written. Exit 1 when the calculation or the\n"
+           "drawing fails: the two failure messages go to standard error and no\n"
+           "file is written. Exit 2 on bad usage, a data file that does not load,\n"
+           "or a file that cannot be written.\n";
+}
+
+// Qt's notes about the session (no runtime directory and the like) would
+// mix into the tool's own messages on standard error.
+void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Fonts and painters need a QGuiApplication; the tool runs without a
+// display unless told otherwise.
+class GuiSession {
+public:
+    GuiSession() {
+        if (QCoreApplication::instance() != nullptr) return;
+        qInstallMessageHandler(QuietQtNotes);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_.emplace(argc_, argv_);
+    }
+
+private:
+    static inline int argc_ = 1;
+    static inline char name_[] = "corvane-chart";
+    static inline char* argv_[] = {name_, nullptr};
+    std::optional<QGuiApplication> app_;
+};
+
+int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> allowed = CalculationOptions;
+    allowed.insert(allowed.end(), {"out", "mesh", "scale"});
+    const ParsedOptions parsed = ParseOptions(args, allowed);
+    if (parsed.help) {
+        out << Usage();
+        return ExitSuccess;
+    }
+    if (!parsed.options) {
+        err << parsed.error << "\n";
+        return ExitUsage;
+    }
+    const Options& options = *parsed.options;
+
+    if (!options.has("out") || options.get("out", "").empty()) {
+        err << "render needs --out FILE\n";
+        return ExitUsage;
+    }
+    const std::string path = options.get("out", "");
+    const std::optional<PictureFormat> format = FormatOf(path);
+    if (!format) {
+        err << "--out must name a .png, .svg or .pdf file: " << path << "\n";
+        return ExitUsage;
+    }
+    const std::string meshText = options.get("mesh", "0");
+    if (meshText != "0" && meshText != "1") {
+        err << "--mesh must be 0 or 1: " << meshText << "\n";
+        return ExitUsage;
+    }
+    int scale = 1;
+    if (options.has("scale")) {
+        if (*format != PictureFormat::Png) {
+            err << "--scale applies to PNG pictures only\n";
+            return ExitUsage;
+        }
+        const std::optional<int> parsedScale = ParseScale(options.get("scale", ""));
+        if (!parsedScale) {
+            err << "--scale must be a whole number from 1 to " << MaxScale << ": "
+                << options.get("scale", "") << "\n";
+            return ExitUsage;
+        }
+        scale = *parsedScale;
+    }
+
+    CalculationState state;
+    std::string error;
+    if (const int prepared = PrepareCalculation(options, state, error); prepared != ExitSuccess) {
+        err << error << "\n";
+        return prepared;
+    }
+    state.MeshMode = meshText == "1" ? 1 : 0;
+
+    GuiSession session;
+    QByteArray bytes;
+    try {
+        ComputeDoseGrid(state);
+        switch (*format) {
+        case PictureFormat::Png: bytes = ChartPng(state, scale); break;
+        case PictureFormat::Svg: bytes = ChartSvg(state); break;
+        // The printed page reads the grid only: no screen chart is drawn.
+        case PictureFormat::Pdf: bytes = PrintedChartPdf(state); break;
+        }
+    } catch (const CalculationFailure&) {
+        WriteFailureMessages(err);
+        return ExitCalculationFailure;
+    } catch (const std::exception& e) {
+        err << "the picture could not be made: " << e.what() << "\n";
+        return ExitUsage;
+    }
+
+    // Written whole or not at all: an existing file stays as it was on failure.
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        err << "cannot write " << path << ": " << file.errorString().toStdString() << "\n";
+        return ExitUsage;
+    }
+    return ExitSuccess;
+}
+
+const CommandRegistration registration{
+    "render", "corvane-chart render --out FILE [--mesh 0|1] [--scale N]: the chart as PNG, SVG or PDF",
+    Render};
+
+} // namespace
+} // namespace corvane::cli

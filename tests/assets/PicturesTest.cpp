@@ -30,11 +30,10 @@ BeamDataLoadResult Parse(const std::string& text)
     return ParseBeamData(in, "6MVTMROCR.dat");
 }
 
+// The loader's own failure for a file that is not there.
 BeamDataLoadResult FailedLoad()
 {
-    BeamDataLoadResult result;
-    result.error = "6MVTMROCR.dat: the file was not found";
-    return result;
+    return LoadBeamDataFile("/nonexistent-folder/of/the/pictures/test/6MVTMROCR.dat");
 }
 
 bool IsWhite(QRgb pixel) { return qRed(pixel) > 250 && qGreen(pixel) > 250 && qBlue(pixel) > 250; }
@@ -268,6 +267,8 @@ void PicturesTest::curvePicturesDrawTheData()
 
 void PicturesTest::curvePicturesOfAFailedLoadHaveNoCurves()
 {
+    QVERIFY(!FailedLoad().ok());
+    QVERIFY(!FailedLoad().error.empty());
     const struct {
         QImage image;
         QRect lowerPlot;

@@ -1,0 +1,61 @@
+// Picture1 of the chart window: the persistent chart image with the red
+// cross-hair laid over it, reporting mouse moves in chart coordinates.
+#pragma once
+
+#include <QImage>
+#include <QLineF>
+#include <QWidget>
+
+namespace corvane {
+
+struct CalculationState;
+
+// A line object over the picture, in chart coordinates. It is painted above
+// the image and never drawn into it.
+struct OverlayLine {
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    bool Visible = false;
+};
+
+class ChartPictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartPictureBox(QWidget* parent = nullptr);
+
+    // The chart image itself; it keeps what was drawn until it is redrawn.
+    const QImage& image() const { return image_; }
+
+    // Draws the chart of `state` into the image. Throws what the drawing
+    // throws; whatever was drawn before that stays in the image.
+    void drawChart(CalculationState& state);
+
+    // Line1 is the horizontal line (x 0..500), Line2 the vertical (y 0..250).
+    const OverlayLine& line1() const { return line1_; }
+    const OverlayLine& line2() const { return line2_; }
+    void setLine1Y(double y);
+    void setLine2X(double x);
+    void setCrossHairVisible(bool visible);
+
+signals:
+    // Every mouse move over the picture, in chart units (single precision).
+    void mouseMovedTo(float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    // A click on the picture is the picture's own, never the window's.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    static QLineF pixelLineOf(const OverlayLine& line);
+    QRect widgetRectOf(const OverlayLine& line) const;
+    void moveLine(OverlayLine& line, const OverlayLine& moved);
+
+    QImage image_;
+    OverlayLine line1_{0, 0, 500, 0, false};
+    OverlayLine line2_{0, 0, 0, 250, false};
+};
+
+} // namespace corvane

@@ -1,0 +1,67 @@
+// The conditions window "Irradiate Condition": set-up, depth, field size
+// and wedge, with OK to calculate and Exit to end the program.
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace corvane {
+
+class Module1;
+
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form2(Module1& module, QWidget* parent = nullptr);
+
+    void Option1_Click();  // SSD (100cm)
+    void Option2_Click();  // STD (100cm)
+    void Option3_Click();  // no wedge
+    void Option4_Click();  // 30
+    void Option5_Click();  // 45
+    void Option6_Click();  // 60
+    // Enter in a text box (any modifiers): clamp it and move on.
+    void Text1_KeyDown(int key);
+    void Text2_KeyDown(int key);
+    void Text3_KeyDown(int key);
+    void Command1_Click();  // OK
+    void Command2_Click();  // Exit
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QRadioButton* Option3 = nullptr;
+    QRadioButton* Option4 = nullptr;
+    QRadioButton* Option5 = nullptr;
+    QRadioButton* Option6 = nullptr;
+    QLineEdit* Text1 = nullptr;  // depth of target, cm
+    QLineEdit* Text2 = nullptr;  // field width at SAD, cm
+    QLineEdit* Text3 = nullptr;  // field length at SAD, cm
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildControls();
+    void keepSelectedOptionsInTabChain();
+
+    Module1& module_;
+};
+
+// Enter's clamp of an entry: below `lower` (or not a number) becomes
+// `lowerText`; then above `upper` becomes `upperText`; else left as typed.
+QString ClampEntry(const QString& text, double lower, const QString& lowerText, double upper,
+                   const QString& upperText);
+
+} // namespace corvane

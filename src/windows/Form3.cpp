@@ -1,0 +1,231 @@
+#include "windows/Form3.h"
+
+#include "chart/TextRules.h"
+#include "state/CalculationState.h"
+#include "windows/ChartCoordinates.h"
+#include "windows/ChartPictureBox.h"
+#include "windows/DoseReadout.h"
+#include "windows/Module1.h"
+#include "windows/WindowStyle.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace corvane {
+
+namespace {
+
+QString WholeNumberText(int value) { return QString::fromStdString(FormatWholeNumber(value)); }
+
+} // namespace
+
+Form3::Form3(Module1& module, QWidget* parent) : QWidget(parent), module_(module) {
+    setWindowTitle(QStringLiteral("Corvane"));
+    MakeFixedWindow(this, QSize(Twips(15300), Twips(10680)));
+    ApplyProgramIcon(this);
+    // The title-bar close destroys the window; the next run builds a new one.
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Picture1 = new ChartPictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->move(Twips(120), Twips(120));
+    Picture1->setFont(TimesFont(15.75));
+    connect(Picture1, &ChartPictureBox::mouseMovedTo, this, &Form3::Picture1_MouseMove);
+
+    buildReadoutPanel();
+
+    const QFont buttonFont = TimesFont(14.25);
+    auto makeButton = [&](const char* name, const QString& caption, QRect geometry) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(geometry);
+        StyleButton(button, buttonFont);
+        button->raise();  // the buttons lie over the picture's bottom strip
+        return button;
+    };
+    Command1 = makeButton("Command1", QStringLiteral("Print Corvane"),
+                          TwipsRect(2640, 9960, 2535, 495));
+    Command2 = makeButton("Command2", QStringLiteral("Close"), TwipsRect(14040, 9960, 1095, 495));
+    Command3 = makeButton("Command3", QStringLiteral("Change mesh size"),
+                          TwipsRect(120, 9960, 2295, 495));
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+
+    setTabOrder(Picture1, Text1);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    Picture1->setFocus();
+
+    // Key preview: the window sees each key before the control with the focus.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+
+    // Centred on the screen when first shown.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect placed(QPoint(0, 0), size());
+        placed.moveCenter(screen->availableGeometry().center());
+        move(placed.topLeft());
+    }
+}
+
+Form3::~Form3() = default;
+
+void Form3::buildReadoutPanel() {
+    const QFont font = TimesFont(15.75);
+    // Readout positions are given from the picture's inner top-left corner.
+    auto inner = [](int left, int top, int width, int height) {
+        return TwipsRect(left, top, width, height).translated(PictureBorder, PictureBorder);
+    };
+    auto makeLabel = [&](const char* name, const QString& caption, QRect geometry, bool cyan) {
+        auto* label = new QLabel(caption, Picture1);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setGeometry(geometry);
+        label->setFont(font);
+        label->setAlignment(Qt::AlignCenter);
+        if (cyan) StyleLabel(label, LightCyan, false);
+        return label;
+    };
+    auto makeText = [&](const char* name, QRect geometry) {
+        auto* text = new QLineEdit(Picture1);
+        text->setObjectName(QString::fromLatin1(name));
+        text->setGeometry(geometry);
+        text->setFont(font);
+        text->setAlignment(Qt::AlignCenter);
+        QPalette palette = text->palette();
+        palette.setColor(QPalette::Base, LightYellow);
+        palette.setColor(QPalette::Text, Qt::black);
+        text->setPalette(palette);
+        return text;
+    };
+    Label4 = makeLabel("Label4", QStringLiteral("cursor position"), inner(1200, 600, 1890, 345), false);
+    Label1 = makeLabel("Label1", QStringLiteral("off center"), inner(120, 1080, 1695, 480), true);
+    Text1 = makeText("Text1", inner(1800, 1080, 1095, 480));
+    Label8 = makeLabel("Label8", QStringLiteral("mm"), inner(2880, 1080, 735, 480), true);
+    Label2 = makeLabel("Label2", QStringLiteral("depth"), inner(120, 1560, 1695, 480), true);
+    Text2 = makeText("Text2", inner(1800, 1560, 1095, 480));
+    Label7 = makeLabel("Label7", QStringLiteral("mm"), inner(2880, 1560, 735, 480), true);
+    Label3 = makeLabel("Label3", QStringLiteral("Dose"), inner(120, 2160, 1695, 480), true);
+    Text3 = makeText("Text3", inner(1800, 2160, 1095, 480));
+    Label6 = makeLabel("Label6", QStringLiteral("%"), inner(2880, 2160, 735, 480), true);
+    // The boxes overlap their neighbouring labels by a pixel; keep them on top.
+    for (QLineEdit* text : {Text1, Text2, Text3}) text->raise();
+}
+
+void Form3::ClearReadout() {
+    Picture1->setCrossHairVisible(false);
+    Text1->clear();
+    Text2->clear();
+    Text3->clear();
+}
+
+void Form3::showDoseBox(int i, int j) {
+    Text3->setText(DoseBoxText(module_.state().DoseGrid(i, j)));
+}
+
+void Form3::Picture1_MouseMove(float X, float Y) {
+    CalculationState& state = module_.state();
+    if (IsOutsideChart(X, Y)) {
+        state.CursorInChart = 0;
+        Picture1->unsetCursor();
+        Picture1->setCrossHairVisible(false);
+        Text1->clear();
+        Text2->clear();
+        Text3->clear();
+        return;
+    }
+    state.CursorInChart = 1;
+    Picture1->setCursor(Qt::CrossCursor);
+    const int ix = ChartCell(X);
+    const int iy = ChartCell(Y);
+    Picture1->setLine1Y(iy);
+    Picture1->setLine2X(ix);
+    Picture1->setCrossHairVisible(true);
+    Text1->setText(WholeNumberText(ix - 250));
+    Text2->setText(WholeNumberText(iy));
+    showDoseBox(ix, iy);
+    cursorX_ = static_cast<float>(ix);
+    cursorY_ = static_cast<float>(iy);
+}
+
+void Form3::Form_KeyDown(int key) {
+    if (module_.state().CursorInChart != 1) return;
+    const int x = static_cast<int>(cursorX_);
+    const int y = static_cast<int>(cursorY_);
+    if (key == Qt::Key_Right && cursorX_ < 500) {
+        cursorX_ = static_cast<float>(x + 1);
+    } else if (key == Qt::Key_Left && cursorX_ > 0) {
+        cursorX_ = static_cast<float>(x - 1);
+    } else if (key == Qt::Key_Down && cursorY_ < 250) {
+        cursorY_ = static_cast<float>(y + 1);
+    } else if (key == Qt::Key_Up && cursorY_ > 0) {
+        cursorY_ = static_cast<float>(y - 1);
+    } else {
+        return;
+    }
+    const int ix = static_cast<int>(cursorX_);
+    const int iy = static_cast<int>(cursorY_);
+    if (key == Qt::Key_Right || key == Qt::Key_Left) {
+        Picture1->setLine2X(ix);
+        Text1->setText(WholeNumberText(ix - 250));
+    } else {
+        Picture1->setLine1Y(iy);
+        Text2->setText(WholeNumberText(iy));
+    }
+    showDoseBox(ix, iy);
+}
+
+void Form3::Command1_Click() { module_.PrintChart(*this); }
+
+void Form3::Command2_Click() { hide(); }
+
+void Form3::Command3_Click() {
+    CalculationState& state = module_.state();
+    if (module_.IsCalculating()) return;
+    state.MeshMode = state.MeshMode == 0 ? 1 : 0;
+    module_.RunCalculation();
+}
+
+void Form3::Form_Click() { Command1->setEnabled(false); }
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        // A key goes to the focused control first and then, if that control
+        // ignores it, to its parents; preview it only at the first of these.
+        QWidget* target = focusWidget() ? focusWidget() : this;
+        if (watched == target) Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    }
+    return false;
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    hide();
+    module_.Form3_Unload(this);
+    event->accept();
+}
+
+void Form3::mousePressEvent(QMouseEvent* event) {
+    // Only presses on the window's own surface arrive here: the picture and
+    // the buttons take their own.
+    pressedOnSurface_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Form3::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressedOnSurface_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressedOnSurface_ = false;
+    event->accept();
+    if (click) Form_Click();
+}
+
+} // namespace corvane

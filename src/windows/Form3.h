@@ -1,0 +1,68 @@
+// The chart window "Corvane": the isodose chart with its cursor readout,
+// the arrow-key cross-hair, and the print, close and mesh buttons.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace corvane {
+
+class ChartPictureBox;
+class Module1;
+
+class Form3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form3(Module1& module, QWidget* parent = nullptr);
+    ~Form3() override;
+
+    // The cursor readout for a mouse position in chart units.
+    void Picture1_MouseMove(float X, float Y);
+    // The arrow keys; every key is also passed on to the focused control.
+    void Form_KeyDown(int key);
+    void Command1_Click();  // "Print Corvane"
+    void Command2_Click();  // "Close"
+    void Command3_Click();  // "Change mesh size"
+    void Form_Click();
+
+    // The readout emptied and the cross-hair hidden, as every run begins.
+    void ClearReadout();
+
+    float CursorX() const { return cursorX_; }
+    float CursorY() const { return cursorY_; }
+
+    ChartPictureBox* Picture1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLineEdit* Text1 = nullptr;  // off-centre distance, mm
+    QLineEdit* Text2 = nullptr;  // depth, mm
+    QLineEdit* Text3 = nullptr;  // dose, percent
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void buildReadoutPanel();
+    void showDoseBox(int i, int j);
+
+    Module1& module_;
+    float cursorX_ = 0;
+    float cursorY_ = 0;
+    bool pressedOnSurface_ = false;
+};
+
+} // namespace corvane

@@ -1,0 +1,120 @@
+#include "windows/Module1.h"
+
+#include "chart/DrawChart.h"
+#include "dose/CalculationFailure.h"
+#include "dose/DoseGrid.h"
+#include "state/BeamDataLoader.h"
+#include "state/CalculationState.h"
+#include "state/DataFileLocation.h"
+#include "windows/ChartPictureBox.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+#include "windows/MessageBoxes.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace corvane {
+
+Module1::Module1(CalculationState& state, QObject* parent) : QObject(parent), state_(state) {}
+
+Module1::~Module1() {
+    delete form3_.data();
+    delete form2_.data();
+}
+
+Form2* Module1::form2() {
+    if (!form2_) form2_ = new Form2(*this);
+    return form2_;
+}
+
+Form3* Module1::form3() {
+    if (!form3_) form3_ = new Form3(*this);
+    return form3_;
+}
+
+Form3* Module1::existingForm3() const { return form3_.data(); }
+
+bool Module1::LoadBeamData() {
+    BeamDataLoadResult load = LoadBeamDataFile(LocateBeamDataFile());
+    if (!load.ok()) {
+        MessageBoxes::show(nullptr, QString::fromStdString(load.error), MessageIcon::Critical);
+        return false;
+    }
+    state_.Beam = *load.data;
+    state_.Beam.FieldSizeTable = BeamData::FixedFieldSizes;
+    state_.MeshMode = 0;
+
+    Form2* conditions = form2();
+    conditions->Option1->setChecked(true);
+    conditions->Option1_Click();
+    state_.Conditions.Setup = 1;
+    conditions->Option3->setChecked(true);
+    conditions->Option3_Click();
+    state_.Conditions.WedgeKind = 1;
+    conditions->Text1->setText(QStringLiteral("5.0"));
+    conditions->Text2->setText(QStringLiteral("10.0"));
+    conditions->Text3->setText(QStringLiteral("10.0"));
+    conditions->show();
+    // The start window, once it exists, is hidden here.
+    return true;
+}
+
+void Module1::RunCalculation() {
+    // Runs never nest: a click or key that reaches a handler while a run or
+    // its message boxes are open is turned away here.
+    if (calculating_) return;
+    calculating_ = true;
+    struct EndOfRun {
+        bool& flag;
+        ~EndOfRun() { flag = false; }
+    } endOfRun{calculating_};
+
+    Form2* conditions = form2();
+    try {
+        conditions->setCursor(Qt::WaitCursor);
+        Form3* chart = form3();
+        chart->ClearReadout();
+        ReadConditionEntries(state_, conditions->Text1->text().toStdString(),
+                             conditions->Text2->text().toStdString(),
+                             conditions->Text3->text().toStdString());
+        ComputeDoseGrid(state_);
+        chart->Picture1->drawChart(state_);
+        chart->show();
+        chart->activateWindow();
+        state_.CursorInChart = 0;
+        conditions->unsetCursor();
+    } catch (...) {
+        // Every failure of the run, whatever its cause, ends here alike.
+        MessageBoxes::show(conditions, QString::fromUtf8(FailureMessageFirst), MessageIcon::Exclamation);
+        MessageBoxes::show(conditions, QString::fromUtf8(FailureMessageSecond), MessageIcon::None);
+        conditions->unsetCursor();
+        if (form3_) form3_->hide();
+    }
+}
+
+void Module1::Form3_Unload(Form3* closing) {
+    if (form3_ == closing) form3_ = nullptr;
+    if (form2_) form2_->hide();
+    showStartWindow();
+}
+
+void Module1::showStartWindow() {
+    // Until there is a start window to go back to, nothing is left on
+    // screen to carry on from, so the program ends.
+    EndProgram();
+}
+
+void Module1::PrintChart(Form3& chartWindow) {
+    if (printHandler_) printHandler_(chartWindow);
+}
+
+void Module1::EndProgram() {
+    if (form3_) form3_->hide();
+    if (form2_) form2_->hide();
+    if (endHandler_) endHandler_();
+    else QCoreApplication::exit(0);
+}
+
+} // namespace corvane

@@ -5,6 +5,9 @@
 #include "state/LeadingNumber.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <cstdlib>
 
@@ -13,7 +16,58 @@ namespace corvane {
 namespace {
 
 constexpr int AxisColumn = 250;
-constexpr int LastRow = 250;  // rows beyond it are never computed
+constexpr int LastRow = 250;  // rows below it are never computed
+
+// True when no value is infinite or NaN. An all-ones exponent carries into
+// the sign bit when one exponent unit is added; integer operations only, so
+// the compiler turns the loop into vector code.
+bool allFinite(const double* values, int count) {
+    constexpr std::uint64_t exponentBits = 0x7ff0000000000000ULL;
+    constexpr std::uint64_t exponentUnit = 0x0010000000000000ULL;
+    std::uint64_t carried = 0;
+    for (int k = 0; k < count; ++k)
+        carried |= (std::bit_cast<std::uint64_t>(values[k]) & exponentBits) + exponentUnit;
+    return (carried >> 63) == 0;
+}
+
+// The OCR of one depth row as a linear piece per pair of table rows:
+// OCR(x) = base[m1] + slope[m1] x (x - x1[m1]). It is the depth-weighted
+// mix of the two profile columns, folded once per row instead of once per
+// point; it differs from the point-by-point formula only by rounding.
+struct RowOcr {
+    std::array<double, BeamData::OcrRows + 1> base{};
+    std::array<double, BeamData::OcrRows + 1> slope{};
+    std::array<double, BeamData::OcrRows + 1> start{};
+
+    RowOcr(const BeamData& beam, double d) {
+        const int c = OcrColumnFor(d);
+        const double weight = (15 * c - d) / 15;
+        for (int m1 = 1; m1 < BeamData::OcrRows; ++m1) {
+            const double x1 = 0.1 * (m1 - 1);
+            const double x2 = 0.1 * m1;
+            const auto& row1 = beam.OcrTable[m1];
+            const auto& row2 = beam.OcrTable[m1 + 1];
+            const double slopeC = (row2[c] - row1[c]) / (x2 - x1);
+            const double slopeC1 = (row2[c + 1] - row1[c + 1]) / (x2 - x1);
+            base[m1] = row1[c + 1] + weight * (row1[c] - row1[c + 1]);
+            slope[m1] = slopeC1 + weight * (slopeC - slopeC1);
+            start[m1] = x1;
+        }
+    }
+
+    // Rows m1 = Int(10 x) + 1 and m1 + 1 lie within 1..21. Compared in
+    // double, so that no huge or NaN value reaches an int.
+    static bool inTable(double x) {
+        const double tenX = 10 * x;
+        return tenX >= 0 && tenX < 20;
+    }
+
+    // x must be inTable().
+    double at(double x) const {
+        const int m1 = static_cast<int>(10 * x) + 1;
+        return base[m1] + slope[m1] * (x - start[m1]);
+    }
+};
 
 // The half plane, row by row (depth outer, lateral inner).
 void computeHalfPlane(CalculationState& state, const DoseModelInputs& in) {
@@ -24,50 +78,36 @@ void computeHalfPlane(CalculationState& state, const DoseModelInputs& in) {
         const double s = EquivalentSquare(in, d);
         const double f = InverseSquareFactor(in, d);
         const double T = TmrAt(in.Beam, d, s);
-        const int c = OcrColumnFor(d);
+        const RowOcr ocr(in.Beam, d);
         const double h = BeamHalfWidth(in, d);
         if (h == 0) FailCalculation("beam half-width is 0");
-        const double fT = f * T;
+        const double fT = RequireFinite(f * T, "inverse square x TMR");
+        // i / h grows with i when h > 0 (a rounded division keeps the order),
+        // so if the row's outermost point is inside the OCR table, all are.
+        // With h < 0 every point but the axis lies outside it.
+        if (!(h > 0) || !RowOcr::inTable(halfWidthSteps / h))
+            FailCalculation("off-axis distance outside the OCR table");
         double* row = state.HalfDoseGrid.row(J);
-        for (int i = 0; i <= halfWidthSteps; ++i) {
-            const double dose = OcrForColumns(in.Beam, i / h, c, d) * fT;
-            row[i] = RequireFinite(dose, "point dose");
-        }
+        for (int i = 0; i <= halfWidthSteps; ++i) row[i] = ocr.at(i / h) * fT;
+        if (!allFinite(row, halfWidthSteps + 1)) FailCalculation("point dose is not finite");
     }
 }
 
-// Both sides of the axis get the half plane; the axis column is written twice.
-// Beyond HalfWidthSteps both matrices hold the 0 of the clearing, so the copy
-// stops there.
-void mirror(CalculationState& state) {
-    const int lastStep = std::min(state.Chart.HalfWidthSteps, 250);
-    for (int J = 0; J <= LastRow; ++J) {
-        const double* half = state.HalfDoseGrid.row(J);
-        double* full = state.DoseGrid.row(J);
-        for (int i = 0; i <= lastStep; ++i) {
-            full[AxisColumn + i] = half[i];
-            full[AxisColumn - i] = half[i];
-        }
-    }
-}
-
-// The wedge factor of one depth row, for every column with a dose.
+// The wedge factors of one depth row for the columns 250 - lastStep ..
+// 250 + lastStep, into factors[I].
 //
-// exp(-0.5927 t) along a row is a geometric progression in the distance from
+// Along a row exp(-0.5927 t) is a geometric progression in the distance from
 // the axis, so it is carried from column to column by one multiplication and
-// re-anchored by a full evaluation every few columns. That keeps the result
-// within a few units in the last place of the literal formula at a fraction
-// of the cost. The thickness itself, and so where it is clamped to 0, is
-// computed literally for every column.
-void applyWedgeToRow(double* row, const DoseModelInputs& in, double d, int lastStep) {
-    constexpr int AnchorEvery = 16;
+// re-anchored by a full evaluation every few columns; it stays within a few
+// units in the last place of the literal formula. Where the thin end clamps
+// the thickness to 0 is found with the literal thickness.
+void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep,
+                       std::array<double, 501>& factors) {
+    constexpr int AnchorEvery = 64;
     const double distance = in.Ssd + d;
-    if (distance == 0) FailCalculation("source-point distance is 0");
     const double mu = -0.5927;
-
     auto thickness = [&](int I) {
-        const double l = 0.1 * std::abs(AxisColumn - I);
-        const double lWedge = l * 60.0 / distance;
+        const double lWedge = 0.1 * std::abs(AxisColumn - I) * 60.0 / distance;
         if (I < AxisColumn) {
             const double t = in.WedgeSlope * (15.0 - lWedge);
             return t < 0 ? 0.0 : t;
@@ -75,55 +115,96 @@ void applyWedgeToRow(double* row, const DoseModelInputs& in, double d, int lastS
         return in.WedgeSlope * (lWedge + 15.0);
     };
 
-    // Towards larger I the lead thickens by slope x 6 / distance per column.
+    // Each column towards larger I adds slope x 6 / distance cm of lead.
     const double step = std::exp(mu * (in.WedgeSlope * 6.0 / distance));
+    for (int anchor = 0; anchor <= lastStep; anchor += AnchorEvery) {
+        double factor = std::exp(mu * thickness(AxisColumn + anchor));
+        factors[AxisColumn + anchor] = factor;
+        const int end = std::min(anchor + AnchorEvery - 1, lastStep);
+        for (int n = anchor + 1; n <= end; ++n) factors[AxisColumn + n] = factor *= step;
+    }
+
+    // The thickness shrinks with n on the thin side and, once clamped to 0,
+    // stays 0; the literal thickness is checked around the predicted edge.
+    int clampedFrom = lastStep + 1;
+    const double predicted = 2.5 * distance;  // l' = 15 cm
+    if (predicted < lastStep + 4) {
+        int n = std::max(1, static_cast<int>(predicted) - 3);
+        while (n <= lastStep && thickness(AxisColumn - n) != 0) ++n;
+        clampedFrom = n;
+    }
     const double stepBack = 1 / step;
-    double factor = 0;
-    for (int n = 0; n <= lastStep; ++n) {
-        const int I = AxisColumn + n;
-        factor = (n % AnchorEvery == 0) ? std::exp(mu * thickness(I)) : factor * step;
-        if (row[I] != 0) row[I] = RequireFinite(factor * row[I], "wedged dose");
+    for (int anchor = 1; anchor < clampedFrom; anchor += AnchorEvery) {
+        double factor = std::exp(mu * thickness(AxisColumn - anchor));
+        factors[AxisColumn - anchor] = factor;
+        const int end = std::min(anchor + AnchorEvery - 1, clampedFrom - 1);
+        for (int n = anchor + 1; n <= end; ++n) factors[AxisColumn - n] = factor *= stepBack;
     }
-    for (int n = 1; n <= lastStep; ++n) {
-        const int I = AxisColumn - n;
-        const double t = thickness(I);
-        if (t == 0) {
-            factor = 1;  // beyond the thin end of the wedge
-        } else {
-            factor = (n % AnchorEvery == 1) ? std::exp(mu * t) : factor * stepBack;
-        }
-        if (row[I] != 0) row[I] = RequireFinite(factor * row[I], "wedged dose");
-    }
+    for (int n = clampedFrom; n <= lastStep; ++n) factors[AxisColumn - n] = 1.0;  // beyond the thin end
 }
 
-void applyWedge(CalculationState& state, const DoseModelInputs& in) {
+// Mirror, wedge and normalisation in one pass per row, with each cell formed
+// in the order of the steps: (half dose x wedge factor) / reference.
+void mirrorWedgeAndNormalise(CalculationState& state, const DoseModelInputs& in, double reference) {
     const int lastStep = std::min(state.Chart.HalfWidthSteps, 250);
-    const bool progressionHolds = std::isfinite(in.WedgeSlope) && in.WedgeSlope >= 0;
+    const bool wedged = in.WedgeKind != 1;
+    std::array<double, 501> factors;
+    factors.fill(1.0);
     for (int J = 0; J <= LastRow; ++J) {
         const double d = 0.1 * J;
-        double* row = state.DoseGrid.row(J);
-        if (progressionHolds && in.Ssd + d > 0) {
-            applyWedgeToRow(row, in, d, lastStep);
-            continue;
+        const double* half = state.HalfDoseGrid.row(J);
+        double* full = state.DoseGrid.row(J);
+        if (wedged) {
+            if (std::isfinite(in.WedgeSlope) && in.WedgeSlope >= 0 && in.Ssd + d > 0) {
+                wedgeFactorsOfRow(in, d, lastStep, factors);
+            } else {
+                for (int I = AxisColumn - lastStep; I <= AxisColumn + lastStep; ++I)
+                    factors[I] = half[std::abs(I - AxisColumn)] != 0 ? WedgeFactor(in, I, d) : 1.0;
+            }
         }
-        for (int I = AxisColumn - lastStep; I <= AxisColumn + lastStep; ++I)
-            if (row[I] != 0) row[I] = RequireFinite(WedgeFactor(in, I, d) * row[I], "wedged dose");
+        // Rows past DepthSteps are mirrored and wedged but not normalised.
+        const double divisor = J <= state.Chart.DepthSteps ? reference : 1.0;
+        for (int n = 0; n <= lastStep; ++n)
+            full[AxisColumn + n] = half[n] * factors[AxisColumn + n] / divisor;
+        for (int n = 1; n <= lastStep; ++n)
+            full[AxisColumn - n] = half[n] * factors[AxisColumn - n] / divisor;
+
+        if (!allFinite(full + AxisColumn - lastStep, 2 * lastStep + 1)) FailCalculation("dose is not finite");
     }
 }
 
-void normalise(CalculationState& state) {
+// The dose at the target cell before normalisation: the half plane's axis
+// cell there, times the wedge factor on the axis.
+double referenceDose(const CalculationState& state, const DoseModelInputs& in) {
     const double targetRow = 10 * state.Conditions.Depth;
     if (!(targetRow >= 0) || !(targetRow < 301)) FailCalculation("target row outside the dose grid");
-    const double reference = state.DoseGrid(AxisColumn, static_cast<int>(std::floor(targetRow)));
+    const int row = static_cast<int>(targetRow);
+    double reference = row <= LastRow ? state.HalfDoseGrid(0, row) : 0.0;
+    if (in.WedgeKind != 1 && reference != 0) reference = WedgeFactor(in, AxisColumn, 0.1 * row) * reference;
     if (reference == 0) FailCalculation("reference dose is 0");
-    RequireFinite(reference, "reference dose");
+    return RequireFinite(reference, "reference dose");
+}
 
-    // Cells outside the computed columns hold 0 and stay 0.
-    const int lastStep = std::min(state.Chart.HalfWidthSteps, 250);
-    for (int J = 0; J <= state.Chart.DepthSteps; ++J) {
-        double* row = state.DoseGrid.row(J);
-        for (int I = AxisColumn - lastStep; I <= AxisColumn + lastStep; ++I)
-            row[I] = row[I] / reference;
+// Sets to 0 every cell outside columns first..last of rows 0..lastRow.
+template <class Grid>
+void clearOutside(Grid& grid, int first, int last, int lastRow) {
+    for (int J = 0; J < Grid::RowCount; ++J) {
+        double* row = grid.row(J);
+        if (J > lastRow || last < first) {
+            std::fill(row, row + Grid::ColumnCount, 0.0);
+            continue;
+        }
+        std::fill(row, row + first, 0.0);
+        std::fill(row + last + 1, row + Grid::ColumnCount, 0.0);
+    }
+}
+
+// Sets to 0 the cells of columns first..last in rows 0..lastRow.
+template <class Grid>
+void clearInside(Grid& grid, int first, int last, int lastRow) {
+    for (int J = 0; J <= lastRow && J < Grid::RowCount; ++J) {
+        double* row = grid.row(J);
+        std::fill(row + first, row + last + 1, 0.0);
     }
 }
 
@@ -144,8 +225,6 @@ void ComputeDoseGrid(CalculationState& state) {
     if (cond.FieldWidth < 0 || cond.FieldLength < 0) FailCalculation("negative field size");
     const double ratio = AreaPerimeterRatio(cond.FieldWidth, cond.FieldLength);
 
-    state.DoseGrid.fill(0);
-    state.HalfDoseGrid.fill(0);
     state.Curves.reset();
 
     // Both are compared with their limit in double, before any conversion to int.
@@ -153,14 +232,25 @@ void ComputeDoseGrid(CalculationState& state) {
     const double halfWidthSteps = std::floor(10 * (1.7 * (cond.FieldWidth / 2))) + 1;
     state.Chart.HalfWidthSteps = halfWidthSteps > 250 ? 250 : static_cast<int>(halfWidthSteps);
 
-    const double ssd = RequireFinite(cond.Setup == 1 ? 100 : 100 - cond.Depth, "SSD");
-    const DoseModelInputs in{state.Beam, ssd, cond.FieldWidth, cond.FieldLength, ratio,
-                             cond.WedgeKind, state.WedgeSlope};
-
-    computeHalfPlane(state, in);
-    mirror(state);
-    if (cond.WedgeKind != 1) applyWedge(state, in);
-    normalise(state);
+    // Every cell starts from 0. The cells that the passes below write anyway
+    // are cleared only if a pass fails, so that a run that succeeds writes
+    // each of them once and a failed run still leaves no old dose behind.
+    const int lastStep = std::min(state.Chart.HalfWidthSteps, 250);
+    const int lastHalfRow = std::min(state.Chart.DepthSteps, LastRow);
+    clearOutside(state.DoseGrid, AxisColumn - lastStep, AxisColumn + lastStep, LastRow);
+    clearOutside(state.HalfDoseGrid, 0, state.Chart.HalfWidthSteps, lastHalfRow);
+    try {
+        const double ssd = RequireFinite(cond.Setup == 1 ? 100 : 100 - cond.Depth, "SSD");
+        const DoseModelInputs in{state.Beam, ssd, cond.FieldWidth, cond.FieldLength, ratio,
+                                 cond.WedgeKind, state.WedgeSlope};
+        computeHalfPlane(state, in);
+        const double reference = referenceDose(state, in);
+        mirrorWedgeAndNormalise(state, in, reference);
+    } catch (...) {
+        clearInside(state.DoseGrid, AxisColumn - lastStep, AxisColumn + lastStep, LastRow);
+        clearInside(state.HalfDoseGrid, 0, state.Chart.HalfWidthSteps, lastHalfRow);
+        throw;
+    }
 }
 
 } // namespace corvane

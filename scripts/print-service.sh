@@ -105,10 +105,12 @@ start_cupsd() {
   local dir=$1 conf_name=$2
   local cupsd_args=(-f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf")
   # Preferred: a private mount namespace in which our settings are the ones
-  # cups-pdf finds at its fixed path.
+  # cups-pdf finds at its fixed path. The trial bind lives and dies in a
+  # namespace of its own.
   if [ -z "${CORVANE_PRINT_SERVICE_NO_NAMESPACE:-}" ] &&
      [ -f "$system_conf_dir/cups-pdf.conf" ] &&
-     unshare --mount --propagation private true 2>/dev/null; then
+     unshare --mount --propagation private \
+       mount --bind "$dir/etc/cups-pdf.conf" "$system_conf_dir/cups-pdf.conf" 2>/dev/null; then
     setsid unshare --mount --propagation private \
       sh -c 'mount --bind "$1" "$2" && shift 2 && exec /usr/sbin/cupsd "$@"' \
       cupsd-private "$dir/etc/cups-pdf.conf" "$system_conf_dir/cups-pdf.conf" "${cupsd_args[@]}" \
@@ -186,12 +188,15 @@ start_service() {
     stop_service "$dir"
     fail "the private cupsd did not start"
   fi
+  # The page reaches cups-pdf as PostScript; made by pdftocairo its fonts
+  # keep their Unicode names, so the text of the final PDF can be searched
+  # (Ghostscript's own conversion turns them into unnamed Type 3 glyphs).
   if ! lpadmin -h "$socket" -p "$queue" -E -v "$(cat "$dir/run/device-uri")" -P "$ppd" \
        -D "Corvane test printer (PDF)" -o printer-error-policy=abort-job \
-       -o pdftops-renderer-default=pdftocairo >&2 ||
-     ! lpadmin -h "$socket" -d "$queue" >&2 ||
+       -o pdftops-renderer-default=pdftocairo >"$dir/log/lpadmin.out" 2>&1 ||
+     ! lpadmin -h "$socket" -d "$queue" >>"$dir/log/lpadmin.out" 2>&1 ||
      ! wait_for "the queue" lpstat -h "$socket" -a "$queue"; then
-    cat "$dir/log/error_log" >&2 2>/dev/null || true
+    cat "$dir/log/lpadmin.out" "$dir/log/error_log" >&2 2>/dev/null || true
     stop_service "$dir"
     fail "the cups-pdf queue could not be set up"
   fi

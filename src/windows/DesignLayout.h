@@ -1,0 +1,27 @@
+// The frames of the start, method and data table windows, and labels that
+// keep their whole text in the fonts that render them here.
+#pragma once
+
+#include "windows/WindowStyle.h"
+
+#include <QRect>
+#include <QSize>
+
+class QLabel;
+class QWidget;
+
+namespace corvane {
+
+constexpr QSize TwipsSize(int width, int height) { return QSize(Twips(width), Twips(height)); }
+
+// The fixed frame of the program's windows with its icon, centred on the
+// screen. A `dialog` window stays out of the task bar: it is a dialog of its
+// parent window.
+void MakeFixedCentredWindow(QWidget* window, QSize client, bool dialog);
+
+// A label without border at its designed place. Where the font used here
+// needs more room than the designed one did, the label grows right and down
+// just enough to show its whole text, instead of clipping it.
+void PlaceLabel(QLabel* label, const QRect& designed);
+
+} // namespace corvane

@@ -1,0 +1,95 @@
+#include "windows/Form4.h"
+
+#include "qtsurface/Fonts.h"
+#include "state/BeamDataLoader.h"
+#include "state/DataFileLocation.h"
+#include "windows/DesignLayout.h"
+#include "windows/MessageBoxes.h"
+#include "assets/Pictures.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <sstream>
+#include <string>
+
+namespace corvane {
+
+namespace {
+// Parses exactly the bytes the list shows, so list and pictures always agree.
+BeamDataLoadResult ParseListedContent(const DataTableListing& listing) {
+    if (!listing.opened) {
+        BeamDataLoadResult missing;
+        missing.error = listing.problem.toStdString();
+        return missing;
+    }
+    std::istringstream in(std::string(listing.bytes.constData(),
+                                      static_cast<std::size_t>(listing.bytes.size())));
+    return ParseBeamData(in, listing.file.string());
+}
+
+QLabel* MakePicture(QWidget* parent, const QRect& frame) {
+    auto* picture = new QLabel(parent);
+    picture->setGeometry(frame);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setFocusPolicy(Qt::TabFocus);
+    return picture;
+}
+} // namespace
+
+Form4::Form4(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("TMRs  &  OCRs"));
+    // The title-bar close destroys the window; the next opening builds it afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Form4"));
+    MakeFixedCentredWindow(this, TwipsSize(16515, 9465), true);
+
+    Label1 = new QLabel(
+        QStringLiteral("Tissue-Maximum Ratio  and  Off-Center Ratio  Data Table"), this);
+    Label1->setFont(TimesFont(15.75));
+    PlaceLabel(Label1, TwipsRect(960, 120, 7335, 345));
+
+    List1 = new QListWidget(this);
+    List1->setGeometry(TwipsRect(240, 480, 9375, 8700));
+    List1->setFont(NamedFont(QStringLiteral("ＭＳ ゴシック"), 12));
+    // Long lines scroll sideways rather than lose their ends.
+    List1->setTextElideMode(Qt::ElideNone);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    Picture1 = MakePicture(this, TwipsRect(9840, 480, 6495, 4335));
+    Picture2 = MakePicture(this, TwipsRect(9840, 4920, 6495, 3735));
+
+    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1->setGeometry(TwipsRect(9840, 8760, 1455, 495));
+    StyleButton(Command1, TimesFont(14.25));
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+
+    setTabOrder(List1, Command1);
+    setTabOrder(Command1, Picture1);
+    setTabOrder(Picture1, Picture2);
+    List1->setFocus();
+}
+
+DataTableListing Form4::FillFromDataFile() {
+    List1->clear();
+    DataTableListing listing = ReadDataTableListing(LocateBeamDataFile());
+    List1->addItems(listing.lines);
+
+    const BeamDataLoadResult parsed = ParseListedContent(listing);
+    Picture1->setPixmap(TmrCurvesPicture(parsed));
+    Picture2->setPixmap(OcrCurvesPicture(parsed));
+    return listing;
+}
+
+void Form4::FillAndShow() {
+    const DataTableListing listing = FillFromDataFile();
+    show();
+    raise();
+    activateWindow();
+    if (!listing.complete()) MessageBoxes::show(this, listing.problem, MessageIcon::Exclamation);
+}
+
+void Form4::Command1_Click() { hide(); }
+
+} // namespace corvane

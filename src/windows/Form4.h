@@ -1,0 +1,39 @@
+// The data table window: the beam data file line by line, beside pictures of
+// its TMR and OCR curves.
+#pragma once
+
+#include "windows/DataTableListing.h"
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace corvane {
+
+class Form4 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form4(QWidget* parent = nullptr);
+
+    // Empties List1 and refills it with the data file's first 66 lines, and
+    // draws both pictures from the same content; the calculation's tables are
+    // not touched. Returns what was read, with any problem.
+    DataTableListing FillFromDataFile();
+
+    // Fills, shows and raises the window; when lines are missing, a box says
+    // which, over the window, and the program goes on.
+    void FillAndShow();
+
+    QLabel* Label1;
+    QListWidget* List1;
+    QLabel* Picture1;  // TMR curves
+    QLabel* Picture2;  // OCR curves
+    QPushButton* Command1;
+
+private slots:
+    void Command1_Click();
+};
+
+} // namespace corvane

@@ -84,8 +84,13 @@ QRect ChartPictureBox::widgetRectOf(const OverlayLine& line) const {
 void ChartPictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect inner(PictureBorder, PictureBorder, ChartPictureWidth, ChartPictureHeight);
-    const QRect target = event->rect() & inner;
-    painter.drawImage(target.topLeft(), image_, target.translated(-inner.topLeft()));
+    // Only the damaged strips: a cross-hair move damages two thin crosses,
+    // whose bounding box would be most of the picture.
+    for (const QRect& damaged : event->region()) {
+        const QRect target = damaged & inner;
+        if (!target.isEmpty())
+            painter.drawImage(target.topLeft(), image_, target.translated(-inner.topLeft()));
+    }
 
     // A sunken two-pixel border around the inner area.
     const int w = width(), h = height();

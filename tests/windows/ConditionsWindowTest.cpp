@@ -7,11 +7,14 @@
 #include "windows/Form2.h"
 #include "windows/Form3.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -23,6 +26,7 @@ class ConditionsWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void loadPutsBackTheDefaults();
+    void aFileThatDoesNotLoadChangesNothing();
     void layoutFollowsTheDesign();
     void optionButtonsActAtOnce();
     void enterClampsAndMovesOn_data();
@@ -61,6 +65,39 @@ void ConditionsWindowTest::loadPutsBackTheDefaults() {
     QCOMPARE(program.state().WedgeSlope, slope);  // the loader leaves the slope alone
     QCOMPARE(program.state().Beam.FieldSizeTable[10], 35.0);
     QVERIFY(conditions->isVisible());
+}
+
+void ConditionsWindowTest::aFileThatDoesNotLoadChangesNothing() {
+    ProgramHarness program;
+    program.start();
+    Form2* conditions = program.module().form2();
+    conditions->Text1->setText(QStringLiteral("7"));
+    conditions->Option2->click();
+    const BeamData loaded = program.state().Beam;
+
+    // The working directory is searched first: a file there that ends in
+    // the TMR block is the one the program reads.
+    QTemporaryDir dir;
+    QFile source(QStringLiteral(CORVANE_TEST_DATA_FILE));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QFile shortFile(dir.filePath(QStringLiteral("6MVTMROCR.dat")));
+    QVERIFY(shortFile.open(QIODevice::WriteOnly));
+    for (int line = 0; line < 20; ++line) shortFile.write(source.readLine());
+    shortFile.close();
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const bool loadedAgain = program.module().LoadBeamData();
+    QDir::setCurrent(before);
+
+    QVERIFY(!loadedAgain);
+    QCOMPARE(program.messages.size(), std::size_t(1));
+    QCOMPARE(program.messages[0].caption, QStringLiteral("Corvane"));
+    QVERIFY(!program.messages[0].text.isEmpty());
+    QVERIFY(program.state().Beam.DepthTable == loaded.DepthTable);
+    QVERIFY(program.state().Beam.TmrTable == loaded.TmrTable);
+    QCOMPARE(conditions->Text1->text(), QStringLiteral("7"));
+    QCOMPARE(program.state().Conditions.Setup, 2);
+    QVERIFY(conditions->Option2->isChecked());
 }
 
 void ConditionsWindowTest::layoutFollowsTheDesign() {

@@ -1,14 +1,11 @@
 #include "qtsurface/ChartExport.h"
 
-#include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "qtsurface/ChartPicture.h"
-#include "qtsurface/PainterSurface.h"
 #include "qtsurface/PrintedPage.h"
 #include "state/BeamDataLoader.h"
 #include "state/WedgeOptions.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 
@@ -122,29 +119,6 @@ TEST(ChartImage, CaptionsAndLabelsAreDrawnWhereTheChartPutsThem) {
     EXPECT_GT(inkIn(520, 175, 560, 189), 50);
     // No label above the highest level found: 200 % is absent here.
     EXPECT_EQ(inkIn(520, -50, 560, -36), 0);
-}
-
-TEST(ChartImage, AFailingFieldGivesNoPictureAtAll) {
-    CalculationState state = Calculated("10.0", "10.0");
-    ReadConditionEntries(state, "5.0", "40", "40");
-    ComputeDoseGrid(state);
-    EXPECT_THROW(RenderChartImage(state), CalculationFailure);
-    EXPECT_THROW(ChartPng(state), CalculationFailure);
-    EXPECT_THROW(ChartSvg(state), CalculationFailure);
-    // The printed page of the same grid never fails.
-    const QByteArray pdf = PrintedChartPdf(state);
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-}
-
-TEST(ChartImage, PngAndSvgBytesAreWholeFiles) {
-    CalculationState state = Calculated();
-    const QByteArray png = ChartPng(state);
-    QImage decoded;
-    ASSERT_TRUE(decoded.loadFromData(png, "PNG"));
-    EXPECT_EQ(decoded.size(), QSize(997, 685));
-    const QByteArray svg = ChartSvg(state);
-    EXPECT_TRUE(svg.contains("viewBox=\"0 0 997 685\""));
-    EXPECT_TRUE(svg.trimmed().endsWith("</svg>"));
 }
 
 // The printed page on a 254 dpi image: 10 pixels to the millimetre.

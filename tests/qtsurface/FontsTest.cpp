@@ -27,13 +27,6 @@ TEST(Fonts, TheDataTableFontHasAFixedPitch) {
     EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(" 1.0"), metrics.horizontalAdvance("25.5"));
 }
 
-TEST(Fonts, SizeAndItalicAreKept) {
-    const QFont font = NamedFont("Times New Roman", 15.75, true);
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), 15.75);
-    EXPECT_TRUE(font.italic());
-    EXPECT_FALSE(NamedFont("Times New Roman", 12).italic());
-}
-
 TEST(Fonts, JapaneseTextHasGlyphs) {
     QFontMetricsF metrics(NamedFont(QString::fromUtf8("メイリオ"), 14.25));
     for (QChar c : QString::fromUtf8("計算方法の概説"))

@@ -211,13 +211,5 @@ TEST_F(RenderCommand, RunsWithoutADisplay) {
     EXPECT_TRUE(fs::exists(Out("chart.png")));
 }
 
-TEST_F(RenderCommand, HelpDescribesTheFormats) {
-    const ProcessResult run = test::RunProcess({CORVANE_CHART_EXECUTABLE, "render", "--help"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_THAT(run.out, HasSubstr("--out FILE"));
-    EXPECT_THAT(run.out, HasSubstr(".pdf"));
-    EXPECT_THAT(run.out, HasSubstr("--scale"));
-}
-
 } // namespace
 } // namespace corvane

@@ -7,8 +7,11 @@
 #include "state/CalculationState.h"
 #include "state/DataFileLocation.h"
 #include "windows/ChartPictureBox.h"
+#include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
+#include "windows/Form4.h"
+#include "windows/Form5.h"
 #include "windows/MessageBoxes.h"
 
 #include <QCoreApplication>
@@ -22,6 +25,35 @@ Module1::Module1(CalculationState& state, QObject* parent) : QObject(parent), st
 Module1::~Module1() {
     delete form3_.data();
     delete form2_.data();
+    delete form1_.data();  // with its dialogs
+}
+
+Form1* Module1::form1() {
+    if (!form1_) {
+        form1_ = new Form1;
+        connect(form1_, &Form1::startRequested, this, &Module1::LoadBeamData);
+        connect(form1_, &Form1::methodWindowRequested, this, [this] {
+            Form5* method = form5();
+            method->show();
+            method->raise();
+            method->activateWindow();
+        });
+        connect(form1_, &Form1::exitRequested, this, &Module1::EndProgram);
+    }
+    return form1_;
+}
+
+Form4* Module1::form4() {
+    if (!form4_) form4_ = new Form4(form1());
+    return form4_;
+}
+
+Form5* Module1::form5() {
+    if (!form5_) {
+        form5_ = new Form5(form1());
+        connect(form5_, &Form5::dataTableRequested, this, [this] { form4()->FillAndShow(); });
+    }
+    return form5_;
 }
 
 Form2* Module1::form2() {
@@ -39,7 +71,7 @@ Form3* Module1::existingForm3() const { return form3_.data(); }
 bool Module1::LoadBeamData() {
     BeamDataLoadResult load = LoadBeamDataFile(LocateBeamDataFile());
     if (!load.ok()) {
-        MessageBoxes::show(nullptr, QString::fromStdString(load.error), MessageIcon::Critical);
+        MessageBoxes::show(form1_, QString::fromStdString(load.error), MessageIcon::Critical);
         return false;
     }
     state_.Beam = *load.data;
@@ -57,7 +89,7 @@ bool Module1::LoadBeamData() {
     conditions->Text2->setText(QStringLiteral("10.0"));
     conditions->Text3->setText(QStringLiteral("10.0"));
     conditions->show();
-    // The start window, once it exists, is hidden here.
+    if (form1_) form1_->hide();
     return true;
 }
 
@@ -101,9 +133,10 @@ void Module1::Form3_Unload(Form3* closing) {
 }
 
 void Module1::showStartWindow() {
-    // Until there is a start window to go back to, nothing is left on
-    // screen to carry on from, so the program ends.
-    EndProgram();
+    Form1* start = form1();
+    start->show();
+    start->raise();
+    start->activateWindow();
 }
 
 void Module1::PrintChart(Form3& chartWindow) {
@@ -113,6 +146,9 @@ void Module1::PrintChart(Form3& chartWindow) {
 void Module1::EndProgram() {
     if (form3_) form3_->hide();
     if (form2_) form2_->hide();
+    if (form4_) form4_->hide();
+    if (form5_) form5_->hide();
+    if (form1_) form1_->hide();
     if (endHandler_) endHandler_();
     else QCoreApplication::exit(0);
 }

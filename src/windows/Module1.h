@@ -10,8 +10,11 @@
 namespace corvane {
 
 struct CalculationState;
+class Form1;
 class Form2;
 class Form3;
+class Form4;
+class Form5;
 
 class Module1 : public QObject {
     Q_OBJECT
@@ -26,7 +29,11 @@ public:
     Form3* form3();
     // The chart window if it exists now, without creating it.
     Form3* existingForm3() const;
-    // Form1* form1();  -- the start window joins here.
+    // The start window lives as long as the module; the method and data
+    // table windows are its dialogs, created afresh after a title-bar close.
+    Form1* form1();
+    Form4* form4();
+    Form5* form5();
 
     // Reads the beam data file and puts the conditions back to their
     // defaults, then shows the conditions window. On failure one message box
@@ -58,8 +65,11 @@ public:
 
 private:
     CalculationState& state_;
+    QPointer<Form1> form1_;
     QPointer<Form2> form2_;
     QPointer<Form3> form3_;
+    QPointer<Form4> form4_;
+    QPointer<Form5> form5_;
     PrintHandler printHandler_;
     std::function<void()> endHandler_;
     bool calculating_ = false;

@@ -28,6 +28,9 @@ bool VisibleWindowGuard::AnyWindowVisible() {
 }
 
 bool VisibleWindowGuard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow())
+        m_ended = false;
     // A window flow often hides one window just before it shows the next (the
     // chart window's close shows the start window), so the check waits until
     // the handler that hid a window has finished.
@@ -41,7 +44,9 @@ bool VisibleWindowGuard::eventFilter(QObject* watched, QEvent* event) {
 
 void VisibleWindowGuard::CheckWindows() {
     m_checkPending = false;
-    if (!AnyWindowVisible() && m_endProgram) m_endProgram();
+    if (m_ended || AnyWindowVisible()) return;
+    m_ended = true;
+    if (m_endProgram) m_endProgram();
 }
 
 } // namespace corvane

@@ -28,6 +28,7 @@ private slots:
 private:
     std::function<void()> m_endProgram;
     bool m_checkPending = false;
+    bool m_ended = false;  // asked once; asked again only after a window came back
 };
 
 } // namespace corvane

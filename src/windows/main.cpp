@@ -2,6 +2,7 @@
 #include "qtsurface/Fonts.h"
 #include "state/CalculationState.h"
 #include "windows/Module1.h"
+#include "windows/VisibleWindowGuard.h"
 
 #include <QApplication>
 
@@ -16,8 +17,11 @@ int main(int argc, char* argv[]) {
     auto state = std::make_unique<corvane::CalculationState>();
     corvane::Module1 module(*state);
 
-    // The beam data is loaded at start-up and the conditions window opened;
-    // a file that does not load has been reported and ends the program.
-    if (!module.LoadBeamData()) return 1;
+    // The program ends when no window of it is left on screen; the method
+    // and data table windows count too, though they are dialogs.
+    QApplication::setQuitOnLastWindowClosed(false);
+    corvane::VisibleWindowGuard guard([&module] { module.EndProgram(); });
+
+    module.showStartWindow();
     return QApplication::exec();
 }

@@ -16,6 +16,7 @@
 #include <cctype>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -24,6 +25,8 @@ namespace {
 
 // Beyond this the picture would need gigabytes.
 constexpr int MaxScale = 8;
+
+constexpr const char* Name = "corvane-chart render: ";
 
 enum class PictureFormat { Png, Svg, Pdf };
 
@@ -50,26 +53,25 @@ std::optional<int> ParseScale(const std::string& text) {
     return value;
 }
 
-std::string Usage() {
-    return "usage: corvane-chart render --out FILE [--mesh 0|1] [--scale N] [calculation options]\n"
-           "\n"
-           "Calculates the dose grid and draws the chart into FILE; its extension\n"
-           "chooses the format:\n"
-           "  .png  the chart picture, 997 x 685 pixels, antialiased\n"
-           "  .svg  the same picture as scalable vector graphics\n"
-           "  .pdf  the printed page on A4 at true scale (1 mm of phantom = 1 mm)\n"
-           "\n"
-           "  --out FILE   the file to write (required)\n"
-           "  --mesh 0|1   0: the 5 cm grid only (default); 1: with the 1 cm grid\n"
-           "               (the printed page always has the 1 cm grid)\n"
-           "  --scale N    PNG only: N times the size, N from 1 (default) to 8\n"
-           "\n" +
-           CalculationOptionsHelp() +
-           "\n"
-           "Exit 0 when the file is written. Exit 1 when the calculation or the\n"
-           "drawing fails: the two failure messages go to standard error and no\n"
-           "file is written. Exit 2 on bad usage, a data file that does not load,\n"
-           "or a file that cannot be written.\n";
+const char* const RenderUsage =
+    "  render --out FILE [OPTIONS] [--mesh 0|1] [--scale N]\n"
+    "                       draws the chart into FILE, in the format its extension\n"
+    "                       names: .png the chart picture of 997 x 685 pixels,\n"
+    "                       antialiased (--scale N: N times the size, N = 1..8); .svg\n"
+    "                       the same picture as SVG; .pdf the printed page on A4 at\n"
+    "                       true scale. On a failure no file is written, then exit 1\n";
+
+std::string Help() {
+    return "Usage: corvane-chart render --out FILE [OPTIONS] [--mesh 0|1] [--scale N]\n\n" +
+           std::string(RenderUsage) + "\nOptions:\n" + CalculationOptionsHelp() +
+           "  --out FILE           the file to write: .png, .svg or .pdf (required)\n"
+           "  --mesh 0|1           MeshMode: 1 adds the 1 cm grid (default 0); the printed\n"
+           "                       page always has its 1 cm grid\n"
+           "  --scale N            PNG only: N times 997 x 685 pixels, N = 1..8 (default 1)\n"
+           "\nExit codes: 0 the file is written; 1 the calculation or the drawing failed\n"
+           "(the two messages on standard error, no file written, an existing one left as\n"
+           "it was); 2 bad usage, a data file that does not load, or a file that cannot\n"
+           "be written.\n";
 }
 
 // Qt's notes about the session (no runtime directory and the like) would
@@ -100,50 +102,52 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::vector<std::string> allowed = CalculationOptions;
     allowed.insert(allowed.end(), {"out", "mesh", "scale"});
     const ParsedOptions parsed = ParseOptions(args, allowed);
-    if (parsed.help) {
-        out << Usage();
-        return ExitSuccess;
-    }
     if (!parsed.options) {
-        err << parsed.error << "\n";
+        err << Name << parsed.error << "\n";
         return ExitUsage;
+    }
+    if (parsed.help) {
+        out << Help();
+        return ExitSuccess;
     }
     const Options& options = *parsed.options;
 
     if (!options.has("out") || options.get("out", "").empty()) {
-        err << "render needs --out FILE\n";
+        err << Name << "--out FILE is required\n";
         return ExitUsage;
     }
     const std::string path = options.get("out", "");
     const std::optional<PictureFormat> format = FormatOf(path);
     if (!format) {
-        err << "--out must name a .png, .svg or .pdf file: " << path << "\n";
+        err << Name << "--out must name a .png, .svg or .pdf file: " << path << "\n";
         return ExitUsage;
     }
     const std::string meshText = options.get("mesh", "0");
     if (meshText != "0" && meshText != "1") {
-        err << "--mesh must be 0 or 1: " << meshText << "\n";
+        err << Name << "--mesh must be 0 or 1: " << meshText << "\n";
         return ExitUsage;
     }
     int scale = 1;
     if (options.has("scale")) {
         if (*format != PictureFormat::Png) {
-            err << "--scale applies to PNG pictures only\n";
+            err << Name << "--scale applies to PNG pictures only\n";
             return ExitUsage;
         }
         const std::optional<int> parsedScale = ParseScale(options.get("scale", ""));
         if (!parsedScale) {
-            err << "--scale must be a whole number from 1 to " << MaxScale << ": "
+            err << Name << "--scale must be a whole number from 1 to " << MaxScale << ": "
                 << options.get("scale", "") << "\n";
             return ExitUsage;
         }
         scale = *parsedScale;
     }
 
-    CalculationState state;
+    // Some megabytes of matrices: not on the stack.
+    auto owned = std::make_unique<CalculationState>();
+    CalculationState& state = *owned;
     std::string error;
     if (const int prepared = PrepareCalculation(options, state, error); prepared != ExitSuccess) {
-        err << error << "\n";
+        err << Name << error << "\n";
         return prepared;
     }
     state.MeshMode = meshText == "1" ? 1 : 0;
@@ -162,22 +166,20 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
         WriteFailureMessages(err);
         return ExitCalculationFailure;
     } catch (const std::exception& e) {
-        err << "the picture could not be made: " << e.what() << "\n";
+        err << Name << "the picture could not be made: " << e.what() << "\n";
         return ExitUsage;
     }
 
     // Written whole or not at all: an existing file stays as it was on failure.
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        err << "cannot write " << path << ": " << file.errorString().toStdString() << "\n";
+        err << Name << "cannot write " << path << ": " << file.errorString().toStdString() << "\n";
         return ExitUsage;
     }
     return ExitSuccess;
 }
 
-const CommandRegistration registration{
-    "render", "corvane-chart render --out FILE [--mesh 0|1] [--scale N]: the chart as PNG, SVG or PDF",
-    Render};
+const CommandRegistration registration{"render", RenderUsage, Render};
 
 } // namespace
 } // namespace corvane::cli

@@ -33,7 +33,6 @@ class DataTableListingTest : public QObject {
 private slots:
     void splitsEveryKindOfLineEnd_data();
     void splitsEveryKindOfLineEnd();
-    void keepsBlanksAndEmptyLinesAsRead();
     void decodesUtf8ShiftJisAndLatin1();
     void bundledFileGivesItsFirst66LinesExactly();
     void laterLinesNeverAppear();
@@ -54,19 +53,14 @@ void DataTableListingTest::splitsEveryKindOfLineEnd_data() {
     QTest::newRow("no end after the last line") << QByteArray("a\r\nb\r\nc") << abc;
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
     QTest::newRow("empty") << QByteArray() << QStringList{};
+    QTest::newRow("blanks and empty lines as read")
+        << QByteArray("  0, 0.43 ,\t1 \r\n\r\n   \r\nlast") << QStringList{"  0, 0.43 ,\t1 ", "", "   ", "last"};
 }
 
 void DataTableListingTest::splitsEveryKindOfLineEnd() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     QCOMPARE(SplitDataFileLines(QString::fromLatin1(bytes), 66), lines);
-}
-
-void DataTableListingTest::keepsBlanksAndEmptyLinesAsRead() {
-    const QStringList lines =
-        SplitDataFileLines(QStringLiteral("  0, 0.43 ,\t1 \r\n\r\n   \r\nlast"), 66);
-    QCOMPARE(lines, (QStringList{"  0, 0.43 ,\t1 ", "", "   ", "last"}));
-    QCOMPARE(SplitDataFileLines(QStringLiteral("1\n2\n3\n4"), 2), (QStringList{"1", "2"}));
 }
 
 void DataTableListingTest::decodesUtf8ShiftJisAndLatin1() {

@@ -5,6 +5,7 @@
 
 #include "windows/MessageBoxes.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -75,6 +76,18 @@ inline void SaveScreenshot(QWidget* window, const QString& name) {
     QDir().mkpath(QStringLiteral(CORVANE_SCREENSHOT_DIR));
     const QString file = QStringLiteral(CORVANE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png");
     QVERIFY2(window->grab().save(file), qPrintable(file));
+}
+
+// Shown for the first time, `window` has the focus on `first`; Tab then
+// moves it through `next` in order.
+inline void VerifyTabChain(QWidget* window, QWidget* first, const QList<QWidget*>& next) {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget(), first);
+    for (QWidget* expected : next) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected);
+    }
 }
 
 // The rectangle the glyphs of a top-aligned, single-line label cover.

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -31,6 +32,10 @@ void PlaceLabel(QLabel* label, const QRect& designed) {
     const QSize needed = label->sizeHint();
     label->setGeometry(designed.x(), designed.y(), std::max(designed.width(), needed.width()),
                        std::max(designed.height(), needed.height()));
+}
+
+void PressButtonsOnEnter(QWidget* window) {
+    for (QPushButton* button : window->findChildren<QPushButton*>()) button->setAutoDefault(true);
 }
 
 } // namespace corvane

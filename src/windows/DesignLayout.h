@@ -24,4 +24,7 @@ void MakeFixedCentredWindow(QWidget* window, QSize client, bool dialog);
 // just enough to show its whole text, instead of clipping it.
 void PlaceLabel(QLabel* label, const QRect& designed);
 
+// Enter presses the focused button of `window`, as Space does.
+void PressButtonsOnEnter(QWidget* window);
+
 } // namespace corvane

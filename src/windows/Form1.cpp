@@ -73,6 +73,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 
+    PressButtonsOnEnter(this);
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Picture1);
     setTabOrder(Picture1, Command4);

@@ -65,6 +65,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     StyleButton(Command1, TimesFont(14.25));
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
 
+    PressButtonsOnEnter(this);
     setTabOrder(List1, Command1);
     setTabOrder(Command1, Picture1);
     setTabOrder(Picture1, Picture2);

@@ -114,6 +114,7 @@ Form5::Form5(QWidget* parent) : QWidget(parent) {
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
 
+    PressButtonsOnEnter(this);
     setTabOrder(Command1, Picture1);
     setTabOrder(Picture1, Picture2);
     setTabOrder(Picture2, Command3);

@@ -1,8 +1,8 @@
 #include "windows/Form1.h"
 
+#include "assets/Pictures.h"
 #include "qtsurface/Fonts.h"
 #include "windows/DesignLayout.h"
-#include "assets/Pictures.h"
 
 #include <QLabel>
 #include <QPalette>

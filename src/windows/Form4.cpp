@@ -1,11 +1,11 @@
 #include "windows/Form4.h"
 
+#include "assets/Pictures.h"
 #include "qtsurface/Fonts.h"
 #include "state/BeamDataLoader.h"
 #include "state/DataFileLocation.h"
 #include "windows/DesignLayout.h"
 #include "windows/MessageBoxes.h"
-#include "assets/Pictures.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -19,11 +19,7 @@ namespace corvane {
 namespace {
 // Parses exactly the bytes the list shows, so list and pictures always agree.
 BeamDataLoadResult ParseListedContent(const DataTableListing& listing) {
-    if (!listing.opened) {
-        BeamDataLoadResult missing;
-        missing.error = listing.problem.toStdString();
-        return missing;
-    }
+    if (!listing.opened) return LoadBeamDataFile(listing.file);  // the loader's own words
     std::istringstream in(std::string(listing.bytes.constData(),
                                       static_cast<std::size_t>(listing.bytes.size())));
     return ParseBeamData(in, listing.file.string());

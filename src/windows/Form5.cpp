@@ -1,8 +1,8 @@
 #include "windows/Form5.h"
 
+#include "assets/Pictures.h"
 #include "qtsurface/Fonts.h"
 #include "windows/DesignLayout.h"
-#include "assets/Pictures.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,0 +1,118 @@
+// The isodose curve tracing shared by the screen chart (Part 3.1 steps 9 to
+// 12) and the printed page (Part 3.2 steps 6 to 8). Internal to src/chart.
+#pragma once
+
+#include "chart/DrawingSurface.h"
+#include "state/CalculationState.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace corvane::chart_detail {
+
+inline constexpr int LevelCount = 20;
+
+// L = 0.1 x k in double precision (not k / 10), k = 1..20.
+double LevelValue(int k);
+
+// The colour number of level k on the screen: 0, 9 or 12.
+int LevelColour(int k);
+
+// The captions both charts share: the field size as Print writes it
+// (" 10 x 10 cm") and the set-up ("SSD = 100 cm" for Setup 1, else STD).
+std::string FieldSizeCaption(double fieldWidth, double fieldLength);
+std::string SetupCaption(int setup);
+
+// Where the passes search and how far a flank runs.
+struct TraceBounds {
+    int leftSearchFirst;   // the first-row search of the left pass covers
+    int leftSearchLast;    //   I = leftSearchFirst, +1, ..., leftSearchLast
+    int leftFlankEnd;      // a following row: I from leftSearchFirst while I < leftFlankEnd
+    int rightSearchFirst;  // the right pass covers I = rightSearchFirst, -1, ...,
+    int rightSearchLast;   //   rightSearchLast
+    int rightFlankEnd;     // a following row: I from rightSearchFirst while I > rightFlankEnd
+    double xLimit;         // a flank goes on while SegmentEndX < xLimit
+};
+
+// Part 3.1: I = 0..498 and 500..2; flanks end at 500 and 0.
+inline constexpr TraceBounds ScreenBounds{0, 498, 500, 500, 2, 0, 500.0};
+// Part 3.2: I = 150..349 and 350..151; flanks end at 350 and 150.
+inline constexpr TraceBounds PrintBounds{150, 349, 350, 350, 151, 150, 350.0};
+
+// The four tables one chart fills: index [trace][level].
+struct TraceTables {
+    CurveTable& StartX;
+    CurveTable& StartY;
+    CurveTable& EndX;
+    CurveTable& EndY;
+};
+
+enum class TraceMode {
+    // The screen: a crossing outside the matrix, a read outside DoseGrid, a
+    // zero divisor in a closing interpolation or any non-finite value is a
+    // CalculationFailure. Every curve operation carries the level's colour.
+    Screen,
+    // The printed page: never fails and never reads outside DoseGrid; the
+    // closing pass's columns are clamped to 0..500 and a column whose two
+    // cells are equal adds no point. No operation carries a colour.
+    Printed,
+};
+
+// Traces the curves of one chart. The row scans are shared by the levels:
+// for each row the first column at or above every level is found in one
+// sweep, the first time that row is needed, so the result is exactly that of
+// the Part's cell-by-cell search, in the same order of drawing.
+class CurveTracer {
+public:
+    CurveTracer(CalculationState& state, DrawingSurface& surface, TraceTables tables,
+                const TraceBounds& bounds, TraceMode mode);
+
+    // Step 9.2 to 9.4 (t = 0) or 11.2 to 11.4 (t = 1) for level k: the first
+    // row, the start point and the flank's segments. Returns false when the
+    // level has no curve (nothing drawn).
+    bool TraceLeftFlank(int k);
+    bool TraceRightFlank(int k);
+
+    // Step 12 for level k: the top and the bottom closing lines.
+    void CloseCurve(int k);
+
+private:
+    static constexpr int Rows = DoseMatrix::RowCount;        // 301
+    static constexpr int Columns = DoseMatrix::ColumnCount;  // 501
+    using RowIndex = std::array<std::int16_t, LevelCount + 1>;
+
+    // The first column at or above level k in row J, scanning from the
+    // pass's start; a value past the scan's end when there is none.
+    int LeftFirst(int J, int k);
+    int RightFirst(int J, int k);
+    int ReachableLevels(int J);
+
+    double Cell(long long I, long long J) const;  // screen: fails outside the matrix
+    double LeftCrossing(int I, int J, double L) const;
+    double RightCrossing(int I, int J, double L) const;
+    // Whether the flank may read row J; the screen fails where it may not.
+    bool RowReadable(int J) const;
+    void Segment(int t, int k, double x, int J);
+    void CloseAcross(int k, double xFrom, double y, double xTo, double yTo, double upperRow);
+    [[noreturn]] static void Fail(const char* what);
+    OptionalColour CurveColour() const;  // the screen's CurveColour, none on the page
+
+    CalculationState& state_;
+    DrawingSurface& surface_;
+    TraceTables tables_;
+    TraceBounds bounds_;
+    TraceMode mode_;
+    const DoseMatrix& grid_;
+
+    int leftScanLast_;   // the last column a left scan reads
+    int rightScanLast_;  // the last column a right scan reads
+    std::array<double, LevelCount + 1> levels_{};
+    std::array<std::int8_t, Rows> reachable_;  // -1 until computed
+    std::array<bool, Rows> leftReady_{};
+    std::array<bool, Rows> rightReady_{};
+    std::array<RowIndex, Rows> leftFirst_{};
+    std::array<RowIndex, Rows> rightFirst_{};
+};
+
+} // namespace corvane::chart_detail

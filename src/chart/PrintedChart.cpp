@@ -1,0 +1,101 @@
+// DrawPrintedChart: the printed page of Part 3.2, steps 2 to 12 (the
+// question box before it and the button state after it belong to the
+// window's PrintChart).
+//
+// Choices left to the implementer by Part 3.2:
+// - The line setting: DrawWidth(n) is a solid line n x 0.1 mm wide on the
+//   page, so 1 = 0.1 mm for the 1 cm grid and 4 = 0.4 mm for the central
+//   axis, the curves, the target marker and the wedge symbol. Thin enough for
+//   the grid to stay in the background, thick enough for the curves to read
+//   well (see DrawChart.h; the Qt surface implements it).
+// - The three further page settings of value 1 (two after the scale, one
+//   after the font size) are the surface's defaults: solid lines, a
+//   transparent text background and one copy. They are not operations of
+//   DrawingSurface and are not recorded.
+// - A closing interpolation whose two cells are equal does not fail: the
+//   column adds no point and the line goes on from the last point drawn (the
+//   mended fault of issue 3). The page never fails and never reads outside
+//   DoseGrid: the closing pass's column range is clamped to 0..500 in double
+//   before it becomes an integer. For a field wider than the window (30 x 30
+//   cm) a flank may start from a crossing extrapolated far outside the
+//   window (near x = -21448); such points are drawn as computed and the
+//   surface clips them.
+#include "chart/DrawChart.h"
+
+#include "chart/CurveTracing.h"
+
+namespace corvane {
+
+namespace {
+
+using chart_detail::CurveTracer;
+using chart_detail::LevelCount;
+
+constexpr OptionalColour Foreground = std::nullopt;
+
+void PrintAt(DrawingSurface& surface, double x, double y, std::string_view text) {
+    surface.SetCurrentXY(x, y);
+    surface.Print(text);
+}
+
+} // namespace
+
+void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface) {
+    const IrradiationConditions& conditions = state.Conditions;
+
+    // 2. Page set-up: millimetres, top edge -36, left edge 150, the font, line setting 1.
+    surface.ScaleModeMillimetres();
+    surface.ScaleTop(-36);
+    surface.ScaleLeft(150);
+    surface.Font("Times New Roman", 16);
+    surface.DrawWidth(1);
+
+    // 3. The 1 cm grid over the window; its outer lines are the frame.
+    for (int x = 150; x <= 350; x += 10) surface.Line(x, 0, x, 250, Foreground);
+    for (int y = 0; y <= 250; y += 10) surface.Line(150, y, 350, y, Foreground);
+
+    // 4. Line setting 4 from the central axis on.
+    surface.DrawWidth(4);
+    surface.Line(250, -30, 250, 250, Foreground);
+
+    // 5. The print tables start empty.
+    for (CurveTable* table : {&tables.PrintStartX, &tables.PrintStartY, &tables.PrintEndX, &tables.PrintEndY})
+        for (auto& trace : *table) trace.fill(-1.0);
+
+    CurveTracer tracer(state, surface,
+                       {tables.PrintStartX, tables.PrintStartY, tables.PrintEndX, tables.PrintEndY},
+                       chart_detail::PrintBounds, chart_detail::TraceMode::Printed);
+
+    // 6. Left pass, 7. right pass, 8. closing pass; no labels, one colour.
+    for (int k = 1; k <= LevelCount; ++k) tracer.TraceLeftFlank(k);
+    for (int k = 1; k <= LevelCount; ++k) tracer.TraceRightFlank(k);
+    for (int k = 1; k <= LevelCount; ++k) tracer.CloseCurve(k);
+
+    // 9. Target marker, radius 1, at the unrounded depth.
+    surface.Circle(250, 10 * conditions.Depth, 1, Foreground);
+
+    // 10. The smaller wedge symbol.
+    if (conditions.WedgeKind != 1) {
+        surface.Line(180, -25, 320, -25, Foreground);
+        surface.LineTo(320, -10, Foreground);
+        surface.LineTo(180, -25, Foreground);
+    }
+
+    // 11. Captions; the wedge caption only for a wedge, to the right.
+    PrintAt(surface, 160, -12,
+            "Field size = " + chart_detail::FieldSizeCaption(conditions.FieldWidth, conditions.FieldLength));
+    PrintAt(surface, 160, -20, chart_detail::SetupCaption(conditions.Setup));
+    const char* wedge = nullptr;
+    switch (conditions.WedgeKind) {
+    case 2: wedge = "Wedge filter : 30 degree"; break;
+    case 3: wedge = "Wedge filter : 45 degree"; break;
+    case 4: wedge = "Wedge filter : 60 degree"; break;
+    default: break;
+    }
+    if (wedge) PrintAt(surface, 270, -24, wedge);
+
+    // 12. End of document.
+    surface.EndDoc();
+}
+
+} // namespace corvane

@@ -1,0 +1,79 @@
+// How numbers are written in the chart texts and the cursor readout
+// (Overview, Parts 3.1 and 4.1). Everything here is locale-independent:
+// std::to_chars never looks at the C or C++ locale.
+#include "chart/TextRules.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace corvane {
+
+namespace {
+
+// The text of printf("%.15g") in the C locale.
+std::string Format15g(double value) {
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    if (result.ec != std::errc{}) return "0";  // cannot happen: 64 chars hold any %.15g
+    return std::string(buffer, result.ptr);
+}
+
+} // namespace
+
+std::string FormatPrintNumber(double value) {
+    if (value == 0) value = 0.0;  // -0 is written 0
+    std::string digits = Format15g(value);
+
+    bool negative = false;
+    if (!digits.empty() && digits.front() == '-') {
+        negative = true;
+        digits.erase(0, 1);
+    }
+    // "1e+20" -> "1E+20", "1e-05" -> "1E-05".
+    for (char& c : digits)
+        if (c == 'e') c = 'E';
+    // The 0 before the point is dropped: "0.5" -> ".5". A lone "0" stays.
+    if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
+
+    std::string text;
+    text.reserve(digits.size() + 2);
+    text += negative ? '-' : ' ';
+    text += digits;
+    text += ' ';
+    return text;
+}
+
+std::string FormatDoseBox(double d, std::string_view decimalSeparator) {
+    if (!(d > 0)) return {};  // 0, below 0 and NaN: an empty box
+    const double percent = d * 100;  // as computed, then rounded
+    if (!std::isfinite(percent)) return {};
+
+    std::string text;
+    // A tie at the hundredths (x.x5 exactly) needs the binary value to be an
+    // odd multiple of 0.25: those are rounded up here (half away from zero,
+    // the value being positive). Every other value is rounded exactly by
+    // to_chars, for which no tie exists.
+    const double quarters = percent * 4;  // exact: a power-of-two scaling
+    if (quarters < 9007199254740992.0 && quarters == std::floor(quarters) &&
+        std::fmod(quarters, 2.0) == 1.0) {
+        // percent = q / 4 with q odd; tenths = ceil(q * 10 / 4) = (10q + 2) / 4.
+        const long long q = static_cast<long long>(quarters);
+        const long long tenths = (q * 10 + 2) / 4;
+        text = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+    } else {
+        char buffer[400];
+        auto result = std::to_chars(buffer, buffer + sizeof buffer, percent, std::chars_format::fixed, 1);
+        if (result.ec != std::errc{}) return {};
+        text.assign(buffer, result.ptr);
+    }
+    // "##0.0": the point becomes the locale's separator.
+    const auto point = text.find('.');
+    if (point != std::string::npos) text.replace(point, 1, decimalSeparator);
+    return text;
+}
+
+std::string FormatWholeNumber(long long value) { return std::to_string(value); }
+
+} // namespace corvane

@@ -1,0 +1,144 @@
+#include "chart/RecordingSurface.h"
+#include "chart/TextRules.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <locale>
+#include <string>
+
+namespace corvane {
+namespace {
+
+// Switches the C and C++ global locales to one that writes decimal commas,
+// when the machine has one, and back at the end of the scope.
+class CommaLocale {
+public:
+    CommaLocale() {
+        const char* previous = std::setlocale(LC_ALL, nullptr);
+        saved_ = previous ? previous : "C";
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
+            if (std::setlocale(LC_ALL, name)) {
+                active_ = true;
+                break;
+            }
+        }
+    }
+    ~CommaLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
+    bool active() const { return active_; }
+
+private:
+    std::string saved_;
+    bool active_ = false;
+};
+
+TEST(PrintNumberRule, WholeNumbersHaveABlankOnEachSide) {
+    EXPECT_EQ(FormatPrintNumber(10), " 10 ");
+    EXPECT_EQ(FormatPrintNumber(200), " 200 ");
+    EXPECT_EQ(FormatPrintNumber(0), " 0 ");
+    EXPECT_EQ(FormatPrintNumber(10.5), " 10.5 ");
+}
+
+TEST(PrintNumberRule, NegativeNumbersTakeTheMinusInsteadOfTheBlank) {
+    EXPECT_EQ(FormatPrintNumber(-5), "-5 ");
+    EXPECT_EQ(FormatPrintNumber(-12.25), "-12.25 ");
+}
+
+TEST(PrintNumberRule, TheZeroBeforeThePointIsDropped) {
+    EXPECT_EQ(FormatPrintNumber(0.5), " .5 ");
+    EXPECT_EQ(FormatPrintNumber(-0.5), "-.5 ");
+    EXPECT_EQ(FormatPrintNumber(0.05), " .05 ");
+    // Only the lone zero before a point goes; 10.5 keeps its 0.
+    EXPECT_EQ(FormatPrintNumber(10.05), " 10.05 ");
+}
+
+TEST(PrintNumberRule, MinusZeroIsWrittenZero) {
+    EXPECT_EQ(FormatPrintNumber(-0.0), " 0 ");
+}
+
+TEST(PrintNumberRule, AtMostFifteenSignificantDigits) {
+    EXPECT_EQ(FormatPrintNumber(0.1 + 0.2), " .3 ");  // 0.30000000000000004 at 17 digits
+    EXPECT_EQ(FormatPrintNumber(1.0 / 3), " .333333333333333 ");
+    EXPECT_EQ(FormatPrintNumber(2.0 / 3), " .666666666666667 ");
+    EXPECT_EQ(FormatPrintNumber(123456789012345.0), " 123456789012345 ");
+    EXPECT_EQ(FormatPrintNumber(0.1 * 3), " .3 ");
+}
+
+TEST(PrintNumberRule, ExponentsAreWrittenWithACapitalE) {
+    EXPECT_EQ(FormatPrintNumber(1e20), " 1E+20 ");
+    EXPECT_EQ(FormatPrintNumber(1e-5), " 1E-05 ");
+    EXPECT_EQ(FormatPrintNumber(-2.5e-7), "-2.5E-07 ");
+    EXPECT_EQ(FormatPrintNumber(1234567890123456789.0), " 1.23456789012346E+18 ");
+    EXPECT_EQ(FormatPrintNumber(1e15), " 1E+15 ");
+    EXPECT_EQ(FormatPrintNumber(1e14), " 100000000000000 ");
+}
+
+TEST(PrintNumberRule, AlwaysAPointWhateverTheLocale) {
+    CommaLocale comma;
+    if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma on this machine";
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1f", 0.5);
+    ASSERT_EQ(std::string(buffer), "0,5");  // the locale is really in force
+    EXPECT_EQ(FormatPrintNumber(10.5), " 10.5 ");
+    EXPECT_EQ(FormatPrintNumber(0.5), " .5 ");
+    EXPECT_EQ(FormatRecordedNumber(0.1), "0.10000000000000001");
+    EXPECT_EQ(FormatDoseBox(0.57349), "57.3");
+}
+
+TEST(DoseBoxRule, OneDecimalAfterAtLeastOneDigit) {
+    EXPECT_EQ(FormatDoseBox(0.57349), "57.3");
+    EXPECT_EQ(FormatDoseBox(1), "100.0");
+    EXPECT_EQ(FormatDoseBox(0.0004), "0.0");
+    EXPECT_EQ(FormatDoseBox(0.99951), "100.0");
+    EXPECT_EQ(FormatDoseBox(0.00049), "0.0");
+    EXPECT_EQ(FormatDoseBox(1.23456), "123.5");
+    EXPECT_EQ(FormatDoseBox(123.456), "12345.6");  // no thousands separator
+}
+
+TEST(DoseBoxRule, EmptyUnlessAboveZero) {
+    EXPECT_EQ(FormatDoseBox(0), "");
+    EXPECT_EQ(FormatDoseBox(-0.0), "");
+    EXPECT_EQ(FormatDoseBox(-0.5), "");
+    EXPECT_EQ(FormatDoseBox(std::numeric_limits<double>::quiet_NaN()), "");
+    EXPECT_EQ(FormatDoseBox(std::numeric_limits<double>::denorm_min()), "0.0");
+}
+
+TEST(DoseBoxRule, HalfwayValuesRoundAwayFromZero) {
+    // d x 100 as computed lands exactly on a hundredth ending in 5 only for
+    // odd multiples of 0.25; those go up, where printf would go to even.
+    for (double percent : {0.25, 0.75, 12.25, 12.75, 99.75, 100.25}) {
+        const double d = percent / 100;
+        if (d * 100 != percent) continue;  // only the products that are exact ties
+        const double up = std::ceil(percent * 10) / 10;
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%.1f", up);
+        EXPECT_EQ(FormatDoseBox(d), expected) << percent;
+    }
+    EXPECT_EQ(FormatDoseBox(0.0025), "0.3");    // 0.0025 x 100 = 0.25 exactly
+    EXPECT_EQ(FormatDoseBox(0.1225), "12.3");   // 12.25 exactly
+    EXPECT_EQ(FormatDoseBox(0.0075), "0.8");
+    // Just below a tie, as the product is computed: rounds down.
+    EXPECT_EQ(FormatDoseBox(std::nextafter(0.0025, 0.0)), "0.2");
+    // 0.15 x 100 is 15.000000000000002: no tie; 0.125 x 100 = 12.5 exactly.
+    EXPECT_EQ(FormatDoseBox(0.15), "15.0");
+    EXPECT_EQ(FormatDoseBox(0.125), "12.5");
+}
+
+TEST(DoseBoxRule, TheSeparatorIsTheCallersOrAPoint) {
+    EXPECT_EQ(FormatDoseBox(0.57349, ","), "57,3");
+    EXPECT_EQ(FormatDoseBox(1, ","), "100,0");
+    EXPECT_EQ(FormatDoseBox(1), "100.0");
+}
+
+TEST(WholeNumberRule, DigitsWithAMinusWhenNegative) {
+    EXPECT_EQ(FormatWholeNumber(-250), "-250");
+    EXPECT_EQ(FormatWholeNumber(-1), "-1");
+    EXPECT_EQ(FormatWholeNumber(0), "0");
+    EXPECT_EQ(FormatWholeNumber(37), "37");
+    EXPECT_EQ(FormatWholeNumber(250), "250");
+}
+
+} // namespace
+} // namespace corvane

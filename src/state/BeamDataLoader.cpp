@@ -2,11 +2,11 @@
 
 #include "state/CLocaleNumber.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <fstream>
-#include <regex>
 #include <system_error>
 
 namespace corvane {
@@ -105,12 +105,40 @@ private:
                std::to_string(where.numbersPerRow) + ")";
     }
 
+    // A sign, digits with an optional point and digits (or a point and
+    // digits), and an optional exponent; nothing else.
+    static bool isDecimal(const std::string& field) {
+        std::size_t p = 0;
+        auto digits = [&] {
+            const std::size_t start = p;
+            while (p < field.size() && field[p] >= '0' && field[p] <= '9') ++p;
+            return p - start;
+        };
+        if (p < field.size() && (field[p] == '+' || field[p] == '-')) ++p;
+        std::size_t mantissa = digits();
+        if (p < field.size() && field[p] == '.') {
+            ++p;
+            mantissa += digits();
+        }
+        if (mantissa == 0) return false;
+        if (p < field.size() && (field[p] == 'e' || field[p] == 'E')) {
+            ++p;
+            if (p < field.size() && (field[p] == '+' || field[p] == '-')) ++p;
+            if (digits() == 0) return false;
+        }
+        return p == field.size();
+    }
+
+    static bool namesNonFinite(std::string field) {
+        if (!field.empty() && (field[0] == '+' || field[0] == '-')) field.erase(0, 1);
+        for (char& c : field) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return field == "nan" || field == "inf" || field == "infinity";
+    }
+
     double toNumber(const std::string& field, const Position& where) const {
-        static const std::regex decimal(R"([+-]?(\d+(\.\d*)?|\.\d+)([eE][+-]?\d+)?)");
-        static const std::regex nonFinite(R"([+-]?(nan|inf|infinity))", std::regex::icase);
-        if (std::regex_match(field, nonFinite))
+        if (namesNonFinite(field))
             throw fault(where, "the number \"" + field + "\" is not finite");
-        if (!std::regex_match(field, decimal))
+        if (!isDecimal(field))
             throw fault(where, "the field \"" + field + "\" is not a decimal number");
         const double value = DecimalToDouble(field);
         if (!std::isfinite(value))

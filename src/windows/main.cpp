@@ -3,6 +3,7 @@
 #include "state/CalculationState.h"
 #include "windows/Module1.h"
 #include "windows/VisibleWindowGuard.h"
+#include "windows/PrintChart.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     // The program-wide state lives from here to the end of the program.
     auto state = std::make_unique<corvane::CalculationState>();
     corvane::Module1 module(*state);
+    corvane::InstallPrintChart(module);
 
     // The program ends when no window of it is left on screen; the method
     // and data table windows count too, though they are dialogs.

@@ -1,0 +1,258 @@
+#include "windows/PrintChart.h"
+
+#include "chart/RecordingSurface.h"
+#include "qtsurface/ChartExport.h"
+#include "qtsurface/PrintedPage.h"
+#include "windows/Form3.h"
+#include "windows/MessageBoxes.h"
+#include "windows/Module1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+PrintChartSeams::SavePathChooser& installedSavePathChooser() {
+    static PrintChartSeams::SavePathChooser chooser;
+    return chooser;
+}
+
+PrintChartSeams::PrinterAdjuster& installedPrinterAdjuster() {
+    static PrintChartSeams::PrinterAdjuster adjuster;
+    return adjuster;
+}
+
+// The margins the PDF file has too, so that the printed page and the saved
+// one sit alike on A4; wider where the printer cannot print so near the edge.
+constexpr double PreferredMarginMm = 5;
+// Paper sizes come in whole points; a drawable area short by less than this
+// still holds the whole page.
+constexpr double SizeToleranceMm = 0.05;
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QString WithReason(const QString& text, const char* reason) {
+    if (reason == nullptr || *reason == '\0') return text;
+    return text + QStringLiteral("\n(%1)").arg(QString::fromLocal8Bit(reason));
+}
+
+// Qt's CUPS engine hands the finished page to libcups but drops its answer.
+// libcups keeps the status of its last request for this thread, so the answer
+// is read there. Empty when libcups is not in use or the job was accepted.
+QString CupsSubmissionError() {
+    void* library = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (library == nullptr) return {};
+    using LastError = int (*)();
+    using LastErrorString = const char* (*)();
+    const auto lastError = reinterpret_cast<LastError>(dlsym(library, "cupsLastError"));
+    const auto lastErrorString =
+        reinterpret_cast<LastErrorString>(dlsym(library, "cupsLastErrorString"));
+    QString error;
+    // IPP statuses from 0x0400 on are the client, server and CUPS errors.
+    constexpr int FirstErrorStatus = 0x0400;
+    if (lastError != nullptr) {
+        const int status = lastError();
+        if (status >= FirstErrorStatus) {
+            const char* text = lastErrorString != nullptr ? lastErrorString() : nullptr;
+            error = (text != nullptr && *text != '\0')
+                        ? QString::fromLocal8Bit(text)
+                        : QStringLiteral("IPP status 0x%1").arg(status, 4, 16, QLatin1Char('0'));
+        }
+    }
+    dlclose(library);
+    return error;
+}
+
+// Why the page was not printed, for the user; nothing when it was.
+using PrintFailure = std::optional<QString>;
+
+void SetPageLayout(QPrinter& printer) {
+    printer.setFullPage(false);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const QMarginsF minimum = printer.pageLayout().minimumMargins();
+    const double pointsPerMm = 72.0 / 25.4;
+    const auto margin = [&](double minimumPoints) {
+        return std::max(PreferredMarginMm, minimumPoints / pointsPerMm);
+    };
+    // The minimum margins come in points whatever the layout's units.
+    printer.setPageMargins(QMarginsF(margin(minimum.left()), margin(minimum.top()),
+                                     margin(minimum.right()), margin(minimum.bottom())),
+                           QPageLayout::Millimeter);
+}
+
+void WarnIfPaperTooSmall(QPrinter& printer, QWidget* parent) {
+    const QRectF area = printer.pageRect(QPrinter::Millimeter);
+    if (area.width() >= PrintedPageWidthMm - SizeToleranceMm &&
+        area.height() >= PrintedPageHeightMm - SizeToleranceMm)
+        return;
+    MessageBoxes::show(
+        parent,
+        QStringLiteral("The paper of the printer \"%1\" leaves %2 x %3 mm to print on, "
+                       "less than the %4 x %5 mm of the chart.\n"
+                       "The chart is printed true to scale, so part of it will be cut off.")
+            .arg(printer.printerName())
+            .arg(area.width(), 0, 'f', 1)
+            .arg(area.height(), 0, 'f', 1)
+            .arg(PrintedPageWidthMm)
+            .arg(PrintedPageHeightMm),
+        MessageIcon::Information);
+}
+
+PrintFailure PrintOnDefaultPrinter(CalculationState& state, PrintTables& tables, QWidget* parent) {
+    // The page is traced once without a device first: should the tracing
+    // fail, it fails before anything has reached the printer.
+    try {
+        PrintTables trialTables;
+        CountingSurface trial;
+        DrawPrintedChart(state, trialTables, trial);
+    } catch (const std::exception& e) {
+        return WithReason(QStringLiteral("The chart could not be drawn for printing."), e.what());
+    }
+
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return QStringLiteral("No printer is set up as the default printer on this computer, "
+                              "so the chart cannot be printed.");
+
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QString::fromUtf8(ApplicationTitle));
+    printer.setCreator(QString::fromUtf8(ApplicationTitle));
+    SetPageLayout(printer);
+    if (installedPrinterAdjuster()) installedPrinterAdjuster()(printer);
+    const QString name = printer.printerName().isEmpty() ? info.printerName() : printer.printerName();
+
+    WarnIfPaperTooSmall(printer, parent);
+
+    WaitCursor busy;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return QStringLiteral("The printer \"%1\" could not begin the page, so nothing was "
+                              "printed.")
+            .arg(name);
+    try {
+        // Ends the document, which hands the page to the printer.
+        PaintPrintedChart(state, tables, painter);
+    } catch (const std::exception& e) {
+        // Not reached after the trial above. Qt's printer cannot withdraw a
+        // begun page, so the user is told plainly what may have come out.
+        if (painter.isActive()) painter.end();
+        return WithReason(QStringLiteral("The drawing of the page failed on the way; the "
+                                         "printer \"%1\" may print an incomplete page.")
+                              .arg(name),
+                          e.what());
+    }
+    if (painter.isActive() && !painter.end())
+        return QStringLiteral("The printer \"%1\" reported an error at the end of the page, so "
+                              "the chart was not printed.")
+            .arg(name);
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+        return QStringLiteral("The printer \"%1\" reported an error at the end of the page, so "
+                              "the chart was not printed.")
+            .arg(name);
+    const QString refused = CupsSubmissionError();
+    if (!refused.isEmpty())
+        return QStringLiteral("The printer \"%1\" did not accept the page, so the chart was not "
+                              "printed.\n(%2)")
+            .arg(name, refused);
+    return std::nullopt;
+}
+
+QString ChooseSavePath(QWidget* parent) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    const QString suggested = QDir(folder).filePath(QStringLiteral("corvane-chart.pdf"));
+    if (installedSavePathChooser()) return installedSavePathChooser()(parent, suggested);
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save the chart as a PDF file"),
+                                        suggested, QStringLiteral("PDF files (*.pdf)"));
+}
+
+// The page as a PDF file, written whole or not at all.
+void SaveAsPdf(CalculationState& state, QWidget* parent) {
+    QString path = ChooseSavePath(parent);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+
+    QString error;
+    {
+        WaitCursor busy;
+        try {
+            const QByteArray pdf = PrintedChartPdf(state);
+            QSaveFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
+                error = file.errorString();
+        } catch (const std::exception& e) {
+            error = QString::fromLocal8Bit(e.what());
+        }
+    }
+    if (!error.isEmpty())
+        MessageBoxes::show(parent,
+                           QStringLiteral("The PDF file \"%1\" could not be written.\n(%2)")
+                               .arg(QDir::toNativeSeparators(path), error),
+                           MessageIcon::Exclamation);
+}
+
+} // namespace
+
+void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent,
+                QPushButton* printButton) {
+    if (MessageBoxes::show(parent, QString::fromUtf8(PrinterReadyQuestion), MessageIcon::None,
+                           MessageButtons::YesNo) == MessageAnswer::No)
+        return;
+
+    const PrintFailure failure = PrintOnDefaultPrinter(state, tables, parent);
+    if (!failure) {
+        if (printButton != nullptr) printButton->setEnabled(false);
+        return;
+    }
+    // Nothing was printed, so the button stays enabled, whatever is chosen here.
+    const QString offer = *failure + QStringLiteral("\n\nDo you want to save the page as a PDF "
+                                                    "file instead?");
+    if (MessageBoxes::show(parent, offer, MessageIcon::Exclamation, MessageButtons::YesNo) ==
+        MessageAnswer::Yes)
+        SaveAsPdf(state, parent);
+}
+
+void InstallPrintChart(Module1& module) {
+    // The print tables belong to the printing and keep the last print's values.
+    auto tables = std::make_shared<PrintTables>();
+    Module1* owner = &module;
+    module.setPrintHandler([owner, tables](Form3& chartWindow) {
+        PrintChart(owner->state(), *tables, &chartWindow, chartWindow.Command1);
+    });
+}
+
+void PrintChartSeams::setSavePathChooser(SavePathChooser chooser) {
+    installedSavePathChooser() = std::move(chooser);
+}
+
+void PrintChartSeams::setPrinterAdjuster(PrinterAdjuster adjuster) {
+    installedPrinterAdjuster() = std::move(adjuster);
+}
+
+} // namespace corvane

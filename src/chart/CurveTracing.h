@@ -1,5 +1,5 @@
-// The isodose curve tracing shared by the screen chart (Part 3.1 steps 9 to
-// 12) and the printed page (Part 3.2 steps 6 to 8). Internal to src/chart.
+// The isodose curve tracing shared by the screen chart (left, right and
+// closing passes) and the printed page. Internal to src/chart.
 #pragma once
 
 #include "chart/DrawingSurface.h"
@@ -35,9 +35,9 @@ struct TraceBounds {
     double xLimit;         // a flank goes on while SegmentEndX < xLimit
 };
 
-// Part 3.1: I = 0..498 and 500..2; flanks end at 500 and 0.
+// Screen chart: I = 0..498 and 500..2; flanks end at 500 and 0.
 inline constexpr TraceBounds ScreenBounds{0, 498, 500, 500, 2, 0, 500.0};
-// Part 3.2: I = 150..349 and 350..151; flanks end at 350 and 150.
+// Printed page: I = 150..349 and 350..151; flanks end at 350 and 150.
 inline constexpr TraceBounds PrintBounds{150, 349, 350, 350, 151, 150, 350.0};
 
 // The four tables one chart fills: index [trace][level].
@@ -62,19 +62,19 @@ enum class TraceMode {
 // Traces the curves of one chart. The row scans are shared by the levels:
 // for each row the first column at or above every level is found in one
 // sweep, the first time that row is needed, so the result is exactly that of
-// the Part's cell-by-cell search, in the same order of drawing.
+// the literal cell-by-cell search, in the same order of drawing.
 class CurveTracer {
 public:
     CurveTracer(CalculationState& state, DrawingSurface& surface, TraceTables tables,
                 const TraceBounds& bounds, TraceMode mode);
 
-    // Step 9.2 to 9.4 (t = 0) or 11.2 to 11.4 (t = 1) for level k: the first
+    // The first row, start point and flank of level k, left (t = 0) or right (t = 1): the first
     // row, the start point and the flank's segments. Returns false when the
     // level has no curve (nothing drawn).
     bool TraceLeftFlank(int k);
     bool TraceRightFlank(int k);
 
-    // Step 12 for level k: the top and the bottom closing lines.
+    // The closing pass for level k: the top and the bottom closing lines.
     void CloseCurve(int k);
 
 private:

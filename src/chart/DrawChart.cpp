@@ -1,4 +1,4 @@
-// DrawChart: the screen chart of Part 3.1, steps 1 to 15, in the Part's order.
+// DrawChart: the screen chart, drawn in its fixed order from Cls to the captions.
 #include "chart/DrawChart.h"
 
 #include "chart/CurveTracing.h"

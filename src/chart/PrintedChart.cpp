@@ -1,8 +1,9 @@
-// DrawPrintedChart: the printed page of Part 3.2, steps 2 to 12 (the
+// DrawPrintedChart: the printed page from its page set-up to the end of the
+// document (the
 // question box before it and the button state after it belong to the
 // window's PrintChart).
 //
-// Choices left to the implementer by Part 3.2:
+// Choices made here:
 // - The line setting: DrawWidth(n) is a solid line n x 0.1 mm wide on the
 //   page, so 1 = 0.1 mm for the 1 cm grid and 4 = 0.4 mm for the central
 //   axis, the curves, the target marker and the wedge symbol. Thin enough for
@@ -13,8 +14,8 @@
 //   transparent text background and one copy. They are not operations of
 //   DrawingSurface and are not recorded.
 // - A closing interpolation whose two cells are equal does not fail: the
-//   column adds no point and the line goes on from the last point drawn (the
-//   mended fault of issue 3). The page never fails and never reads outside
+//   column adds no point and the line goes on from the last point drawn,
+//   rather than dividing by zero. The page never fails and never reads outside
 //   DoseGrid: the closing pass's column range is clamped to 0..500 in double
 //   before it becomes an integer. For a field wider than the window (30 x 30
 //   cm) a flank may start from a crossing extrapolated far outside the

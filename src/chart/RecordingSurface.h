@@ -1,5 +1,5 @@
 // Drawing surfaces that draw nothing: a recorder that writes every operation
-// as one line of text (issue 3 point 5), and a counter for the benchmarks.
+// as one line of text, for tests and corvane-chart ops, and a counter for the benchmarks.
 #pragma once
 
 #include "chart/DrawingSurface.h"

@@ -1,5 +1,6 @@
 // How numbers are written in the chart texts and the cursor readout
-// (Overview, Parts 3.1 and 4.1). Everything here is locale-independent:
+// (chart captions, level labels and the cursor readout). Everything here is
+// locale-independent:
 // std::to_chars never looks at the C or C++ locale.
 #include "chart/TextRules.h"
 

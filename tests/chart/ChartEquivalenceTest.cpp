@@ -1,5 +1,5 @@
-// The tracing shares one sweep per row among the 20 levels; the Part scans
-// cell by cell for each level. Both must give the same operations, the same
+// The tracing shares one sweep per row among the 20 levels; the literal tracing
+// scans cell by cell for each level. Both must give the same operations, the same
 // tables and the same failures, on computed grids and on odd random ones.
 #include "chart/ChartTestSupport.h"
 #include "chart/ReferenceChart.h"

@@ -1,4 +1,4 @@
-// DrawChart (Part 3.1) on hand-filled and computed dose grids, checked
+// DrawChart on hand-filled and computed dose grids, checked
 // through the operations it records.
 #include "chart/ChartTestSupport.h"
 
@@ -193,7 +193,7 @@ TEST(DrawChart, TheLabelColumnRunsFromTwoThirtyFiveUpToMinusFifty) {
     ASSERT_GE(last, 0);
     EXPECT_EQ(lines[last + 1], "ForeColor 12");
     EXPECT_EQ(lines[last + 2], "Print  200 %");
-    // After the last label the foreground goes back to black (step 10).
+    // After the last label the foreground goes back to black (before the right pass).
     EXPECT_EQ(lines[last + 3], "ForeColor 0");
 
     std::vector<int> all;
@@ -477,7 +477,7 @@ TEST(DrawChart, WritesTheScratchValuesAndLeavesTheForegroundBlack) {
     EXPECT_EQ(state->Chart.CurveColour, 12);  // the closing pass ends with level 20
     EXPECT_EQ(state->Chart.SegmentEndX, 400.5);  // the last segment drawn: level 5's right flank
     EXPECT_EQ(state->Chart.SegmentEndY, 100);
-    // The last ForeColor is the black of step 10.
+    // The last ForeColor is the black set before the right pass.
     long lastForeColor = -1;
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (lines[i].rfind("ForeColor", 0) == 0) lastForeColor = static_cast<long>(i);

@@ -1,4 +1,5 @@
-// The printed page (Part 3.2 steps 2 to 12), with the mended closing pass.
+// The printed page, from page set-up to end of document, with the mended
+// closing pass.
 #include "chart/ChartTestSupport.h"
 
 #include "chart/DrawChart.h"

@@ -1,5 +1,5 @@
-// A literal, cell-by-cell transcription of Part 3.1 steps 9 to 12 and Part
-// 3.2 steps 6 to 8, written for the tests only: slow, with no shared row
+// A literal, cell-by-cell transcription of the curve passes of the screen
+// chart and the printed page, written for the tests only: slow, with no shared row
 // scans, so that the real tracing can be compared with it operation by
 // operation on any grid.
 #pragma once
@@ -10,12 +10,12 @@
 
 namespace corvane::test {
 
-// The whole screen chart, steps 1 to 15; throws CalculationFailure where the
+// The whole screen chart; throws CalculationFailure where the
 // original would stop (any subscript outside DoseGrid, an equal pair of
 // cells in a closing interpolation, a non-finite value).
 void ReferenceDrawChart(CalculationState& state, DrawingSurface& surface);
 
-// The whole printed page, steps 2 to 12, with the mended closing pass.
+// The whole printed page, with the mended closing pass.
 void ReferenceDrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface);
 
 } // namespace corvane::test

@@ -20,7 +20,9 @@
 set -euo pipefail
 
 queue=CorvanePDF
-pointer=${TMPDIR:-/tmp}/corvane-print-service.last
+# /tmp, not $TMPDIR: the filters run as lp and must reach the spool, and the
+# socket path must stay short.
+pointer=/tmp/corvane-print-service.last
 system_conf_dir=/etc/cups
 
 fail() {
@@ -177,7 +179,7 @@ start_service() {
   ppd=$(find_ppd) || fail "the cups-pdf PPD is missing; run scripts/install-deps.sh"
 
   local dir socket
-  dir=$(mktemp -d "${TMPDIR:-/tmp}/corvane-cups.XXXXXX")
+  dir=$(mktemp -d /tmp/corvane-cups.XXXXXX)
   socket=$dir/run/cups.sock
   write_configuration "$dir" "$socket"
   start_cupsd "$dir" "corvane-$(basename "$dir" | cut -d. -f2)"

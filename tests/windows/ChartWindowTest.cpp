@@ -105,6 +105,7 @@ void ChartWindowTest::layoutFollowsTheDesign() {
     Form3* chart = program.module().existingForm3();
     QCOMPARE(chart->windowTitle(), QStringLiteral("Corvane"));
     QCOMPARE(chart->size(), QSize(1020, 712));
+    QVERIFY(!chart->windowIcon().isNull());
     QCOMPARE(chart->minimumSize(), chart->maximumSize());
     QCOMPARE(chart->Picture1->geometry(), QRect(8, 8, 1001, 689));
     QCOMPARE(chart->Command1->text(), QStringLiteral("Print Corvane"));

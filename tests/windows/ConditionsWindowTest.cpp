@@ -106,6 +106,7 @@ void ConditionsWindowTest::layoutFollowsTheDesign() {
     Form2* conditions = program.module().form2();
     QCOMPARE(conditions->windowTitle(), QStringLiteral("Irradiate Condition"));
     QCOMPARE(conditions->size(), QSize(393, 486));
+    QVERIFY(!conditions->windowIcon().isNull());
     QCOMPARE(conditions->minimumSize(), conditions->maximumSize());
     QCOMPARE(conditions->Frame4->title(), QStringLiteral(" Depth and Field Size "));
     QCOMPARE(conditions->Text1->geometry(), QRect(200, 32, 73, 26));

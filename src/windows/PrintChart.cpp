@@ -95,14 +95,13 @@ using PrintFailure = std::optional<QString>;
 void SetPageLayout(QPrinter& printer) {
     printer.setFullPage(false);
     printer.setPageOrientation(QPageLayout::Portrait);
-    const QMarginsF minimum = printer.pageLayout().minimumMargins();
-    const double pointsPerMm = 72.0 / 25.4;
-    const auto margin = [&](double minimumPoints) {
-        return std::max(PreferredMarginMm, minimumPoints / pointsPerMm);
-    };
-    // The minimum margins come in points whatever the layout's units.
-    printer.setPageMargins(QMarginsF(margin(minimum.left()), margin(minimum.top()),
-                                     margin(minimum.right()), margin(minimum.bottom())),
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF minimum = layout.minimumMargins();
+    printer.setPageMargins(QMarginsF(std::max(PreferredMarginMm, minimum.left()),
+                                     std::max(PreferredMarginMm, minimum.top()),
+                                     std::max(PreferredMarginMm, minimum.right()),
+                                     std::max(PreferredMarginMm, minimum.bottom())),
                            QPageLayout::Millimeter);
 }
 

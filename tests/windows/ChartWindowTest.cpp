@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 
@@ -90,6 +91,15 @@ void ChartWindowTest::theFullRoadShowsTheTargetAtOneHundredPercent() {
     QCOMPARE(chart->Picture1->line2().X1, 250.0);
     QCOMPARE(chart->CursorX(), 250.0f);
     QCOMPARE(chart->CursorY(), 50.0f);
+
+    // The same through the window system's own mouse path.
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    chart->Picture1_MouseMove(-1.0f, -1.0f);
+    const QPoint target = chart->Picture1->mapTo(chart, QPoint(498 + PictureBorder, 305 + PictureBorder));
+    QTest::mouseMove(chart->windowHandle(), target - QPoint(30, 30));
+    QTest::mouseMove(chart->windowHandle(), target);
+    QTRY_COMPARE(chart->Text3->text(), Decimal("100.0"));
+    QCOMPARE(chart->Text1->text(), QStringLiteral("0"));
 
     // Far off axis for a 10 cm field: the position shows, the dose box stays empty.
     chart->Picture1_MouseMove(10.5f, 100.0f);

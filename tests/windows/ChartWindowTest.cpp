@@ -351,6 +351,10 @@ void ChartWindowTest::crossHairNeverDamagesTheChart() {
     const QPoint atAxis = pixel(250, 150);
     const QPoint atDepth = pixel(100, 50);
     QCOMPARE(crossed.pixelColor(atAxis.x(), atAxis.y()), QColor(255, 0, 0));
+    // It covers the chart's own axis line exactly, pixel for pixel.
+    QCOMPARE(clean.pixelColor(atAxis.x(), atAxis.y()), QColor(0, 0, 0));
+    const QPoint onGrid = pixel(100, 50);  // the 5 cm grid line at depth 50
+    QCOMPARE(clean.pixelColor(onGrid.x() + 5, onGrid.y()), QColor(192, 192, 192));
     QCOMPARE(crossed.pixelColor(atDepth.x(), atDepth.y()), QColor(255, 0, 0));
 
     QTest::keyClick(chart->focusWidget(), Qt::Key_Right);

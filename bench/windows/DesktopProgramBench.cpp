@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -87,6 +88,40 @@ void BM_MouseMoveReadout(benchmark::State& st) { MouseMoves(st, false); }
 void BM_MouseMoveReadoutRepainted(benchmark::State& st) { MouseMoves(st, true); }
 BENCHMARK(BM_MouseMoveReadout)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MouseMoveReadoutRepainted)->Unit(benchmark::kMicrosecond);
+
+// The repaint split in its two parts: the three readout boxes, and the two
+// cross-hair lines over the chart image.
+void BM_RepaintReadoutBoxesOnly(benchmark::State& st) {
+    Program program;
+    program.clickOk();
+    QCoreApplication::processEvents();
+    Form3* chart = program.module.existingForm3();
+    int n = 0;
+    for (auto _ : st) {
+        const bool odd = (n++ & 1) != 0;
+        chart->Text1->setText(odd ? QStringLiteral("0") : QStringLiteral("-37"));
+        chart->Text2->setText(odd ? QStringLiteral("50") : QStringLiteral("112"));
+        chart->Text3->setText(odd ? QStringLiteral("100.0") : QStringLiteral("57.3"));
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RepaintReadoutBoxesOnly)->Unit(benchmark::kMicrosecond);
+
+void BM_RepaintCrossHairOnly(benchmark::State& st) {
+    Program program;
+    program.clickOk();
+    QCoreApplication::processEvents();
+    ChartPictureBox* picture = program.module.existingForm3()->Picture1;
+    picture->setCrossHairVisible(true);
+    int n = 0;
+    for (auto _ : st) {
+        const bool odd = (n++ & 1) != 0;
+        picture->setLine1Y(odd ? 50 : 140);
+        picture->setLine2X(odd ? 250 : 320);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RepaintCrossHairOnly)->Unit(benchmark::kMicrosecond);
 
 // Not a timing: the peak memory of this process once a chart is shown,
 // reported as a counter.

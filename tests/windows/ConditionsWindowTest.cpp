@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +41,7 @@ private slots:
     void anyEntryGivesAChartOrTheTwoMessages();
     void clicksDuringTheMessagesStartNoSecondRun();
     void exitAndTitleBarCloseEndTheProgram();
+    void theRealMessageBoxShowsTheJapaneseText();
     void screenshot();
 };
 
@@ -352,6 +356,29 @@ void ConditionsWindowTest::exitAndTitleBarCloseEndTheProgram() {
     program.start();
     program.module().form2()->close();
     QCOMPARE(program.endRequests, 2);
+}
+
+void ConditionsWindowTest::theRealMessageBoxShowsTheJapaneseText() {
+    // No handler: the box itself comes up, modal; it is looked at and
+    // answered from the event loop it runs.
+    MessageBoxes::setHandler({});
+    QString caption, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        box->grab().save(testing::ScreenshotPath(QStringLiteral("failure-message.png")));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    const MessageAnswer answer =
+        MessageBoxes::show(nullptr, QString::fromUtf8(FailureMessageFirst), MessageIcon::Exclamation);
+    QCOMPARE(answer, MessageAnswer::Ok);
+    QCOMPARE(caption, QStringLiteral("Corvane"));
+    QCOMPARE(text, QString::fromUtf8(FailureMessageFirst));
+    QCOMPARE(icon, QMessageBox::Warning);
 }
 
 void ConditionsWindowTest::screenshot() {

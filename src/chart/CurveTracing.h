@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace corvane::chart_detail {
 
@@ -23,6 +24,15 @@ int LevelColour(int k);
 // (" 10 x 10 cm") and the set-up ("SSD = 100 cm" for Setup 1, else STD).
 std::string FieldSizeCaption(double fieldWidth, double fieldLength);
 std::string SetupCaption(int setup);
+
+// Operations drawn without a colour use the surface's foreground colour.
+inline constexpr OptionalColour Foreground = std::nullopt;
+
+// A caption: the current position is set first, then the text is printed.
+inline void PrintAt(DrawingSurface& surface, double x, double y, std::string_view text) {
+    surface.SetCurrentXY(x, y);
+    surface.Print(text);
+}
 
 // Where the passes search and how far a flank runs.
 struct TraceBounds {

@@ -14,17 +14,12 @@ namespace corvane {
 namespace {
 
 using chart_detail::CurveTracer;
+using chart_detail::Foreground;
+using chart_detail::PrintAt;
 using chart_detail::FieldSizeCaption;
 using chart_detail::SetupCaption;
 using chart_detail::LevelColour;
 using chart_detail::LevelCount;
-
-constexpr OptionalColour Foreground = std::nullopt;
-
-void PrintAt(DrawingSurface& surface, double x, double y, std::string_view text) {
-    surface.SetCurrentXY(x, y);
-    surface.Print(text);
-}
 
 } // namespace
 

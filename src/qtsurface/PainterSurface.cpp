@@ -258,10 +258,17 @@ void PainterSurface::Print(std::string_view text) {
             topLeft = QPointF(std::floor(topLeft.x()), std::floor(topLeft.y()));
             ascent = std::round(ascent);
         }
+        const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        if (kind_ == Kind::Page) {
+            // On the page the wedge caption stands over the thick end of the
+            // wedge symbol; a paper-white ground under the text keeps it
+            // readable there. Nothing else on the page lies under a text.
+            painter_->fillRect(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(line), metrics.height())),
+                               Qt::white);
+        }
         painter_->setFont(font_);
         painter_->setPen(ColourOf(std::nullopt));
-        painter_->drawText(QPointF(topLeft.x(), topLeft.y() + ascent),
-                           QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        painter_->drawText(QPointF(topLeft.x(), topLeft.y() + ascent), line);
     }
     currentX_ = left_;
     currentY_ += LineHeight();

@@ -22,7 +22,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   "${sudo[@]}" apt-get update -q
-  "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+  "${sudo[@]}" apt-get install -y -q "${missing[@]}"
 fi
 
 # A locale that writes decimal commas, so the tests can show that no number

@@ -52,8 +52,14 @@ struct RowOcr {
             base[m1] = row1[c + 1] + weight * (row1[c] - row1[c + 1]);
             slope[m1] = slopeC1 + weight * (slopeC - slopeC1);
             start[m1] = x1;
+            folded = folded && std::isfinite(base[m1]) && std::isfinite(slope[m1]);
         }
     }
+
+    // False when a table holds values so large that folding them overflows;
+    // the row is then evaluated point by point, so that it fails only where
+    // the formula itself does.
+    bool folded = true;
 
     // Rows m1 = Int(10 x) + 1 and m1 + 1 lie within 1..21. Compared in
     // double, so that no huge or NaN value reaches an int.
@@ -88,7 +94,12 @@ void computeHalfPlane(CalculationState& state, const DoseModelInputs& in) {
         if (!(h > 0) || !RowOcr::inTable(halfWidthSteps / h))
             FailCalculation("off-axis distance outside the OCR table");
         double* row = state.HalfDoseGrid.row(J);
-        for (int i = 0; i <= halfWidthSteps; ++i) row[i] = ocr.at(i / h) * fT;
+        if (ocr.folded) {
+            for (int i = 0; i <= halfWidthSteps; ++i) row[i] = ocr.at(i / h) * fT;
+        } else {
+            for (int i = 0; i <= halfWidthSteps; ++i)
+                row[i] = RequireFinite(OcrForColumns(in.Beam, i / h, OcrColumnFor(d), d), "OCR") * fT;
+        }
         if (!allFinite(row, halfWidthSteps + 1)) FailCalculation("point dose is not finite");
     }
 }

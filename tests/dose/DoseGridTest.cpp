@@ -191,6 +191,21 @@ TEST(DoseGrid, RecomputingGivesTheSameGrid) {
     EXPECT_TRUE(state->DoseGrid == first);
 }
 
+TEST(DoseGrid, HugeTableValuesFailOnlyWhereTheFormulaOverflows) {
+    // Steps of 0.5e308 between OCR rows: the formula stays finite, while a
+    // slope per 0.1 of x would not.
+    auto state = stateFor("5", "10", "10");
+    for (int m = 1; m <= 21; ++m)
+        for (int k = 1; k <= 3; ++k) state->Beam.OcrTable[m][k] = m % 2 ? 1e308 : 1.5e308;
+    ASSERT_TRUE(computes(*state));
+    EXPECT_EQ(state->DoseGrid(250, 50), 1.0);
+    EXPECT_TRUE(std::isfinite(state->DoseGrid(250 + 40, 20)));
+    // Steps of 2e308 overflow in the formula itself.
+    for (int m = 1; m <= 21; ++m)
+        for (int k = 1; k <= 3; ++k) state->Beam.OcrTable[m][k] = m % 2 ? -1e308 : 1e308;
+    EXPECT_FALSE(computes(*state));
+}
+
 TEST(DoseGrid, WideFieldsAreComputedAcrossTheWholeChart) {
     auto state = stateFor("5", "30", "30", 1, 4);
     ASSERT_TRUE(computes(*state));

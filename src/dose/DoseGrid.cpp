@@ -98,7 +98,7 @@ void computeHalfPlane(CalculationState& state, const DoseModelInputs& in) {
             for (int i = 0; i <= halfWidthSteps; ++i) row[i] = ocr.at(i / h) * fT;
         } else {
             for (int i = 0; i <= halfWidthSteps; ++i)
-                row[i] = RequireFinite(OcrForColumns(in.Beam, i / h, OcrColumnFor(d), d), "OCR") * fT;
+                row[i] = OcrAt(in.Beam, i / h, d) * fT;
         }
         if (!allFinite(row, halfWidthSteps + 1)) FailCalculation("point dose is not finite");
     }
@@ -116,20 +116,12 @@ void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep,
                        std::array<double, 501>& factors) {
     constexpr int AnchorEvery = 64;
     const double distance = in.Ssd + d;
-    const double mu = -0.5927;
-    auto thickness = [&](int I) {
-        const double lWedge = 0.1 * std::abs(AxisColumn - I) * 60.0 / distance;
-        if (I < AxisColumn) {
-            const double t = in.WedgeSlope * (15.0 - lWedge);
-            return t < 0 ? 0.0 : t;
-        }
-        return in.WedgeSlope * (lWedge + 15.0);
-    };
+    const double mu = -LeadAttenuationPerCm;
 
     // Each column towards larger I adds slope x 6 / distance cm of lead.
     const double step = std::exp(mu * (in.WedgeSlope * 6.0 / distance));
     for (int anchor = 0; anchor <= lastStep; anchor += AnchorEvery) {
-        double factor = std::exp(mu * thickness(AxisColumn + anchor));
+        double factor = std::exp(mu * WedgeThickness(in, AxisColumn + anchor, d));
         factors[AxisColumn + anchor] = factor;
         const int end = std::min(anchor + AnchorEvery - 1, lastStep);
         for (int n = anchor + 1; n <= end; ++n) factors[AxisColumn + n] = factor *= step;
@@ -141,12 +133,12 @@ void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep,
     const double predicted = 2.5 * distance;  // l' = 15 cm
     if (predicted < lastStep + 4) {
         int n = std::max(1, static_cast<int>(predicted) - 3);
-        while (n <= lastStep && thickness(AxisColumn - n) != 0) ++n;
+        while (n <= lastStep && WedgeThickness(in, AxisColumn - n, d) != 0) ++n;
         clampedFrom = n;
     }
     const double stepBack = 1 / step;
     for (int anchor = 1; anchor < clampedFrom; anchor += AnchorEvery) {
-        double factor = std::exp(mu * thickness(AxisColumn - anchor));
+        double factor = std::exp(mu * WedgeThickness(in, AxisColumn - anchor, d));
         factors[AxisColumn - anchor] = factor;
         const int end = std::min(anchor + AnchorEvery - 1, clampedFrom - 1);
         for (int n = anchor + 1; n <= end; ++n) factors[AxisColumn - n] = factor *= stepBack;

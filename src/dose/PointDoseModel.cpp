@@ -6,6 +6,27 @@ namespace corvane {
 
 void FailCalculation(const char* cause) { throw CalculationFailure(cause); }
 
+namespace {
+
+// The OCR at x with the column pair (c, c + 1) chosen for depth d.
+double ocrForColumns(const BeamData& beam, double x, int c, double d) {
+    // Rows m1 = Int(10 x) + 1 and m2 = m1 + 1 must both lie within 1..21.
+    // Compared in double, so that no huge or NaN value reaches the int.
+    const double tenX = 10 * x;
+    if (!(tenX >= 0) || !(tenX < 20)) FailCalculation("off-axis distance outside the OCR table");
+    const int m1 = static_cast<int>(std::floor(tenX)) + 1;
+    const int m2 = m1 + 1;
+    const double x1 = 0.1 * (m1 - 1);
+    const double x2 = 0.1 * (m2 - 1);
+    const auto& row1 = beam.OcrTable[m1];
+    const auto& row2 = beam.OcrTable[m2];
+    const double pc = row1[c] + (x - x1) * (row2[c] - row1[c]) / (x2 - x1);
+    const double pc1 = row1[c + 1] + (x - x1) * (row2[c + 1] - row1[c + 1]) / (x2 - x1);
+    return pc1 + (15 * c - d) * (pc - pc1) / 15;
+}
+
+} // namespace
+
 double AreaPerimeterRatio(double fieldWidth, double fieldLength) {
     const double perimeterHalf = fieldLength + fieldWidth;
     if (perimeterHalf == 0) FailCalculation("field width + length is 0");
@@ -51,22 +72,23 @@ double BeamHalfWidth(const DoseModelInputs& in, double d) {
 }
 
 double OcrAt(const BeamData& beam, double x, double d) {
-    return RequireFinite(OcrForColumns(beam, x, OcrColumnFor(d), d), "OCR");
+    return RequireFinite(ocrForColumns(beam, x, OcrColumnFor(d), d), "OCR");
+}
+
+double WedgeThickness(const DoseModelInputs& in, int I, double d) {
+    const double distance = in.Ssd + d;
+    if (distance == 0) FailCalculation("source-point distance is 0");
+    const double l = 0.1 * std::abs(250 - I);
+    const double lWedge = l * 60.0 / distance;
+    if (I < 250) {
+        const double t = in.WedgeSlope * (15.0 - lWedge);
+        return t < 0 ? 0.0 : t;  // beyond the thin end of the wedge
+    }
+    return in.WedgeSlope * (lWedge + 15.0);
 }
 
 double WedgeFactor(const DoseModelInputs& in, int I, double d) {
-    const double l = 0.1 * std::abs(250 - I);
-    const double distance = in.Ssd + d;
-    if (distance == 0) FailCalculation("source-point distance is 0");
-    const double lWedge = l * 60.0 / distance;
-    double t;
-    if (I < 250) {
-        t = in.WedgeSlope * (15.0 - lWedge);
-        if (t < 0) t = 0;
-    } else {
-        t = in.WedgeSlope * (lWedge + 15.0);
-    }
-    return RequireFinite(std::exp(-0.5927 * t), "wedge factor");
+    return RequireFinite(std::exp(-LeadAttenuationPerCm * WedgeThickness(in, I, d)), "wedge factor");
 }
 
 } // namespace corvane

@@ -34,8 +34,14 @@ double TmrAt(const BeamData& beam, double d, double s);
 double BeamHalfWidth(const DoseModelInputs& in, double d);
 // OCR at the relative off-axis distance x (1 = field edge) and depth d.
 double OcrAt(const BeamData& beam, double x, double d);
-// Wedge factor at lateral grid index I (250 = axis) and depth d.
+// Wedge factor at lateral grid index I (250 = axis) and depth d:
+// exp(-LeadAttenuationPerCm x WedgeThickness).
 double WedgeFactor(const DoseModelInputs& in, int I, double d);
+// Thickness in cm of lead along the ray to column I at depth d.
+double WedgeThickness(const DoseModelInputs& in, int I, double d);
+
+// Effective linear attenuation coefficient of lead for the 6 MV beam, per cm.
+inline constexpr double LeadAttenuationPerCm = 0.5927;
 
 // The OCR column pair for depth d: 1 for d <= 15 cm, otherwise 2.
 inline int OcrColumnFor(double d) { return d <= 15 ? 1 : 2; }
@@ -47,24 +53,6 @@ inline int OcrColumnFor(double d) { return d <= 15 ? 1 : 2; }
 inline double RequireFinite(double value, const char* cause) {
     if (!std::isfinite(value)) FailCalculation(cause);
     return value;
-}
-
-// The OCR at x with the column pair (c, c + 1) already chosen for depth d.
-// Inline because the dose grid calls it for every point.
-inline double OcrForColumns(const BeamData& beam, double x, int c, double d) {
-    // Rows m1 = Int(10 x) + 1 and m2 = m1 + 1 must both lie within 1..21.
-    // Compared in double, so that no huge or NaN value reaches the int.
-    const double tenX = 10 * x;
-    if (!(tenX >= 0) || !(tenX < 20)) FailCalculation("off-axis distance outside the OCR table");
-    const int m1 = static_cast<int>(std::floor(tenX)) + 1;
-    const int m2 = m1 + 1;
-    const double x1 = 0.1 * (m1 - 1);
-    const double x2 = 0.1 * (m2 - 1);
-    const auto& row1 = beam.OcrTable[m1];
-    const auto& row2 = beam.OcrTable[m2];
-    const double pc = row1[c] + (x - x1) * (row2[c] - row1[c]) / (x2 - x1);
-    const double pc1 = row1[c + 1] + (x - x1) * (row2[c + 1] - row1[c + 1]) / (x2 - x1);
-    return pc1 + (15 * c - d) * (pc - pc1) / 15;
 }
 
 } // namespace corvane

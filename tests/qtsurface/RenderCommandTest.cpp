@@ -21,8 +21,7 @@ using ::testing::ContainsRegex;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-const std::string FailureText =
-    "  線量分布が正しく計算できませんでした  \n  照射野サイズが大きすぎるものと思われます  \n";
+using test::ChartFailureText;
 
 class RenderCommand : public ::testing::Test {
 protected:
@@ -144,7 +143,7 @@ TEST_F(RenderCommand, AFailureWritesNoFileAndKeepsAnOldOne) {
         const ProcessResult run = Render(name, {"--width", "40", "--length", "40"});
         EXPECT_EQ(run.exitCode, 1) << name;
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, FailureText);
+        EXPECT_EQ(run.err, ChartFailureText);
         EXPECT_FALSE(fs::exists(Out(name))) << name;
         EXPECT_TRUE(fs::is_empty(folder.path())) << "no temporary file is left behind";
     }

@@ -9,6 +9,11 @@
 
 namespace corvane::test {
 
+// What corvane-chart writes on standard error when the calculation fails:
+// the two messages exactly, one per line.
+inline const std::string ChartFailureText =
+    "  線量分布が正しく計算できませんでした  \n  照射野サイズが大きすぎるものと思われます  \n";
+
 // The bundled data file of the source tree.
 std::filesystem::path BundledDataFile();
 std::string ReadFile(const std::filesystem::path& path);

@@ -22,7 +22,7 @@ std::unique_ptr<CalculationState> Computed(int setup, const char* depth, const c
                                            const char* length, int wedgeKind, int meshMode) {
     auto state = std::make_unique<CalculationState>();
     BeamDataLoadResult loaded = LoadBeamDataFile(LocateBeamDataFile());
-    if (!loaded.ok()) throw std::runtime_error(loaded.error);
+    if (!loaded.ok()) throw std::runtime_error(loaded.error());
     state->Beam = *loaded.data;
     state->Conditions.Setup = setup;
     SelectWedge(*state, wedgeKind);

@@ -16,7 +16,7 @@ namespace {
 std::unique_ptr<CalculationState> prepared(const char* width, const char* length, int wedgeKind) {
     auto state = std::make_unique<CalculationState>();
     BeamDataLoadResult loaded = LoadBeamDataFile(LocateBeamDataFile());
-    if (!loaded.ok()) throw std::runtime_error(loaded.error);
+    if (!loaded.ok()) throw std::runtime_error(loaded.error());
     state->Beam = *loaded.data;
     state->Conditions.Setup = 1;
     SelectWedge(*state, wedgeKind);

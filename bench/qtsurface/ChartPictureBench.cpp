@@ -19,7 +19,7 @@ namespace {
 CalculationState Calculated(const char* width, int wedgeKind) {
     CalculationState state;
     BeamDataLoadResult loaded = LoadBeamDataFile(CORVANE_BENCH_DATA_FILE);
-    if (!loaded.data) throw std::runtime_error(loaded.error);
+    if (!loaded.data) throw std::runtime_error(loaded.error());
     state.Beam = *loaded.data;
     state.Conditions.Setup = 1;
     SelectWedge(state, wedgeKind);

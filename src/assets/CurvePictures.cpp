@@ -15,7 +15,7 @@ using assets::SerifFamily;
 
 QString FailureReason(const BeamDataLoadResult& load)
 {
-    return load.error.empty() ? QStringLiteral("(no reason given)") : QString::fromStdString(load.error);
+    return load.error().empty() ? QStringLiteral("(no reason given)") : QString::fromStdString(load.error());
 }
 
 // Ten fields from blue (4 cm) to red (35 cm), dark enough to see on white.

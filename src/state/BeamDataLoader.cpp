@@ -1,13 +1,16 @@
+// The beam data file: 3 heading lines, 37 TMR rows of 11 numbers, 4
+// separator lines, 21 OCR rows of 4 numbers, then a trailer that is not read.
+// The numeric blocks are read as a stream of fields (a row may be split over
+// lines, or two rows share one), but the last number of each block must end
+// its line, so that a number too many or too few anywhere in a block is
+// caught instead of shifting every later value.
 #include "state/BeamDataLoader.h"
 
 #include "state/CLocaleNumber.h"
+#include "state/LeadingNumber.h"
 
 #include <cctype>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <fstream>
-#include <system_error>
 
 namespace corvane {
 
@@ -17,187 +20,222 @@ constexpr int HeadingLines = 3;
 constexpr int SeparatorLines = 4;
 constexpr int TmrNumbersPerRow = 1 + BeamData::FieldColumns;
 constexpr int OcrNumbersPerRow = 1 + BeamData::OcrColumns;
+constexpr int EndOfText = -1;
 
-// Where in the file the reader is, for the messages.
+// Thrown inside the parser and turned into the result at its boundary.
+struct FaultFound {
+    BeamDataFault fault;
+};
+
+// The position the reader is at, for the faults.
 struct Position {
-    const char* block;  // "heading", "TMR block", ...
-    int row = 0;        // row within a numeric block, or line within a text block
+    DataBlock block = DataBlock::None;
+    int row = 0;
     int rowCount = 0;
-    int number = 0;     // number within the row, 1-based
+    int number = 0;
     int numbersPerRow = 0;
 };
 
-struct LoadError {
-    std::string message;
-};
-
-// Reads the file as a stream of lines and comma- or blank-separated numbers.
+// Reads lines and comma- or blank-separated fields from the bytes read.
 // CR LF, LF and CR all end a line.
 class FieldReader {
 public:
-    FieldReader(std::istream& in, const std::string& fileName) : in_(in), fileName_(fileName) {}
+    FieldReader(std::string_view bytes, bool moreFollows, const std::string& fileName)
+        : bytes_(bytes), moreFollows_(moreFollows), fileName_(fileName) {}
 
     int line() const { return line_; }
+    void at(const Position& where) { where_ = where; }
 
-    void skipLine(const Position& where) {
-        if (peek() == EOF) throw endsEarly(where);
+    void skipLine() {
+        if (peek() == EndOfText) fail(BeamDataFaultKind::EndsEarly);
         for (;;) {
             const int c = get();
-            if (c == EOF || c == '\n') return;
+            if (c == EndOfText || c == '\n') return;
         }
     }
 
-    // The next number; a line end after it is consumed with it.
-    double readNumber(const Position& where, int* lineOfNumber = nullptr) {
-        for (;;) {
-            const int c = peek();
-            if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
-                get();
-                continue;
-            }
-            break;
-        }
-        if (peek() == EOF) throw endsEarly(where);
-        if (peek() == ',') throw fault(where, "an empty field (a comma with no number before it)");
-
-        if (lineOfNumber) *lineOfNumber = line_;
+    // The next number and the line it is on. A line end after it is consumed
+    // with it; after the last number of a block, the line end must follow.
+    struct Number {
+        double value;
+        int line;
         std::string field;
-        while (!isSeparator(peek())) field += static_cast<char>(get());
-        const double value = toNumber(field, where);
+    };
+    Number readNumber(bool lastOfBlock) {
+        while (isBlank(peek()) || isLineEnd(peek())) get();
+        if (peek() == EndOfText) fail(BeamDataFaultKind::EndsEarly);
+        if (peek() == ',') fail(BeamDataFaultKind::CommaWithoutNumber);
+
+        const int line = line_;
+        std::string field = readField();
+        const double value = toNumber(field);
 
         skipBlanks();
         if (peek() == ',') {
             get();
             skipBlanks();
             const int next = peek();
-            if (next == '\n' || next == '\r' || next == EOF)
-                throw fault(where, "an empty field (a comma at the end of the line)");
-            if (next == ',') throw fault(where, "an empty field (two commas in a row)");
-        } else if (peek() == '\n' || peek() == '\r') {
+            if (isLineEnd(next) || next == EndOfText) fail(BeamDataFaultKind::CommaAtLineEnd);
+            if (next == ',') fail(BeamDataFaultKind::TwoCommas);
+            if (lastOfBlock) fail(BeamDataFaultKind::MoreNumbersThanRows, fieldAhead());
+        } else if (isLineEnd(peek())) {
             get();
+        } else if (lastOfBlock && peek() != EndOfText) {
+            fail(BeamDataFaultKind::MoreNumbersThanRows, fieldAhead());
         }
-        return value;
+        return {value, line, std::move(field)};
     }
 
-    LoadError fault(const Position& where, const std::string& what) const {
-        return LoadError{prefix() + what + " in the " + describe(where) + "."};
+    [[noreturn]] void fail(BeamDataFaultKind kind, std::string field = {}) const {
+        throw FaultFound{fault(kind, std::move(field))};
     }
 
-    LoadError endsEarly(const Position& where) const {
-        return LoadError{prefix() + "the file ends early, in the " + describe(where) + "."};
+    BeamDataFault fault(BeamDataFaultKind kind, std::string field = {}) const {
+        BeamDataFault f;
+        f.kind = kind;
+        f.file = fileName_;
+        f.line = line_;
+        f.block = where_.block;
+        f.row = where_.row;
+        f.rowCount = where_.rowCount;
+        f.number = where_.number;
+        f.numbersPerRow = where_.numbersPerRow;
+        f.field = std::move(field);
+        return f;
     }
 
 private:
-    static bool isSeparator(int c) {
-        return c == EOF || c == ',' || c == ' ' || c == '\t' || c == '\n' || c == '\r';
-    }
+    static bool isBlank(int c) { return c == ' ' || c == '\t'; }
+    static bool isLineEnd(int c) { return c == '\n' || c == '\r'; }
+    static bool isSeparator(int c) { return c == EndOfText || c == ',' || isBlank(c) || isLineEnd(c); }
 
-    std::string prefix() const {
-        return "Beam data file \"" + fileName_ + "\", line " + std::to_string(line_) + ": ";
-    }
-
-    static std::string describe(const Position& where) {
-        std::string text = std::string(where.block) + " at ";
-        if (where.numbersPerRow == 0)
-            return text + "line " + std::to_string(where.row) + " of " + std::to_string(where.rowCount);
-        return text + "row " + std::to_string(where.row) + " of " + std::to_string(where.rowCount) +
-               " (number " + std::to_string(where.number) + " of " +
-               std::to_string(where.numbersPerRow) + ")";
-    }
-
-    // A sign, digits with an optional point and digits (or a point and
-    // digits), and an optional exponent; nothing else.
-    static bool isDecimal(const std::string& field) {
-        std::size_t p = 0;
-        auto digits = [&] {
-            const std::size_t start = p;
-            while (p < field.size() && field[p] >= '0' && field[p] <= '9') ++p;
-            return p - start;
-        };
-        if (p < field.size() && (field[p] == '+' || field[p] == '-')) ++p;
-        std::size_t mantissa = digits();
-        if (p < field.size() && field[p] == '.') {
-            ++p;
-            mantissa += digits();
+    // One field up to the next separator; a field that runs on past the
+    // limit is a fault of its own, with its start kept for the message.
+    std::string readField() {
+        std::string field;
+        while (!isSeparator(peek())) {
+            field += static_cast<char>(get());
+            if (field.size() > BeamDataFieldLimit) fail(BeamDataFaultKind::FieldTooLong, field);
         }
-        if (mantissa == 0) return false;
-        if (p < field.size() && (field[p] == 'e' || field[p] == 'E')) {
-            ++p;
-            if (p < field.size() && (field[p] == '+' || field[p] == '-')) ++p;
-            if (digits() == 0) return false;
-        }
-        return p == field.size();
+        return field;
     }
 
-    static bool namesNonFinite(std::string field) {
+    // The text that stands where no field should, kept only for the message.
+    std::string fieldAhead() const {
+        std::string field;
+        for (std::size_t p = pos_; p < bytes_.size() && field.size() <= BeamDataFieldLimit; ++p) {
+            const int c = static_cast<unsigned char>(bytes_[p]);
+            if (isSeparator(c)) break;
+            field += static_cast<char>(c);
+        }
+        return field;
+    }
+
+    double toNumber(const std::string& field) const {
+        if (NamesNonFinite(field)) fail(BeamDataFaultKind::NotFinite, field);
+        if (LeadingNumberText(field).size() != field.size())
+            fail(BeamDataFaultKind::NotDecimal, field);
+        const double value = DecimalToDouble(field);
+        if (!std::isfinite(value)) fail(BeamDataFaultKind::TooLarge, field);
+        return value;
+    }
+
+    static bool NamesNonFinite(std::string field) {
         if (!field.empty() && (field[0] == '+' || field[0] == '-')) field.erase(0, 1);
         for (char& c : field) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return field == "nan" || field == "inf" || field == "infinity";
     }
 
-    double toNumber(const std::string& field, const Position& where) const {
-        if (namesNonFinite(field))
-            throw fault(where, "the number \"" + field + "\" is not finite");
-        if (!isDecimal(field))
-            throw fault(where, "the field \"" + field + "\" is not a decimal number");
-        const double value = DecimalToDouble(field);
-        if (!std::isfinite(value))
-            throw fault(where, "the number \"" + field + "\" is too large (not finite)");
-        return value;
-    }
-
     void skipBlanks() {
-        while (peek() == ' ' || peek() == '\t') get();
+        while (isBlank(peek())) get();
     }
 
-    int peek() { return in_.peek(); }
+    // The end of the bytes read is the end of the text, unless the file goes
+    // on past them: then it is too large to be a beam data file.
+    int peek() const {
+        if (pos_ < bytes_.size()) return static_cast<unsigned char>(bytes_[pos_]);
+        if (moreFollows_) fail(BeamDataFaultKind::FileTooLarge);
+        return EndOfText;
+    }
 
     // One character, with CR LF and a lone CR turned into LF.
     int get() {
-        int c = in_.get();
+        int c = peek();
+        if (c == EndOfText) return c;
+        ++pos_;
         if (c == '\r') {
-            if (in_.peek() == '\n') in_.get();
+            if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
             c = '\n';
         }
-        if (c == '\n') ++line_;
+        if (c == '\n') {
+            ++line_;
+            column_ = 0;
+        } else if (++column_ > BeamDataLineLimit) {
+            fail(BeamDataFaultKind::LineTooLong);
+        }
         return c;
     }
 
-    std::istream& in_;
+    std::string_view bytes_;
+    bool moreFollows_;
     const std::string& fileName_;
+    std::size_t pos_ = 0;
+    std::size_t column_ = 0;
     int line_ = 1;
+    Position where_;
 };
 
-std::string formatMillimetres(double cm) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.15g", cm * 10);
-    return text;
+[[noreturn]] void Raise(BeamDataFault fault) { throw FaultFound{std::move(fault)}; }
+
+bool OffAxisPositionFits(double value, int row) {
+    return std::fabs(value - 0.1 * (row - 1)) <= 0.005;
 }
 
-BeamData readTables(FieldReader& reader, const std::string& fileName) {
+BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced) {
     BeamData data;
     std::array<int, BeamData::DepthRows + 1> depthLines{};
 
-    for (int l = 1; l <= HeadingLines; ++l) reader.skipLine({"heading", l, HeadingLines});
+    // A TMR or OCR below 0 would be a negative dose.
+    auto readValue = [&](bool lastOfBlock) {
+        FieldReader::Number n = reader.readNumber(lastOfBlock);
+        if (n.value < 0) {
+            BeamDataFault fault = reader.fault(BeamDataFaultKind::Negative, n.field);
+            fault.line = n.line;
+            Raise(std::move(fault));
+        }
+        return n.value;
+    };
+
+    for (int l = 1; l <= HeadingLines; ++l) {
+        reader.at({DataBlock::Heading, l, HeadingLines});
+        reader.skipLine();
+    }
 
     for (int i = 1; i <= BeamData::DepthRows; ++i) {
-        Position where{"TMR block", i, BeamData::DepthRows, 1, TmrNumbersPerRow};
-        data.DepthTable[i] = reader.readNumber(where, &depthLines[i]);
-        data.DepthTable[i] = 0.1 * data.DepthTable[i];
+        reader.at({DataBlock::Tmr, i, BeamData::DepthRows, 1, TmrNumbersPerRow});
+        const FieldReader::Number depth = reader.readNumber(false);
+        depthLines[i] = depth.line;
+        data.DepthTable[i] = 0.1 * depth.value;
         for (int j = 1; j <= BeamData::FieldColumns; ++j) {
-            where.number = 1 + j;
-            data.TmrTable[i][j] = reader.readNumber(where);
+            reader.at({DataBlock::Tmr, i, BeamData::DepthRows, 1 + j, TmrNumbersPerRow});
+            data.TmrTable[i][j] = readValue(i == BeamData::DepthRows && j == BeamData::FieldColumns);
         }
     }
 
-    for (int l = 1; l <= SeparatorLines; ++l) reader.skipLine({"separator lines", l, SeparatorLines});
+    for (int l = 1; l <= SeparatorLines; ++l) {
+        reader.at({DataBlock::Separator, l, SeparatorLines});
+        reader.skipLine();
+    }
 
     for (int i = 1; i <= BeamData::OcrRows; ++i) {
-        Position where{"OCR block", i, BeamData::OcrRows, 1, OcrNumbersPerRow};
-        reader.readNumber(where);  // the row's off-axis position, implied by its index
+        reader.at({DataBlock::Ocr, i, BeamData::OcrRows, 1, OcrNumbersPerRow});
+        // The row's off-axis position is implied by its index and never used,
+        // but one that does not fit the index tells of rows out of place.
+        const FieldReader::Number position = reader.readNumber(false);
+        if (!OffAxisPositionFits(position.value, i)) misplaced.push_back({position.line, i, position.field});
         for (int k = 1; k <= BeamData::OcrColumns; ++k) {
-            where.number = 1 + k;
-            data.OcrTable[i][k] = reader.readNumber(where);
+            reader.at({DataBlock::Ocr, i, BeamData::OcrRows, 1 + k, OcrNumbersPerRow});
+            data.OcrTable[i][k] = readValue(i == BeamData::OcrRows && k == BeamData::OcrColumns);
         }
     }
 
@@ -205,48 +243,67 @@ BeamData readTables(FieldReader& reader, const std::string& fileName) {
 
     // The dose model searches the depths in order for the two rows around a
     // depth and divides by their difference, and evaluates depths to 25 cm.
-    auto lineText = [&](int i) {
-        return "Beam data file \"" + fileName + "\", line " + std::to_string(depthLines[i]) + ": ";
+    auto depthFault = [&](BeamDataFaultKind kind, int i) {
+        BeamDataFault fault = reader.fault(kind);
+        fault.line = depthLines[i];
+        fault.block = DataBlock::Tmr;
+        fault.row = i;
+        fault.number = 1;
+        fault.depthMm = data.DepthTable[i] * 10;
+        fault.previousDepthMm = i > 1 ? data.DepthTable[i - 1] * 10 : 0;
+        return fault;
     };
-    for (int i = 2; i <= BeamData::DepthRows; ++i) {
+    for (int i = 2; i <= BeamData::DepthRows; ++i)
         if (!(data.DepthTable[i] > data.DepthTable[i - 1]))
-            throw LoadError{lineText(i) + "the depths must ascend, but TMR row " + std::to_string(i) +
-                            " has " + formatMillimetres(data.DepthTable[i]) + " mm after " +
-                            formatMillimetres(data.DepthTable[i - 1]) + " mm."};
-    }
+            Raise(depthFault(BeamDataFaultKind::DepthsNotAscending, i));
     const double phantomDepth = 0.1 * 250;
     if (data.DepthTable[BeamData::DepthRows] < phantomDepth)
-        throw LoadError{lineText(BeamData::DepthRows) + "the deepest depth is " +
-                        formatMillimetres(data.DepthTable[BeamData::DepthRows]) +
-                        " mm, but the table must reach at least 250 mm."};
+        Raise(depthFault(BeamDataFaultKind::TableTooShallow, BeamData::DepthRows));
     return data;
+}
+
+BeamDataFault FileFault(BeamDataFaultKind kind, const std::string& file, const FileReadOutcome& read) {
+    BeamDataFault fault;
+    fault.kind = kind;
+    fault.file = file;
+    fault.fileType = read.type;
+    fault.systemError = read.systemError;
+    return fault;
 }
 
 } // namespace
 
-BeamDataLoadResult ParseBeamData(std::istream& in, const std::string& fileName) {
-    FieldReader reader(in, fileName);
+std::string BeamDataLoadResult::error() const { return fault ? DescribeBeamDataFault(*fault) : std::string(); }
+
+std::string BeamDataLoadResult::warning() const {
+    return misplacedOcrRows.empty() ? std::string() : DescribeMisplacedOcrRows(file, misplacedOcrRows);
+}
+
+BeamDataLoadResult ParseBeamData(std::string_view bytes, const std::string& fileName, bool moreFollows) {
+    BeamDataLoadResult result;
+    result.file = fileName;
+    FieldReader reader(bytes, moreFollows, fileName);
     try {
-        return {readTables(reader, fileName), {}};
-    } catch (const LoadError& error) {
-        return {std::nullopt, error.message};
+        result.data = ReadTables(reader, result.misplacedOcrRows);
+    } catch (FaultFound& found) {
+        result.fault = std::move(found.fault);
+        result.misplacedOcrRows.clear();
     }
+    return result;
 }
 
 BeamDataLoadResult LoadBeamDataFile(const std::filesystem::path& path) {
     const std::string name = path.string();
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return {std::nullopt, "Beam data file \"" + name + "\" was not found."};
-    if (std::filesystem::is_directory(path, ec))
-        return {std::nullopt, "Beam data file \"" + name + "\" is a folder, not a file."};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {std::nullopt, "Beam data file \"" + name + "\" cannot be read: " +
-                                  std::strerror(errno) + "."};
-    BeamDataLoadResult result = ParseBeamData(in, name);
-    if (in.bad())
-        return {std::nullopt, "Beam data file \"" + name + "\" could not be read to the end."};
+    const FileReadOutcome read = ReadRegularFile(path, BeamDataSizeLimit);
+    BeamDataLoadResult result;
+    result.file = name;
+    switch (read.failure) {
+    case FileReadFailure::None: return ParseBeamData(read.bytes, name, read.moreFollows);
+    case FileReadFailure::Missing: result.fault = FileFault(BeamDataFaultKind::FileMissing, name, read); break;
+    case FileReadFailure::NotRegular: result.fault = FileFault(BeamDataFaultKind::NotRegularFile, name, read); break;
+    case FileReadFailure::CannotOpen: result.fault = FileFault(BeamDataFaultKind::CannotOpen, name, read); break;
+    case FileReadFailure::ReadFailed: result.fault = FileFault(BeamDataFaultKind::ReadFailed, name, read); break;
+    }
     return result;
 }
 

@@ -2,25 +2,35 @@
 #pragma once
 
 #include "state/BeamData.h"
+#include "state/BeamDataFault.h"
 
 #include <filesystem>
-#include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace corvane {
 
 struct BeamDataLoadResult {
-    std::optional<BeamData> data;  // set only when the whole file was read and checked
-    std::string error;             // plain English; names the file, the line and the fault
+    std::optional<BeamData> data;          // set only when the whole file was read and checked
+    std::optional<BeamDataFault> fault;    // set exactly when data is not
+    std::vector<MisplacedOcrRow> misplacedOcrRows;  // loaded, but worth a warning
+    std::string file;                      // the file read, as given
 
     bool ok() const { return data.has_value(); }
+    // The English texts of the fault and of the warning (empty when none).
+    std::string error() const;
+    std::string warning() const;
 };
 
-// Parses the stream; `fileName` is only used in messages.
-BeamDataLoadResult ParseBeamData(std::istream& in, const std::string& fileName);
+// Parses the first bytes of a file; `moreFollows` says that the file goes on
+// past them. `fileName` is only used in messages.
+BeamDataLoadResult ParseBeamData(std::string_view bytes, const std::string& fileName,
+                                 bool moreFollows = false);
 
-// Opens and parses the file at `path`.
+// Reads at most BeamDataSizeLimit bytes of the regular file at `path` and
+// parses them.
 BeamDataLoadResult LoadBeamDataFile(const std::filesystem::path& path);
 
 } // namespace corvane

@@ -8,43 +8,48 @@ namespace corvane {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t SkipDigits(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && IsDigit(text[pos])) ++pos;
+    return pos;
+}
 
 } // namespace
 
-double ParseLeadingNumber(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+std::string_view LeadingNumberText(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
 
-    std::string number;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) number += text[pos++];
-
-    std::size_t digits = 0;
-    while (pos < text.size() && isDigit(text[pos])) {
-        number += text[pos++];
-        ++digits;
-    }
+    std::size_t pos = start;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+    const std::size_t integerEnd = SkipDigits(text, pos);
+    std::size_t digits = integerEnd - pos;
+    pos = integerEnd;
     if (pos < text.size() && text[pos] == '.') {
-        std::size_t fraction = 0;
-        std::size_t afterPoint = pos + 1;
-        while (afterPoint + fraction < text.size() && isDigit(text[afterPoint + fraction])) ++fraction;
+        const std::size_t fractionEnd = SkipDigits(text, pos + 1);
+        const std::size_t fraction = fractionEnd - (pos + 1);
+        // A lone "." is no number, and "5." is 5.
         if (digits > 0 || fraction > 0) {
-            number.append(text.substr(pos, 1 + fraction));
             digits += fraction;
-            pos = afterPoint + fraction;
+            pos = fractionEnd;
         }
     }
-    if (digits == 0) return 0.0;
+    if (digits == 0) return {};
 
-    // An exponent counts only when it is complete: e or E, a sign, digits.
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t p = pos + 1;
         if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
-        std::size_t start = p;
-        while (p < text.size() && isDigit(text[p])) ++p;
-        if (p > start) number.append(text.substr(pos, p - pos));
+        const std::size_t exponentEnd = SkipDigits(text, p);
+        if (exponentEnd > p) pos = exponentEnd;
     }
-    return DecimalToDouble(number);
+    return text.substr(start, pos - start);
+}
+
+double ParseLeadingNumber(std::string_view text) {
+    const std::string_view number = LeadingNumberText(text);
+    if (number.empty()) return 0.0;
+    return DecimalToDouble(std::string(number));
 }
 
 } // namespace corvane

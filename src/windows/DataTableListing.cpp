@@ -1,5 +1,7 @@
 #include "windows/DataTableListing.h"
 
+#include "state/MessageText.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -17,7 +19,7 @@ bool DecodesCleanly(QStringDecoder& decoder, const QByteArray& bytes, QString& t
 QString Count() { return QString::number(DataTableLineCount); }
 
 QString DisplayName(const std::filesystem::path& file) {
-    return QString::fromStdString(file.string());
+    return QString::fromStdString(PathForMessage(file.string()));
 }
 } // namespace
 

@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <sstream>
 #include <string>
 
 namespace corvane {
@@ -20,9 +19,9 @@ namespace {
 // Parses exactly the bytes the list shows, so list and pictures always agree.
 BeamDataLoadResult ParseListedContent(const DataTableListing& listing) {
     if (!listing.opened) return LoadBeamDataFile(listing.file);  // the loader's own words
-    std::istringstream in(std::string(listing.bytes.constData(),
-                                      static_cast<std::size_t>(listing.bytes.size())));
-    return ParseBeamData(in, listing.file.string());
+    const std::string_view bytes(listing.bytes.constData(), static_cast<std::size_t>(listing.bytes.size()));
+    return ParseBeamData(bytes.substr(0, BeamDataSizeLimit), listing.file.string(),
+                         bytes.size() > BeamDataSizeLimit);
 }
 
 QLabel* MakePicture(QWidget* parent, const QRect& frame) {

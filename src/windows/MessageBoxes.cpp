@@ -32,6 +32,8 @@ MessageAnswer MessageBoxes::show(QWidget* parent, const QString& text, MessageIc
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok,
                     parent);
+    // Messages carry text from files and paths; "<b>" must show as typed.
+    box.setTextFormat(Qt::PlainText);
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

@@ -71,9 +71,13 @@ Form3* Module1::existingForm3() const { return form3_.data(); }
 bool Module1::LoadBeamData() {
     BeamDataLoadResult load = LoadBeamDataFile(LocateBeamDataFile());
     if (!load.ok()) {
-        MessageBoxes::show(form1_, QString::fromStdString(load.error), MessageIcon::Critical);
+        MessageBoxes::show(form1_, QString::fromStdString(load.error()), MessageIcon::Critical);
         return false;
     }
+    // Rows out of place still load: their first number is never used, but
+    // the user should know that the values may be shifted.
+    if (!load.misplacedOcrRows.empty())
+        MessageBoxes::show(form1_, QString::fromStdString(load.warning()), MessageIcon::Information);
     state_.Beam = *load.data;
     state_.Beam.FieldSizeTable = BeamData::FixedFieldSizes;
     state_.MeshMode = 0;

@@ -26,8 +26,7 @@ std::string ReadBundledFile()
 
 BeamDataLoadResult Parse(const std::string& text)
 {
-    std::istringstream in(text);
-    return ParseBeamData(in, "6MVTMROCR.dat");
+    return ParseBeamData(text, "6MVTMROCR.dat");
 }
 
 // The loader's own failure for a file that is not there.
@@ -96,7 +95,7 @@ private slots:
 void PicturesTest::picturesHaveTheirSizes()
 {
     const auto load = Parse(ReadBundledFile());
-    QVERIFY2(load.ok(), load.error.c_str());
+    QVERIFY2(load.ok(), load.error().c_str());
     const struct {
         QPixmap pixmap;
         QSize size;
@@ -191,7 +190,7 @@ void PicturesTest::richLineMarkup()
 void PicturesTest::beamQualityOfTheBundledFile()
 {
     const auto load = Parse(ReadBundledFile());
-    QVERIFY2(load.ok(), load.error.c_str());
+    QVERIFY2(load.ok(), load.error().c_str());
     const auto tpr = BeamQualityTpr2010(*load.data);
     QVERIFY(tpr.has_value());
     QCOMPARE(FormatBeamQuality(tpr), QStringLiteral("0.682"));
@@ -208,7 +207,7 @@ void PicturesTest::beamQualityFollowsTheTable()
     QVERIFY(at != std::string::npos);
     text.replace(at, row.size(), " 200, 0.4688, 0.4916, 0.5128, 0.5500,");
     const auto load = Parse(text);
-    QVERIFY2(load.ok(), load.error.c_str());
+    QVERIFY2(load.ok(), load.error().c_str());
     QCOMPARE(FormatBeamQuality(BeamQualityTpr2010(*load.data)), QStringLiteral("0.709"));
 
     // Depths between the rows are interpolated linearly.
@@ -248,7 +247,7 @@ void PicturesTest::beamQualityNeedsTheDepths()
 void PicturesTest::curvePicturesDrawTheData()
 {
     const auto load = Parse(ReadBundledFile());
-    QVERIFY2(load.ok(), load.error.c_str());
+    QVERIFY2(load.ok(), load.error().c_str());
     const QImage tmr = TmrCurvesPicture(load).toImage();
     const QImage ocr = OcrCurvesPicture(load).toImage();
     // Curves cross the lower half of each plot: TMRs below 0.5 at depth,
@@ -261,14 +260,14 @@ void PicturesTest::curvePicturesDrawTheData()
     QVERIFY(at != std::string::npos);
     text.replace(at, 30, " 1.10, 0.8003, 0.8644, 0.8006");
     const auto changed = Parse(text);
-    QVERIFY2(changed.ok(), changed.error.c_str());
+    QVERIFY2(changed.ok(), changed.error().c_str());
     QVERIFY(OcrCurvesPicture(changed).toImage() != ocr);
 }
 
 void PicturesTest::curvePicturesOfAFailedLoadHaveNoCurves()
 {
     QVERIFY(!FailedLoad().ok());
-    QVERIFY(!FailedLoad().error.empty());
+    QVERIFY(!FailedLoad().error().empty());
     const struct {
         QImage image;
         QRect lowerPlot;

@@ -21,7 +21,7 @@ CalculationState Calculated(const char* width = "10.0", const char* length = "10
                             int meshMode = 0) {
     CalculationState state;
     BeamDataLoadResult loaded = LoadBeamDataFile(CORVANE_TEST_DATA_FILE);
-    EXPECT_TRUE(loaded.data.has_value()) << loaded.error;
+    EXPECT_TRUE(loaded.data.has_value()) << loaded.error();
     if (loaded.data) state.Beam = *loaded.data;
     state.Conditions.Setup = 1;
     SelectWedge(state, wedgeKind);

@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <sys/stat.h>
 
 namespace corvane {
 namespace {
@@ -16,20 +16,19 @@ using ::testing::AllOf;
 using ::testing::HasSubstr;
 
 BeamDataLoadResult parse(const std::string& text) {
-    std::istringstream in(text);
-    return ParseBeamData(in, "beam.dat");
+    return ParseBeamData(text, "beam.dat");
 }
 
 BeamData parseOk(const std::string& text) {
     BeamDataLoadResult result = parse(text);
-    EXPECT_TRUE(result.ok()) << result.error;
+    EXPECT_TRUE(result.ok()) << result.error();
     return result.ok() ? *result.data : BeamData{};
 }
 
 std::string parseError(const std::string& text) {
     BeamDataLoadResult result = parse(text);
     EXPECT_FALSE(result.ok());
-    return result.error;
+    return result.error();
 }
 
 void expectSameTables(const BeamData& a, const BeamData& b) {
@@ -113,14 +112,109 @@ TEST(BeamDataLoader, AFileEndingAfterLine65Loads) {
     expectSameTables(parseOk(text), test::BundledBeamData());
 }
 
-TEST(BeamDataLoader, OcrRowsFirstNumberIsNotKept) {
+TEST(BeamDataLoader, OcrRowsFirstNumberIsNotKeptButRowsOutOfPlaceAreNamed) {
+    const BeamData& bundled = test::BundledBeamData();
     auto lines = BundledLines();
+    lines[44] = " 0.004, 1.0000, 1.0000, 1.0000";  // within 0.005 of x = 0: no warning
+    BeamDataLoadResult close = parse(JoinLines(lines));
+    ASSERT_TRUE(close.ok());
+    EXPECT_TRUE(close.misplacedOcrRows.empty());
+
+    // Rows 3 and 4 swapped, and a row 10 written twice in place of row 11:
+    // the file loads with one warning that names every such line.
+    lines = BundledLines();
+    std::swap(lines[46], lines[47]);
+    lines[54] = lines[53];
+    BeamDataLoadResult shifted = parse(JoinLines(lines));
+    ASSERT_TRUE(shifted.ok()) << shifted.error();
+    ASSERT_EQ(shifted.misplacedOcrRows.size(), 3u);
+    EXPECT_THAT(shifted.warning(),
+                AllOf(HasSubstr("line 47 gives \"0.30\" for row 3 (x = 0.2)"),
+                      HasSubstr("line 48 gives \"0.20\" for row 4 (x = 0.3)"),
+                      HasSubstr("line 55 gives \"0.90\" for row 11 (x = 1.0)"), HasSubstr("loaded")));
+
+    // The first number still changes nothing in the tables ...
+    lines = BundledLines();
     lines[44] = " 7.77, 1.0000, 1.0000, 1.0000";
-    expectSameTables(parseOk(JoinLines(lines)), test::BundledBeamData());
+    BeamDataLoadResult far = parse(JoinLines(lines));
+    expectSameTables(*far.data, bundled);
+    EXPECT_THAT(far.warning(), HasSubstr("line 45"));
     // ... but it must still be a number.
     lines[44] = " x, 1.0000, 1.0000, 1.0000";
     EXPECT_THAT(parseError(JoinLines(lines)),
                 AllOf(HasSubstr("line 45"), HasSubstr("\"x\""), HasSubstr("OCR block at row 1")));
+}
+
+// Every damage that would shift, invent or hide a value is refused, and the
+// message names the line where it was found.
+TEST(BeamDataLoader, DamagedFilesAreRefusedAtTheirLine) {
+    auto edited = [](std::initializer_list<std::pair<int, std::string>> edits) {
+        auto lines = BundledLines();
+        for (const auto& [index, text] : edits) lines[index] = text;
+        return JoinLines(lines);
+    };
+    const std::string ocr1 = " 0.00, 1.0000, 1.0000, 1.0000";
+    const std::string tmr2 = "   2, 0.5719, 0.5831, 0.5944, 0.6057, 0.6169, 0.6338, 0.6620, 0.6902, 0.7183, 0.7465";
+    const struct {
+        const char* what;
+        std::string text;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"a number too many in OCR row 1", edited({{44, ocr1 + ", 0.5"}}),
+         {"line 65", "OCR block holds more numbers than its 21 rows of 4", "\"0.0494\" follows"}},
+        {"text after the last OCR number", edited({{64, " 2.00, 0.0130, 0.0292, 0.0494 end"}}),
+         {"line 65", "more numbers than its 21 rows", "\"end\" follows"}},
+        {"a number too many in a TMR row", edited({{10, "  15, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1"}}),
+         {"line 40", "TMR block holds more numbers than its 37 rows of 11"}},
+        {"a decimal comma", edited({{5, "   5, 0.7467, 0,75, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85"}}),
+         {"line 40", "more numbers"}},
+        {"a number missing from a TMR row", edited({{5, "   5, 0.7467, 0.7533, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333"}}),
+         {"line 42", "\"Off-center\" is not a decimal number"}},
+        {"TMR rows 1 and 2 swapped", edited({{3, tmr2}, {4, BundledLines()[3]}}),
+         {"line 5", "must ascend", "0 mm after 2 mm"}},
+        {"a negative TMR", edited({{20, " 110, 0.5342, -0.5582, 0.5798, 0.5955, 0.6118, 0.6278, 0.6506, 0.6676, 0.6802, 0.6889"}}),
+         {"line 21", "\"-0.5582\" is negative", "row 18 of 37 (number 3 of 11)"}},
+        {"a negative OCR", edited({{60, " 1.60, 0.0269, 0.0605, -1e-9"}}),
+         {"line 61", "is negative", "OCR block at row 17"}},
+        {"a lone minus", edited({{50, " 0.60, -, 0.9814, 0.9736"}}), {"line 51", "\"-\" is not a decimal"}},
+        {"a lone point", edited({{50, " 0.60, ., 0.9814, 0.9736"}}), {"line 51", "\".\" is not a decimal"}},
+        {"a lone plus", edited({{50, " 0.60, +, 0.9814, 0.9736"}}), {"line 51", "\"+\" is not a decimal"}},
+        {"a field of 65 characters", edited({{50, " 0.60, 1" + std::string(64, '0') + ", 0.9814, 0.9736"}}),
+         {"line 51", "longer than 64 characters", "\"1" + std::string(39, '0') + "\u2026\""}},
+        {"a line of 64 KiB and one byte", edited({{1, std::string(64 * 1024 + 1, 'x')}}),
+         {"line 2", "longer than 64 KiB", "heading"}},
+    };
+    for (const auto& c : cases) {
+        const std::string error = parseError(c.text);
+        for (const std::string& part : c.expected) EXPECT_THAT(error, HasSubstr(part)) << c.what;
+    }
+    // A file in percent is not negative and still loads: the chart is normalised.
+    auto percent = BundledLines();
+    percent[20] = " 110, 53.42, 55.82, 57.98, 59.55, 61.18, 62.78, 65.06, 66.76, 68.02, 68.89";
+    EXPECT_TRUE(parse(JoinLines(percent)).ok()) << parse(JoinLines(percent)).error();
+}
+
+// A field may hold anything; its message stays short, shows what is there,
+// and cannot steer a terminal or a message box.
+TEST(BeamDataLoader, HostileFieldsGiveShortCleanMessages) {
+    auto withField = [](const std::string& field) {
+        auto lines = BundledLines();
+        lines[50] = " 0.60, " + field + ", 0.9814, 0.9736";
+        return JoinLines(lines);
+    };
+    const std::string escape = parseError(withField("\x1b[31mred\x1b]0;title\x07"));
+    EXPECT_THAT(escape, HasSubstr("\\x1B[31mred\\x1B]0;title\\x07"));
+    EXPECT_EQ(escape.find('\x1b'), std::string::npos);
+    EXPECT_THAT(parseError(withField("<b>\"x\"</b>")), HasSubstr("\"<b>\\\"x\\\"</b>\""));
+    EXPECT_THAT(parseError(withField("\xff\xfe")), HasSubstr("\\xFF\\xFE"));
+    EXPECT_THAT(parseError(withField("a\u202Eb")), HasSubstr("a\\u202Eb"));
+
+    // A long hostile path is shortened in the middle, and no message is long.
+    const std::string path = "/tmp/" + std::string(500, 'p') + "\x1b/6MVTMROCR.dat";
+    const std::string named = ParseBeamData("", path).error();
+    EXPECT_THAT(named, AllOf(HasSubstr("/tmp/ppp"), HasSubstr("\u2026"), HasSubstr("ppp\\x1B/6MVTMROCR.dat")));
+    EXPECT_LE(named.size(), 300u);
+    EXPECT_LE(parseError(withField(std::string(1 << 20, 'A'))).size(), 300u);
 }
 
 TEST(BeamDataLoader, FieldSizesAreFixedWhateverTheHeadingSays) {
@@ -158,9 +252,6 @@ TEST(BeamDataLoader, EmptyAndMalformedFieldsAreNamed) {
                 AllOf(HasSubstr("line 6"), HasSubstr("comma at the end of the line")));
     EXPECT_THAT(parseError(withLine(5, "   5, 0.7467, 0.75x, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85")),
                 AllOf(HasSubstr("line 6"), HasSubstr("\"0.75x\" is not a decimal number")));
-    // A decimal comma adds a field; the shift shows where the OCR block begins.
-    EXPECT_THAT(parseError(withLine(5, "   5, 0.7467, 0,75, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85")),
-                AllOf(HasSubstr("line 44"), HasSubstr("\"x\" is not a decimal number")));
     EXPECT_THAT(parseError(withLine(50, " 0.60, nan, 0.9814, 0.9736")),
                 AllOf(HasSubstr("line 51"), HasSubstr("\"nan\" is not finite")));
     EXPECT_THAT(parseError(withLine(50, " 0.60, 1e999, 0.9814, 0.9736")),
@@ -187,13 +278,34 @@ TEST(BeamDataLoader, DepthsMustAscendAndReach250Millimetres) {
     EXPECT_EQ(data.DepthTable[37], 0.1 * 250);
 }
 
-TEST(BeamDataLoader, MissingFileAndFolderAreReported) {
+// Only a regular file is read, and never more than a beam data file can
+// need: a FIFO without a writer or /dev/zero must not hang the program.
+TEST(BeamDataLoader, OnlyRegularFilesAreReadWithTheSystemsReason) {
     test::TemporaryFolder folder;
-    EXPECT_THAT(LoadBeamDataFile(folder.path() / "none.dat").error,
-                AllOf(HasSubstr("none.dat"), HasSubstr("not found")));
-    EXPECT_THAT(LoadBeamDataFile(folder.path()).error, HasSubstr("folder"));
     const auto file = folder.write("6MVTMROCR.dat", JoinLines(BundledLines(), "\n"));
     EXPECT_TRUE(LoadBeamDataFile(file).ok());
+    const auto fifo = folder.path() / "fifo.dat";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink("loop", folder.path() / "loop");
+
+    const struct {
+        std::filesystem::path path;
+        const char* expected;
+    } cases[] = {
+        {folder.path() / "none.dat", "was not found"},
+        {folder.path(), "is a folder, not a file"},
+        {fifo, "is a named pipe (FIFO), not a regular file"},
+        {"/dev/zero", "is a character device, not a regular file"},
+        {file / "x", "cannot be opened: Not a directory"},
+        {folder.path() / "loop", "cannot be opened: Too many levels of symbolic links"},
+        {folder.path() / std::string(300, 'n'), "cannot be opened: File name too long"},
+        {folder.write("large.dat", std::string(1024 * 1024 + 10, '\n')), "goes on past 1 MiB"},
+    };
+    for (const auto& c : cases) {
+        const BeamDataLoadResult result = LoadBeamDataFile(c.path);
+        EXPECT_FALSE(result.ok()) << c.path;
+        EXPECT_THAT(result.error(), HasSubstr(c.expected)) << c.path;
+    }
 }
 
 } // namespace

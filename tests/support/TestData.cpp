@@ -45,7 +45,7 @@ std::string JoinLines(const std::vector<std::string>& lines, const std::string& 
 const BeamData& BundledBeamData() {
     static const BeamData data = [] {
         BeamDataLoadResult result = LoadBeamDataFile(BundledDataFile());
-        if (!result.ok()) throw std::runtime_error(result.error);
+        if (!result.ok()) throw std::runtime_error(result.error());
         return *result.data;
     }();
     return data;

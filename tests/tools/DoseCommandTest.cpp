@@ -5,11 +5,13 @@
 
 #include <cstdio>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace corvane {
 namespace {
 
 using test::ProcessResult;
+using ::testing::AllOf;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
@@ -103,12 +105,33 @@ TEST(DoseCommand, BadUsageExitsWith2AndOneLine) {
 
 TEST(DoseCommand, ADataFileThatDoesNotLoadExitsWith2) {
     test::TemporaryFolder folder;
-    const auto shortFile = folder.write("short.dat", "a\nb\nc\n0, 1, 2\n");
-    const ProcessResult run = test::RunProcess(
-        {CORVANE_CHART_EXECUTABLE, "dose", "--data", shortFile.string()});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_THAT(run.err, HasSubstr("short.dat"));
-    EXPECT_THAT(run.err, HasSubstr("ends early"));
+    const auto fifo = folder.path() / "fifo.dat";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // A FIFO with no writer and /dev/zero would block or run for ever if read.
+    for (const auto& [file, expected] : std::vector<std::pair<std::string, std::string>>{
+             {folder.write("short.dat", "a\nb\nc\n0, 1, 2\n").string(), "ends early"},
+             {fifo.string(), "named pipe (FIFO), not a regular file"},
+             {"/dev/zero", "character device, not a regular file"}}) {
+        const ProcessResult run = test::RunProcess({CORVANE_CHART_EXECUTABLE, "dose", "--data", file});
+        EXPECT_EQ(run.exitCode, 2) << file;
+        EXPECT_EQ(run.out, "") << file;
+        EXPECT_THAT(run.err, AllOf(StartsWith("corvane-chart dose: Beam data file"), HasSubstr(expected)));
+    }
+}
+
+TEST(DoseCommand, OcrRowsOutOfPlaceWarnAndComputeAsBefore) {
+    // The positions of OCR rows 3 and 4 swapped; the rows' values are not.
+    auto lines = test::BundledLines();
+    const std::string third = lines[46].substr(0, 5);
+    lines[46].replace(0, 5, lines[47].substr(0, 5));
+    lines[47].replace(0, 5, third);
+    test::TemporaryFolder folder;
+    const auto file = folder.write("swapped.dat", test::JoinLines(lines));
+    const ProcessResult run = test::RunProcess({CORVANE_CHART_EXECUTABLE, "dose", "--data", file.string()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_THAT(run.err, AllOf(StartsWith("warning: Beam data file"), HasSubstr("line 47"), HasSubstr("line 48")));
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+    EXPECT_TRUE(run.out == dose({}).out) << "the calculation must not change";
 }
 
 TEST(DoseCommand, FindsTheBundledFileWithoutDataOption) {

@@ -379,6 +379,17 @@ void ConditionsWindowTest::theRealMessageBoxShowsTheJapaneseText() {
     QCOMPARE(caption, QStringLiteral("Corvane"));
     QCOMPARE(text, QString::fromUtf8(FailureMessageFirst));
     QCOMPARE(icon, QMessageBox::Warning);
+
+    // Text from a data file is never read as rich text: "<b>" shows as typed.
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        format = box->textFormat();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    MessageBoxes::show(nullptr, QStringLiteral("the field \"<b>x</b>\""), MessageIcon::Critical);
+    QCOMPARE(format, Qt::PlainText);
 }
 
 void ConditionsWindowTest::screenshot() {

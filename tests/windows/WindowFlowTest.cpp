@@ -230,12 +230,29 @@ void WindowFlowTest::shortFileAtStartKeepsWhatWasLoaded() {
     QVERIFY(program.state.Beam.OcrTable == before.OcrTable);
     QCOMPARE(program.endRequests, 0);
 
-    // Mended, the file loads on the next press.
+    // OCR row 11 written twice in place of row 12: the file loads, one
+    // information box names the line and the program carries on.
+    QByteArray duplicated = data.firstLines(55);
+    duplicated += data.firstLines(55).mid(data.firstLines(54).size());
+    duplicated += data.firstLines(66).mid(data.firstLines(56).size());
+    data.write(duplicated);
+    Click(start->Command1);
+    QCOMPARE(messages.requests.size(), std::size_t(2));
+    QCOMPARE(messages.requests[1].icon, MessageIcon::Information);
+    QVERIFY2(messages.requests[1].text.contains(QStringLiteral("line 56 gives \"1.00\" for row 12")),
+             qPrintable(messages.requests[1].text));
+    QVERIFY(conditions->isVisible());
+    QVERIFY(!start->isVisible());
+    QCOMPARE(conditions->Text1->text(), QStringLiteral("5.0"));
+
+    // Mended, the file loads on the next press without a word.
+    QVERIFY(conditions->close());
+    program.settle();
+    start->show();
     data.write(data.firstLines(66));
     Click(start->Command1);
-    QCOMPARE(messages.requests.size(), std::size_t(1));
+    QCOMPARE(messages.requests.size(), std::size_t(2));
     QVERIFY(conditions->isVisible());
-    QCOMPARE(conditions->Text1->text(), QStringLiteral("5.0"));
 }
 
 // The lookup also finds the copy beside the test program, so the file can be

@@ -49,7 +49,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args,
     return result;
 }
 
-int PrepareCalculation(const Options& options, CalculationState& state, std::string& error) {
+int PrepareCalculation(const Options& options, CalculationState& state, std::string& error,
+                       std::ostream& warnings) {
     const std::string setup = options.get("setup", "ssd");
     if (setup != "ssd" && setup != "std") {
         error = "--setup takes ssd or std, not \"" + setup + "\"";
@@ -70,9 +71,10 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
         options.has("data") ? std::filesystem::path(options.get("data", "")) : LocateBeamDataFile();
     BeamDataLoadResult loaded = LoadBeamDataFile(dataPath);
     if (!loaded.ok()) {
-        error = loaded.error;
+        error = loaded.error();
         return ExitUsage;
     }
+    if (!loaded.misplacedOcrRows.empty()) warnings << "warning: " << loaded.warning() << '\n';
 
     // As the start button and the conditions window would leave the state.
     state.Beam = *loaded.data;

@@ -45,7 +45,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args,
 // Loads the data file and sets the conditions from the calculation options,
 // as the conditions window would. Returns ExitSuccess, or ExitUsage with a
 // one-line reason in `error` (bad value, or a data file that does not load).
-int PrepareCalculation(const Options& options, CalculationState& state, std::string& error);
+// A file that loads with rows out of place gets a line "warning: ..." on
+// `warnings`.
+int PrepareCalculation(const Options& options, CalculationState& state, std::string& error,
+                       std::ostream& warnings);
 
 // The two failure messages, one per line, in UTF-8.
 void WriteFailureMessages(std::ostream& err);

@@ -28,7 +28,7 @@ int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
     auto state = std::make_unique<CalculationState>();
     std::string error;
-    if (const int code = PrepareCalculation(*parsed.options, *state, error); code != ExitSuccess) {
+    if (const int code = PrepareCalculation(*parsed.options, *state, error, err); code != ExitSuccess) {
         err << "corvane-chart dose: " << error << '\n';
         return code;
     }

@@ -65,7 +65,7 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
 
     auto state = std::make_unique<CalculationState>();
     std::string error;
-    if (const int code = PrepareCalculation(*parsed.options, *state, error); code != ExitSuccess) {
+    if (const int code = PrepareCalculation(*parsed.options, *state, error, err); code != ExitSuccess) {
         err << "corvane-chart " << name << ": " << error << '\n';
         return code;
     }

@@ -146,7 +146,7 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
     auto owned = std::make_unique<CalculationState>();
     CalculationState& state = *owned;
     std::string error;
-    if (const int prepared = PrepareCalculation(options, state, error); prepared != ExitSuccess) {
+    if (const int prepared = PrepareCalculation(options, state, error, err); prepared != ExitSuccess) {
         err << Name << error << "\n";
         return prepared;
     }

@@ -1,0 +1,88 @@
+#include "state/BoundedFileRead.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <locale.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace corvane {
+
+namespace {
+
+FileType TypeOf(mode_t mode) {
+    if (S_ISREG(mode)) return FileType::Regular;
+    if (S_ISDIR(mode)) return FileType::Folder;
+    if (S_ISFIFO(mode)) return FileType::Fifo;
+    if (S_ISCHR(mode)) return FileType::CharacterDevice;
+    if (S_ISBLK(mode)) return FileType::BlockDevice;
+    if (S_ISSOCK(mode)) return FileType::Socket;
+    return FileType::Other;
+}
+
+// Closes the descriptor on every way out.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+FileReadOutcome ReadRegularFile(const std::filesystem::path& path, std::size_t limit) {
+    FileReadOutcome outcome;
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        outcome.systemError = errno;
+        outcome.failure = errno == ENOENT ? FileReadFailure::Missing : FileReadFailure::CannotOpen;
+        return outcome;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        outcome.systemError = errno;
+        outcome.failure = FileReadFailure::CannotOpen;
+        return outcome;
+    }
+    outcome.type = TypeOf(info.st_mode);
+    if (outcome.type != FileType::Regular) {
+        outcome.failure = FileReadFailure::NotRegular;
+        return outcome;
+    }
+
+    // One byte more than the limit tells whether the file goes on.
+    std::string& bytes = outcome.bytes;
+    bytes.resize(limit + 1);
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            outcome.systemError = errno;
+            outcome.failure = FileReadFailure::ReadFailed;
+            bytes.clear();
+            return outcome;
+        }
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    outcome.moreFollows = filled > limit;
+    bytes.resize(filled > limit ? limit : filled);
+    return outcome;
+}
+
+std::string SystemErrorText(int systemError) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return cLocale ? strerror_l(systemError, cLocale) : std::strerror(systemError);
+}
+
+} // namespace corvane

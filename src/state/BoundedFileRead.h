@@ -1,0 +1,39 @@
+// Reads the start of a regular file, never more than a set number of bytes,
+// and never waits: a FIFO, a device or a folder is turned away before any
+// byte is read.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+namespace corvane {
+
+enum class FileType { Regular, Folder, Fifo, CharacterDevice, BlockDevice, Socket, Other };
+
+enum class FileReadFailure {
+    None,
+    Missing,     // no such file (ENOENT)
+    NotRegular,  // it exists but is not a regular file; see `type`
+    CannotOpen,  // any other reason the system gives; see `systemError`
+    ReadFailed,  // opened, but reading failed; see `systemError`
+};
+
+struct FileReadOutcome {
+    FileReadFailure failure = FileReadFailure::None;
+    FileType type = FileType::Regular;
+    int systemError = 0;       // errno of the failing call
+    std::string bytes;         // at most `limit` bytes from the start of the file
+    bool moreFollows = false;  // the file goes on past `limit`
+
+    bool ok() const { return failure == FileReadFailure::None; }
+};
+
+// Opens `path` without blocking (a FIFO with no writer would otherwise hang
+// the open), checks that it is a regular file, and reads up to `limit` bytes.
+FileReadOutcome ReadRegularFile(const std::filesystem::path& path, std::size_t limit);
+
+// The system's own words for an errno value, in English whatever the locale.
+std::string SystemErrorText(int systemError);
+
+} // namespace corvane

@@ -7,8 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace corvane {
 namespace {
@@ -79,30 +85,127 @@ TEST(DoseGrid, WedgeLowersTheDoseTowardsLargerColumns) {
     }
 }
 
-TEST(DoseGrid, WedgeMatchesTheLiteralFactorWithinRounding) {
-    // The grid carries the wedge's exponential along each row; every cell
-    // must still agree with the literal formula to well within 1e-12.
-    for (int setup : {1, 2})
-        for (int wedge : {2, 4}) {
-            auto wedged = stateFor("8", "30", "30", setup, wedge);
-            auto open = stateFor("8", "30", "30", setup, 1);
-            open->WedgeSlope = wedged->WedgeSlope;
-            ASSERT_TRUE(computes(*wedged));
-            ASSERT_TRUE(computes(*open));
-            const double ssd = setup == 1 ? 100 : 92;
-            const DoseModelInputs in{wedged->Beam, ssd, 30, 30, AreaPerimeterRatio(30, 30), wedge,
-                                     wedged->WedgeSlope};
-            // Both grids are normalised at the target, so the wedged one is the
-            // open one times the wedge factor relative to the target's.
-            const double wedgeAtTarget = WedgeFactor(in, 250, 0.1 * 80);
-            double worst = 0;
-            for (int J = 0; J <= 250; J += 7)
-                for (int I = 0; I <= 500; ++I) {
-                    const double expected = open->DoseGrid(I, J) * WedgeFactor(in, I, 0.1 * J) / wedgeAtTarget;
-                    worst = std::max(worst, std::abs(wedged->DoseGrid(I, J) - expected) / expected);
-                }
-            EXPECT_LT(worst, 1e-12) << "setup " << setup << " wedge " << wedge;
+// The grid as the formulas give it point by point, with none of the grid's
+// shortcuts: each half-plane cell from OcrAt, the mirror, each wedge factor
+// from WedgeFactor and the division by the reference cell. Throws
+// CalculationFailure where one of the formulas fails.
+DoseMatrix LiteralDoseGrid(const CalculationState& state) {
+    const IrradiationConditions& cond = state.Conditions;
+    const double ssd = RequireFinite(cond.Setup == 1 ? 100 : 100 - cond.Depth, "SSD");
+    const DoseModelInputs in{state.Beam, ssd, cond.FieldWidth, cond.FieldLength,
+                             AreaPerimeterRatio(cond.FieldWidth, cond.FieldLength), cond.WedgeKind,
+                             state.WedgeSlope};
+    const int depthSteps = std::min(10 * cond.PhantomThickness, 250);
+    const double steps = std::floor(10 * (1.7 * (cond.FieldWidth / 2))) + 1;
+    const int halfWidthSteps = steps > 250 ? 250 : static_cast<int>(steps);
+
+    HalfDoseMatrix half;
+    for (int J = 0; J <= depthSteps; ++J) {
+        const double d = 0.1 * J;
+        const double s = EquivalentSquare(in, d);  // clamped to 35 cm
+        const double f = InverseSquareFactor(in, d);
+        const double T = TmrAt(in.Beam, d, s);
+        const double h = BeamHalfWidth(in, d);
+        const double fT = RequireFinite(f * T, "f x T");
+        for (int i = 0; i <= halfWidthSteps; ++i)
+            half(i, J) = RequireFinite(OcrAt(in.Beam, i / h, d) * fT, "half-plane dose");
+    }
+
+    DoseMatrix grid;
+    for (int J = 0; J <= 250; ++J)
+        for (int i = 0; i <= halfWidthSteps; ++i) {
+            grid(250 + i, J) = half(i, J);
+            grid(250 - i, J) = half(i, J);
         }
+    if (cond.WedgeKind != 1)
+        for (int J = 0; J <= 300; ++J)
+            for (int I = 0; I <= 500; ++I)
+                if (double& cell = grid(I, J); cell != 0)
+                    cell = RequireFinite(cell * WedgeFactor(in, I, 0.1 * J), "wedged dose");
+
+    const double targetRow = 10 * cond.Depth;
+    if (!(targetRow >= 0) || !(targetRow < 301)) FailCalculation("target row outside the grid");
+    const double reference = grid(250, static_cast<int>(targetRow));
+    if (reference == 0) FailCalculation("reference dose is 0");
+    for (int J = 0; J <= depthSteps; ++J)
+        for (int I = 0; I <= 500; ++I)
+            grid(I, J) = RequireFinite(grid(I, J) / reference, "normalised dose");
+    return grid;
+}
+
+// One set of conditions as the entries give them.
+struct GridConditions {
+    int setup;
+    std::string depth, width, length;
+    int wedgeKind;
+};
+
+std::ostream& operator<<(std::ostream& out, const GridConditions& c) {
+    return out << (c.setup == 1 ? "SSD" : "STD") << " depth " << c.depth << ", " << c.width << " x "
+               << c.length << ", wedge kind " << c.wedgeKind;
+}
+
+TEST(DoseGrid, EveryCellMatchesThePointByPointFormulas) {
+    // Conditions chosen by hand: the STD set-up at 13 cm, where the shallow
+    // rows reach the OCR table's last segment (x from 1.9 to 2.0); targets on
+    // either side of 15 cm, where the OCR column pair changes; wide fields that
+    // fill the chart; and conditions that fail.
+    std::vector<GridConditions> table{
+        {2, "13", "10", "10", 1}, {2, "13", "10", "10", 3}, {2, "13", "6", "25", 4},
+        {1, "8", "30", "30", 2},  {2, "8", "30", "30", 4},  {1, "14.9", "10", "10", 2},
+        {1, "15", "10", "10", 3}, {1, "15.1", "10", "10", 4}, {2, "15", "30", "30", 2},
+        {2, "15.1", "35", "20", 1}, {1, "5", "40", "40", 4}, {1, "5", "0.55", "10", 3},
+        {2, "14", "10", "10", 1}, {1, "5", "0.6", "10", 1}, {1, "25.1", "10", "10", 2},
+    };
+    // And a seeded sweep, half of it with targets between 14 and 16 cm.
+    std::mt19937 random(20240611);
+    auto tenths = [&](int from, int to) {
+        const int n = std::uniform_int_distribution<int>(from, to)(random);
+        return std::to_string(n / 10) + "." + std::to_string(n % 10);
+    };
+    for (int k = 0; k < 200; ++k) {
+        const int setup = std::uniform_int_distribution<int>(1, 2)(random);
+        const int wedgeKind = std::uniform_int_distribution<int>(1, 4)(random);
+        const std::string depth = k % 2 == 0 ? tenths(140, 160) : tenths(0, 250);
+        table.push_back({setup, depth, tenths(5, 400), tenths(5, 400), wedgeKind});
+    }
+
+    int computed = 0;
+    int failed = 0;
+    int lastSegmentCells = 0;
+    for (const GridConditions& c : table) {
+        auto state = stateFor(c.depth.c_str(), c.width.c_str(), c.length.c_str(), c.setup, c.wedgeKind);
+        std::optional<DoseMatrix> expected;
+        try {
+            expected = LiteralDoseGrid(*state);
+        } catch (const CalculationFailure&) {
+        }
+        ASSERT_EQ(computes(*state), expected.has_value()) << c;
+        if (!expected) {
+            ++failed;
+            continue;
+        }
+        ++computed;
+        const auto& grid = state->DoseGrid;
+        for (int J = 0; J <= 300; ++J)
+            for (int I = 0; I <= 500; ++I) {
+                const double want = (*expected)(I, J);
+                const double got = grid(I, J);
+                ASSERT_EQ(got == 0, want == 0) << c << ": cell " << I << "," << J << ": " << got;
+                ASSERT_LE(std::abs(got - want), 1e-12 * std::abs(want)) << c << ": cell " << I << "," << J;
+            }
+        // Cells whose relative off-axis distance lies in the OCR table's last segment.
+        const double ssd = c.setup == 1 ? 100 : 100 - state->Conditions.Depth;
+        for (int J = 0; J <= 250; ++J) {
+            const double h = state->Conditions.FieldWidth / 2 * (ssd + 0.1 * J) / 10;
+            for (int i = 1; i <= state->Chart.HalfWidthSteps; ++i)
+                lastSegmentCells += i / h >= 1.9 ? 2 : 0;
+        }
+    }
+    // The sweep covers what it is meant to.
+    EXPECT_GT(computed, 100);
+    EXPECT_GT(failed, 10);
+    EXPECT_GE(lastSegmentCells, 1000);
 }
 
 TEST(DoseGrid, DepthLimitsOfTheReferenceRow) {

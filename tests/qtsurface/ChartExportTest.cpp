@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -157,6 +158,67 @@ TEST(PrintedPageOnImage, GridAtTrueScaleFromTheDrawableCorner) {
     for (int x = 990; x <= 1010; ++x) axis += qGray(page.pixel(x, 100)) < 128 ? 1 : 0;
     EXPECT_EQ(axis, 4);
     EXPECT_EQ(page.pixel(1000, 50), qRgb(255, 255, 255));
+}
+
+// The page of a PDF as a reader shows it, in grey at 254 dpi (10 pixels to
+// the millimetre) and without antialiasing, so that paper stays exactly white.
+QImage RasterisedPdf(const QByteArray& pdf) {
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"),
+                    QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"),
+                    QStringLiteral("no"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                    QStringLiteral("-")});
+    if (!pdftoppm.waitForStarted()) return {};
+    pdftoppm.write(pdf);
+    pdftoppm.closeWriteChannel();
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0) return {};
+    const QImage page = QImage::fromData(pdftoppm.readAllStandardOutput(), "PNG");
+    return page.convertToFormat(QImage::Format_Grayscale8);
+}
+
+// A 30 x 30 cm field is wider than the printed window: its flanks start from
+// crossings extrapolated far outside it (x near -21448). The PDF's drawable
+// area clips them, so the paper's 5 mm margins stay white, while the window
+// has its grid.
+TEST(PrintedPagePdf, WideFieldsLeaveThePaperMarginsWhite) {
+    for (int wedgeKind : {1, 4}) {
+        SCOPED_TRACE(testing::Message() << "wedge kind " << wedgeKind);
+        CalculationState state = Calculated("30.0", "30.0", wedgeKind);
+        const QImage page = RasterisedPdf(PrintedChartPdf(state));
+        ASSERT_FALSE(page.isNull()) << "pdftoppm could not rasterise the page";
+        ASSERT_NEAR(page.width(), 2100, 1);
+        ASSERT_NEAR(page.height(), 2970, 1);
+        // The drawable area spans pixels 50..2050 across and 50..2920 down; the
+        // pixel next to its edge is left out for the rounding of the margins.
+        enum { Left, Right, Top, Bottom };
+        int ink[4] = {};
+        for (int y = 0; y < page.height(); ++y) {
+            const uchar* line = page.constScanLine(y);
+            for (int x = 0; x < page.width(); ++x) {
+                if (line[x] == 255) continue;
+                if (x < 49) ++ink[Left];
+                else if (x > 2051) ++ink[Right];
+                else if (y < 49) ++ink[Top];
+                else if (y > 2921) ++ink[Bottom];
+            }
+        }
+        EXPECT_EQ(ink[Left], 0) << "left margin";
+        EXPECT_EQ(ink[Right], 0) << "right margin";
+        EXPECT_EQ(ink[Top], 0) << "top margin";
+        EXPECT_EQ(ink[Bottom], 0) << "bottom margin";
+        // The 1 cm grid: x = 150 + 10 k at 5 + 10 k mm, y = 10 k at 41 + 10 k mm,
+        // crossed 5.5 mm inside the window.
+        auto darkNear = [&](int x, int y, int dx, int dy) {
+            for (int e = -1; e <= 1; ++e)
+                if (qGray(page.pixel(x + e * dx, y + e * dy)) < 128) return true;
+            return false;
+        };
+        for (int k = 0; k <= 20; ++k)
+            EXPECT_TRUE(darkNear(50 + 100 * k, 465, 1, 0)) << "x = " << 150 + 10 * k;
+        for (int k = 0; k <= 25; ++k)
+            EXPECT_TRUE(darkNear(105, 410 + 100 * k, 0, 1)) << "y = " << 10 * k;
+    }
 }
 
 } // namespace

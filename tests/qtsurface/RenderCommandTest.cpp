@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace corvane {
@@ -196,10 +197,55 @@ TEST_F(RenderCommand, BadUsageExitsTwoAndWritesNothing) {
     EXPECT_TRUE(fs::is_empty(folder.path()));
 }
 
-TEST_F(RenderCommand, AnUnwritablePlaceIsReported) {
-    const ProcessResult run = Render("no/such/folder/chart.png");
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_THAT(run.err, HasSubstr("cannot write"));
+// Run in the test's folder, so that the messages name the short paths given.
+ProcessResult RenderIn(const fs::path& folder, const std::string& out, bool limitFileSize = false) {
+    const std::vector<std::string> argv{CORVANE_CHART_EXECUTABLE, "render",
+                                        "--data", CORVANE_TEST_DATA_FILE, "--out", out};
+    // Qt sets the environment's locale; the reason stays in English.
+    return test::RunProcess(limitFileSize ? test::UnderFileSizeLimit(argv) : argv,
+                            {"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"}, folder);
+}
+
+std::vector<std::string> Entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(RenderCommand, AnUnwritablePlaceExitsThreeWithAShortPlainPath) {
+    fs::create_directory(Out("taken.png"));
+    const std::string xs(100, 'x');
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"no/such/folder/chart.png", "no/such/folder/chart.png: No such file or directory"},
+        {"taken.png", "taken.png: Is a directory"},
+        // Control characters escaped, the middle left out.
+        {"no/a\nb\x1b[2J" + xs + ".png",
+         "no/a\\x0Ab\\x1B[2J" + xs.substr(0, 13) + "…" + xs.substr(0, 26) +
+             ".png: No such file or directory"},
+    };
+    for (const auto& [out, message] : cases) {
+        const ProcessResult run = RenderIn(folder.path(), out);
+        EXPECT_EQ(run.exitCode, 3) << out;
+        EXPECT_EQ(run.err, "corvane-chart render: cannot write " + message + "\n");
+        EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"taken.png"}) << "no temporary left";
+    }
+    const ProcessResult help =
+        test::RunProcess({CORVANE_CHART_EXECUTABLE, "render", "--help"}, {}, {}, "/dev/full");
+    EXPECT_EQ(help.exitCode, 3);
+    EXPECT_EQ(help.err, "corvane-chart render: cannot write the output: No space left on device\n");
+}
+
+TEST_F(RenderCommand, AFullDiskLeavesNoFileAndKeepsAnOldOne) {
+    folder.write("old.pdf", "old page");
+    for (const std::string name : {"chart.png", "chart.svg", "old.pdf"}) {
+        const ProcessResult run = RenderIn(folder.path(), name, true);
+        EXPECT_EQ(run.exitCode, 3) << name;
+        EXPECT_EQ(run.err, "corvane-chart render: cannot write " + name + ": File too large\n");
+        EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"old.pdf"}) << name;
+    }
+    EXPECT_EQ(test::ReadFile(Out("old.pdf")), "old page");
 }
 
 TEST_F(RenderCommand, RunsWithoutADisplay) {

@@ -81,11 +81,12 @@ std::string drain(int fd) {
 
 ProcessResult RunProcess(const std::vector<std::string>& argv,
                          const std::vector<std::string>& extraEnvironment,
-                         const fs::path& workingDirectory) {
+                         const fs::path& workingDirectory, const fs::path& standardOutput) {
     // Output goes to files rather than pipes, so a large standard output can
     // never block the child while the parent waits on the other stream.
     TemporaryFolder folder;
-    const std::string outPath = (folder.path() / "out").string();
+    const std::string outPath =
+        standardOutput.empty() ? (folder.path() / "out").string() : standardOutput.string();
     const std::string errPath = (folder.path() / "err").string();
 
     const pid_t pid = fork();
@@ -107,9 +108,15 @@ ProcessResult RunProcess(const std::vector<std::string>& argv,
     waitpid(pid, &status, 0);
     ProcessResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = drain(open(outPath.c_str(), O_RDONLY));
+    if (standardOutput.empty()) result.out = drain(open(outPath.c_str(), O_RDONLY));
     result.err = drain(open(errPath.c_str(), O_RDONLY));
     return result;
+}
+
+std::vector<std::string> UnderFileSizeLimit(const std::vector<std::string>& argv) {
+    std::vector<std::string> shell{"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\""};
+    shell.insert(shell.end(), argv.begin(), argv.end());
+    return shell;
 }
 
 } // namespace corvane::test

@@ -39,6 +39,8 @@ private:
 };
 
 // Runs a program with arguments (no shell) and collects what it wrote.
+// With `standardOutput` (a file or a device such as /dev/full) the child's
+// standard output goes there instead, and `out` stays empty.
 struct ProcessResult {
     int exitCode = -1;
     std::string out;
@@ -46,6 +48,12 @@ struct ProcessResult {
 };
 ProcessResult RunProcess(const std::vector<std::string>& argv,
                          const std::vector<std::string>& extraEnvironment = {},
-                         const std::filesystem::path& workingDirectory = {});
+                         const std::filesystem::path& workingDirectory = {},
+                         const std::filesystem::path& standardOutput = {});
+
+// The command line that runs `argv` with a file size limit of one block and
+// SIGXFSZ ignored (which stays so across exec), so that a write beyond the
+// limit fails with EFBIG as on a full disk, without root.
+std::vector<std::string> UnderFileSizeLimit(const std::vector<std::string>& argv);
 
 } // namespace corvane::test

@@ -15,6 +15,9 @@ namespace corvane::cli {
 inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitCalculationFailure = 1;
 inline constexpr int ExitUsage = 2;
+// Standard output, or the file a command writes, did not receive all of it.
+// main reports it for standard output; it wins over any other code.
+inline constexpr int ExitOutputFailure = 3;
 
 // The options every calculating command takes; each takes one value.
 inline const std::vector<std::string> CalculationOptions{"data", "setup", "depth", "width",

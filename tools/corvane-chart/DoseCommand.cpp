@@ -22,7 +22,10 @@ int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     if (parsed.help) {
         out << "Usage: corvane-chart dose [OPTIONS]\n\n" << DoseUsage << "\nOptions:\n"
-            << CalculationOptionsHelp();
+            << CalculationOptionsHelp()
+            << "\nExit codes: 0 success; 1 the calculation failed (nothing on standard output,\n"
+               "the two messages on standard error); 2 bad usage, or a data file that does not\n"
+               "load; 3 the output could not be written.\n";
         return ExitSuccess;
     }
 

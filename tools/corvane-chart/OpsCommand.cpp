@@ -49,7 +49,8 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
         if (chart == Chart::Screen) out << "  --mesh 0|1           MeshMode: 1 adds the 1 cm grid (default 0)\n";
         out << "\nExit codes: 0 success; 1 the calculation or the drawing failed (the\n"
                "operations drawn before it on standard output, the two messages on standard\n"
-               "error); 2 bad usage, or a data file that does not load.\n";
+               "error); 2 bad usage, or a data file that does not load; 3 the output could not\n"
+               "be written.\n";
         return ExitSuccess;
     }
 

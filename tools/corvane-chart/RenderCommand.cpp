@@ -1,15 +1,16 @@
 // corvane-chart render: the chart as a PNG or SVG picture, or the printed
 // page as a PDF, drawn headless by the program's own Qt surface.
 #include "CommandLine.h"
+#include "MessagePath.h"
 
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "qtsurface/ChartExport.h"
+#include "state/AtomicFileWrite.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QString>
 
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 namespace corvane::cli {
 namespace {
@@ -70,8 +72,8 @@ std::string Help() {
            "  --scale N            PNG only: N times 997 x 685 pixels, N = 1..8 (default 1)\n"
            "\nExit codes: 0 the file is written; 1 the calculation or the drawing failed\n"
            "(the two messages on standard error, no file written, an existing one left as\n"
-           "it was); 2 bad usage, a data file that does not load, or a file that cannot\n"
-           "be written.\n";
+           "it was); 2 bad usage, or a data file that does not load; 3 the file or the\n"
+           "output could not be written (no file written, an existing one left as it was).\n";
 }
 
 // Qt's notes about the session (no runtime directory and the like) would
@@ -119,7 +121,7 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::string path = options.get("out", "");
     const std::optional<PictureFormat> format = FormatOf(path);
     if (!format) {
-        err << Name << "--out must name a .png, .svg or .pdf file: " << path << "\n";
+        err << Name << "--out must name a .png, .svg or .pdf file: " << MessagePath(path) << "\n";
         return ExitUsage;
     }
     const std::string meshText = options.get("mesh", "0");
@@ -171,10 +173,10 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
 
     // Written whole or not at all: an existing file stays as it was on failure.
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        err << Name << "cannot write " << path << ": " << file.errorString().toStdString() << "\n";
-        return ExitUsage;
+    const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (const std::optional<std::string> reason = WriteFileAtomically(path, content)) {
+        err << Name << "cannot write " << MessagePath(path) << ": " << *reason << "\n";
+        return ExitOutputFailure;
     }
     return ExitSuccess;
 }

@@ -1,0 +1,84 @@
+#include "state/AtomicFileWrite.h"
+
+#include "state/SystemErrorText.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace corvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Writes all of `bytes`, going on after a signal or a short write.
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (written == 0) {  // no progress and no reason: do not spin
+            errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool Sync(int fd) {
+    while (::fsync(fd) != 0)
+        if (errno != EINTR) return false;
+    return true;
+}
+
+// 0666 less the umask, as open(2) would give a new file. umask can only be
+// read by setting it, so it is set back at once.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    // Replace the file a link names, not the link.
+    fs::path target = path;
+    std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path resolved = fs::canonical(path, ec);
+        if (!ec) target = resolved;
+    }
+
+    // The temporary file lies in the target's folder so that the rename
+    // stays on one file system and cannot be half done.
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::string temporary = (folder / ".corvane-XXXXXX").string();
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return SystemErrorText(errno);
+
+    // The mode is set before fsync so that it reaches the disk with the data.
+    bool ok = WriteAll(fd, bytes) && ::fchmod(fd, NewFileMode()) == 0 && Sync(fd);
+    int error = ok ? 0 : errno;
+    // close reports what the file system defers, so its result counts too.
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && std::rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (ok) return std::nullopt;
+    ::unlink(temporary.c_str());
+    return SystemErrorText(error);
+}
+
+} // namespace corvane

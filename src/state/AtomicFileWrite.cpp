@@ -38,11 +38,19 @@ bool Sync(int fd) {
     return true;
 }
 
-// 0666 less the umask, as open(2) would give a new file. umask can only be
-// read by setting it, so it is set back at once.
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+// The mode the file gets: an existing file keeps its own; a new one gets
+// 0666 less the umask, as open(2) would give it. The umask is read from
+// /proc, since umask(2) can only read it by changing it for every thread.
+mode_t ModeFor(const fs::path& target) {
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) return existing.st_mode & 07777;
+    mode_t mask = 022;
+    if (FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status))
+            if (unsigned value = 0; std::sscanf(line, "Umask: %o", &value) == 1) mask = static_cast<mode_t>(value);
+        std::fclose(status);
+    }
     return 0666 & ~mask;
 }
 
@@ -65,7 +73,7 @@ std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string
     if (fd < 0) return SystemErrorText(errno);
 
     // The mode is set before fsync so that it reaches the disk with the data.
-    bool ok = WriteAll(fd, bytes) && ::fchmod(fd, NewFileMode()) == 0 && Sync(fd);
+    bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(target)) == 0 && Sync(fd);
     int error = ok ? 0 : errno;
     // close reports what the file system defers, so its result counts too.
     if (::close(fd) != 0 && ok) {

@@ -1,6 +1,7 @@
 #include "state/BeamDataFault.h"
 
 #include "state/MessageText.h"
+#include "state/SystemErrorText.h"
 
 #include <cstdio>
 

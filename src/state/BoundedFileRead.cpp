@@ -1,10 +1,8 @@
 #include "state/BoundedFileRead.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
-#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,11 +76,6 @@ FileReadOutcome ReadRegularFile(const std::filesystem::path& path, std::size_t l
     outcome.moreFollows = filled > limit;
     bytes.resize(filled > limit ? limit : filled);
     return outcome;
-}
-
-std::string SystemErrorText(int systemError) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return cLocale ? strerror_l(systemError, cLocale) : std::strerror(systemError);
 }
 
 } // namespace corvane

@@ -33,7 +33,4 @@ struct FileReadOutcome {
 // the open), checks that it is a regular file, and reads up to `limit` bytes.
 FileReadOutcome ReadRegularFile(const std::filesystem::path& path, std::size_t limit);
 
-// The system's own words for an errno value, in English whatever the locale.
-std::string SystemErrorText(int systemError);
-
 } // namespace corvane

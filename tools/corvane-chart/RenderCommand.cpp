@@ -1,11 +1,11 @@
 // corvane-chart render: the chart as a PNG or SVG picture, or the printed
 // page as a PDF, drawn headless by the program's own Qt surface.
 #include "CommandLine.h"
-#include "MessagePath.h"
 
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "qtsurface/ChartExport.h"
+#include "state/MessageText.h"
 #include "state/AtomicFileWrite.h"
 
 #include <QByteArray>
@@ -121,7 +121,7 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::string path = options.get("out", "");
     const std::optional<PictureFormat> format = FormatOf(path);
     if (!format) {
-        err << Name << "--out must name a .png, .svg or .pdf file: " << MessagePath(path) << "\n";
+        err << Name << "--out must name a .png, .svg or .pdf file: " << PathForMessage(path) << "\n";
         return ExitUsage;
     }
     const std::string meshText = options.get("mesh", "0");
@@ -175,7 +175,7 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
     // Written whole or not at all: an existing file stays as it was on failure.
     const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (const std::optional<std::string> reason = WriteFileAtomically(path, content)) {
-        err << Name << "cannot write " << MessagePath(path) << ": " << *reason << "\n";
+        err << Name << "cannot write " << PathForMessage(path) << ": " << *reason << "\n";
         return ExitOutputFailure;
     }
     return ExitSuccess;

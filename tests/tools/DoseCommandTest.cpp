@@ -95,11 +95,12 @@ TEST(DoseCommand, CalculationFailuresExitWithTheTwoMessages) {
 TEST(DoseCommand, BadUsageExitsWith2AndOneLine) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--depth=5"}, {"--depth", "5", "--depth", "6"}, {"--frobnicate", "1"}, {"--setup", "SSD"},
-             {"--wedge", "15"}, {"--depth"}, {"stray"}}) {
+             {"--wedge", "15"}, {"--depth"}, {"stray"}, {"--setup", "\x1b[2J\nssd"}}) {
         const ProcessResult run = dose(args);
         EXPECT_EQ(run.exitCode, 2) << args[0];
         EXPECT_EQ(run.out, "") << args[0];
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << "an argument must not steer the terminal";
     }
 }
 

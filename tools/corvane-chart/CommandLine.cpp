@@ -4,6 +4,7 @@
 #include "dose/DoseGrid.h"
 #include "state/BeamDataLoader.h"
 #include "state/DataFileLocation.h"
+#include "state/MessageText.h"
 #include "state/WedgeOptions.h"
 
 #include <algorithm>
@@ -23,24 +24,24 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args,
             continue;
         }
         if (arg.rfind("--", 0) != 0) {
-            result.error = "unexpected argument \"" + arg + "\"";
+            result.error = "unexpected argument " + QuoteForMessage(arg);
             return result;
         }
         const std::string name = arg.substr(2);
         if (name.find('=') != std::string::npos) {
-            result.error = "write the value as a separate argument: \"" + arg + "\"";
+            result.error = "write the value as a separate argument: " + QuoteForMessage(arg);
             return result;
         }
         if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
-            result.error = "unknown option \"" + arg + "\"";
+            result.error = "unknown option " + QuoteForMessage(arg);
             return result;
         }
         if (options.has(name)) {
-            result.error = "option \"" + arg + "\" is given twice";
+            result.error = "option " + QuoteForMessage(arg) + " is given twice";
             return result;
         }
         if (i + 1 >= args.size()) {
-            result.error = "option \"" + arg + "\" needs a value";
+            result.error = "option " + QuoteForMessage(arg) + " needs a value";
             return result;
         }
         options.values[name] = args[++i];
@@ -53,7 +54,7 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
                        std::ostream& warnings) {
     const std::string setup = options.get("setup", "ssd");
     if (setup != "ssd" && setup != "std") {
-        error = "--setup takes ssd or std, not \"" + setup + "\"";
+        error = "--setup takes ssd or std, not " + QuoteForMessage(setup);
         return ExitUsage;
     }
     const std::string wedge = options.get("wedge", "non");
@@ -63,7 +64,7 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
     else if (wedge == "45") wedgeKind = 3;
     else if (wedge == "60") wedgeKind = 4;
     else {
-        error = "--wedge takes non, 30, 45 or 60, not \"" + wedge + "\"";
+        error = "--wedge takes non, 30, 45 or 60, not " + QuoteForMessage(wedge);
         return ExitUsage;
     }
 

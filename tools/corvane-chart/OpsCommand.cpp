@@ -3,6 +3,8 @@
 // the recording surface writes them.
 #include "CommandLine.h"
 
+#include "state/MessageText.h"
+
 #include "chart/DrawChart.h"
 #include "chart/RecordingSurface.h"
 #include "dose/CalculationFailure.h"
@@ -58,7 +60,7 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
     if (chart == Chart::Screen) {
         const std::string mesh = parsed.options->get("mesh", "0");
         if (mesh != "0" && mesh != "1") {
-            err << "corvane-chart " << name << ": --mesh takes 0 or 1, not \"" << mesh << "\"\n";
+            err << "corvane-chart " << name << ": --mesh takes 0 or 1, not " << QuoteForMessage(mesh) << "\n";
             return ExitUsage;
         }
         meshMode = mesh == "1" ? 1 : 0;

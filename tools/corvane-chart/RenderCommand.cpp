@@ -126,7 +126,7 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     const std::string meshText = options.get("mesh", "0");
     if (meshText != "0" && meshText != "1") {
-        err << Name << "--mesh must be 0 or 1: " << meshText << "\n";
+        err << Name << "--mesh must be 0 or 1: " << QuoteForMessage(meshText) << "\n";
         return ExitUsage;
     }
     int scale = 1;
@@ -138,7 +138,7 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
         const std::optional<int> parsedScale = ParseScale(options.get("scale", ""));
         if (!parsedScale) {
             err << Name << "--scale must be a whole number from 1 to " << MaxScale << ": "
-                << options.get("scale", "") << "\n";
+                << QuoteForMessage(options.get("scale", "")) << "\n";
             return ExitUsage;
         }
         scale = *parsedScale;

@@ -1,5 +1,7 @@
 // corvane-chart: the dose grid and the chart of Corvane, without windows.
 #include "CommandLine.h"
+
+#include "state/MessageText.h"
 #include "OutputBuffer.h"
 
 #include "state/SystemErrorText.h"
@@ -86,6 +88,6 @@ int main(int argc, char** argv) {
             return finishOutput("corvane-chart " + command.name, out, buffer, code);
         }
     }
-    std::cerr << "corvane-chart: unknown command \"" << args.front() << "\"; try --help\n";
+    std::cerr << "corvane-chart: unknown command " << corvane::QuoteForMessage(args.front()) << "; try --help\n";
     return corvane::cli::ExitUsage;
 }

@@ -3,6 +3,8 @@
 #include "chart/RecordingSurface.h"
 #include "qtsurface/ChartExport.h"
 #include "qtsurface/PrintedPage.h"
+#include "state/AtomicFileWrite.h"
+#include "state/MessageText.h"
 #include "windows/Form3.h"
 #include "windows/MessageBoxes.h"
 #include "windows/Module1.h"
@@ -17,7 +19,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <dlfcn.h>
@@ -202,9 +203,9 @@ void SaveAsPdf(CalculationState& state, QWidget* parent) {
         WaitCursor busy;
         try {
             const QByteArray pdf = PrintedChartPdf(state);
-            QSaveFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
-                error = file.errorString();
+            const std::optional<std::string> failed = WriteFileAtomically(
+                path.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+            if (failed) error = QString::fromStdString(*failed);
         } catch (const std::exception& e) {
             error = QString::fromLocal8Bit(e.what());
         }
@@ -212,7 +213,7 @@ void SaveAsPdf(CalculationState& state, QWidget* parent) {
     if (!error.isEmpty())
         MessageBoxes::show(parent,
                            QStringLiteral("The PDF file \"%1\" could not be written.\n(%2)")
-                               .arg(QDir::toNativeSeparators(path), error),
+                               .arg(QString::fromStdString(PathForMessage(path.toStdString())), error),
                            MessageIcon::Exclamation);
 }
 

@@ -376,7 +376,8 @@ void PrintTest::noPrinterInChild() {
     answers_ = {MessageAnswer::Yes, MessageAnswer::Yes};
     pressPrint(chart);
     QCOMPARE(messages_.size(), 3);
-    QVERIFY2(messages_[2].text.contains(QStringLiteral("could not be written")),
+    QVERIFY2(messages_[2].text.contains(QStringLiteral("could not be written")) &&
+                 messages_[2].text.contains(QStringLiteral("No such file or directory")),
              qPrintable(messages_[2].text));
     QCOMPARE(messages_[2].caption, QStringLiteral("Corvane"));
     QVERIFY(!QFile::exists(unwritable));

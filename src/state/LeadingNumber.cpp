@@ -12,39 +12,45 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
 
-double ParseLeadingNumber(std::string_view text) {
+std::string_view LeadingNumberText(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+    const std::size_t start = pos;
 
-    std::string number;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) number += text[pos++];
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
 
     std::size_t digits = 0;
     while (pos < text.size() && isDigit(text[pos])) {
-        number += text[pos++];
+        ++pos;
         ++digits;
     }
+    // The point counts only with a digit before or after it.
     if (pos < text.size() && text[pos] == '.') {
         std::size_t fraction = 0;
-        std::size_t afterPoint = pos + 1;
+        const std::size_t afterPoint = pos + 1;
         while (afterPoint + fraction < text.size() && isDigit(text[afterPoint + fraction])) ++fraction;
         if (digits > 0 || fraction > 0) {
-            number.append(text.substr(pos, 1 + fraction));
             digits += fraction;
             pos = afterPoint + fraction;
         }
     }
-    if (digits == 0) return 0.0;
+    if (digits == 0) return {};
 
     // An exponent counts only when it is complete: e or E, a sign, digits.
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t p = pos + 1;
         if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
-        std::size_t start = p;
+        const std::size_t exponentDigits = p;
         while (p < text.size() && isDigit(text[p])) ++p;
-        if (p > start) number.append(text.substr(pos, p - pos));
+        if (p > exponentDigits) pos = p;
     }
-    return DecimalToDouble(number);
+    return text.substr(start, pos - start);
+}
+
+double ParseLeadingNumber(std::string_view text) {
+    const std::string_view number = LeadingNumberText(text);
+    if (number.empty()) return 0.0;
+    return DecimalToDouble(std::string(number));
 }
 
 } // namespace corvane

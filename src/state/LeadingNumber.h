@@ -11,4 +11,9 @@ namespace corvane {
 // a value beyond the double range gives +/-infinity.
 double ParseLeadingNumber(std::string_view text);
 
+// The number text that ParseLeadingNumber reads: a view into `text` from the
+// sign or first digit or point to the end of the number, without the blanks
+// before it; empty when the text has no number.
+std::string_view LeadingNumberText(std::string_view text);
+
 } // namespace corvane

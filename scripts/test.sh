@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test:
-# the main build under ctest, then the core again under AddressSanitizer.
+# the main build under ctest, then the core again under AddressSanitizer,
+# then the fuzz targets for a fixed number of runs each.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANE_BUILD_DIR:-$root/build}
@@ -23,4 +24,8 @@ cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON \
   -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_BENCH=OFF >/dev/null
 cmake --build "$asan" -j2
 (cd "$asan" && ctest --output-on-failure -j2 --timeout 600) || status=1
+
+# The loader, the leading-number rule and the path from the conditions to the
+# printed page on inputs the fuzzer makes (about four minutes).
+CORVANE_FUZZ_BUILD_DIR=${build}-fuzz "$root/scripts/fuzz.sh" || status=1
 exit $status

@@ -28,7 +28,7 @@ const CalculationState& freshState() {
     static const CalculationState fresh = [] {
         BeamDataLoadResult result = LoadBeamDataFile(CORVANE_FUZZ_DATA_FILE);
         if (!result.ok()) {
-            std::fprintf(stderr, "%s\n", result.error.c_str());
+            std::fprintf(stderr, "%s\n", result.error().c_str());
             std::abort();
         }
         CalculationState state;

@@ -47,7 +47,7 @@ void checkAccepted(const BeamData& data) {
     for (const auto& row : data.OcrTable) checkRow(row);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(bytes), size);

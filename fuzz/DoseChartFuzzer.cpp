@@ -91,7 +91,7 @@ __attribute__((no_sanitize("coverage"))) void checkGrid(const CalculationState& 
     FUZZ_CHECK(zeroOutside);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider input(bytes, size);
@@ -122,8 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FiniteSurface surface;
     try {
         DrawChart(state, surface);
-    } catch (const CalculationFailure&) {
-    }
+    } catch (const CalculationFailure&) {}
     PrintTables tables;
     try {
         DrawPrintedChart(state, tables, surface);

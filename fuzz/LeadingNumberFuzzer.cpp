@@ -22,7 +22,7 @@ std::uint64_t bits(double value) { return std::bit_cast<std::uint64_t>(value); }
 
 const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(bytes), size);

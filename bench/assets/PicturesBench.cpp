@@ -7,45 +7,35 @@
 
 namespace {
 
-const corvane::BeamDataLoadResult& BundledLoad()
-{
+const corvane::BeamDataLoadResult& BundledLoad() {
     static const auto load = corvane::LoadBeamDataFile(CORVANE_BENCH_DATA_FILE);
     return load;
 }
 
 // The first call decodes and scales the two rendered charts; it must run
 // before any other benchmark asks for the sample.
-void BM_SamplePictureFirstCall(benchmark::State& state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(corvane::SamplePicture());
+void BM_SamplePictureFirstCall(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(corvane::SamplePicture());
 }
 BENCHMARK(BM_SamplePictureFirstCall)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Later calls reuse the composed picture.
-void BM_SamplePicture(benchmark::State& state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(corvane::SamplePicture());
+void BM_SamplePicture(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(corvane::SamplePicture());
 }
 BENCHMARK(BM_SamplePicture)->Unit(benchmark::kMillisecond);
 
-void BM_FormulaPicture(benchmark::State& state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(corvane::FormulaPicture());
+void BM_FormulaPicture(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(corvane::FormulaPicture());
 }
 BENCHMARK(BM_FormulaPicture)->Unit(benchmark::kMillisecond);
 
-void BM_GeometrySketch(benchmark::State& state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(corvane::GeometrySketch());
+void BM_GeometrySketch(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(corvane::GeometrySketch());
 }
 BENCHMARK(BM_GeometrySketch)->Unit(benchmark::kMillisecond);
 
-void BM_CurvePictures(benchmark::State& state)
-{
+void BM_CurvePictures(benchmark::State& state) {
     const auto& load = BundledLoad();
     for (auto _ : state) {
         benchmark::DoNotOptimize(corvane::TmrCurvesPicture(load));
@@ -54,8 +44,7 @@ void BM_CurvePictures(benchmark::State& state)
 }
 BENCHMARK(BM_CurvePictures)->Unit(benchmark::kMillisecond);
 
-void BM_SmallPictures(benchmark::State& state)
-{
+void BM_SmallPictures(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(corvane::ProgramIcon().pixmap(32, 32));
         benchmark::DoNotOptimize(corvane::DogPicture());
@@ -64,13 +53,11 @@ void BM_SmallPictures(benchmark::State& state)
 }
 BENCHMARK(BM_SmallPictures)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Pixmaps need a GUI application; no screen is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

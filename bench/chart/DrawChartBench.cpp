@@ -80,4 +80,4 @@ void BM_DrawPrintedChart_30x30(benchmark::State& bench) {
 }
 BENCHMARK(BM_DrawPrintedChart_30x30)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

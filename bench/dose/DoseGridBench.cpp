@@ -44,5 +44,5 @@ void BM_ComputeDoseGrid_30x30Wedge60(benchmark::State& run) {
 }
 BENCHMARK(BM_ComputeDoseGrid_30x30Wedge60)->Unit(benchmark::kMicrosecond);
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

@@ -37,7 +37,10 @@ void ChartPicture997x685Antialiased(benchmark::State& bench) {
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(ChartPicture997x685Antialiased)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(ChartPicture997x685Antialiased)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 void ChartPictureWithFineMeshAndWedge(benchmark::State& bench) {
     CalculationState state = Calculated("10.0", 4);
@@ -48,7 +51,10 @@ void ChartPictureWithFineMeshAndWedge(benchmark::State& bench) {
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(ChartPictureWithFineMeshAndWedge)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(ChartPictureWithFineMeshAndWedge)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 void ChartPngFile(benchmark::State& bench) {
     CalculationState state = Calculated("10.0", 1);
@@ -65,8 +71,8 @@ void PrintedPagePdf(benchmark::State& bench) {
 }
 BENCHMARK(PrintedPagePdf)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane
 
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);

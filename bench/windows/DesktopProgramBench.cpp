@@ -77,8 +77,8 @@ void MouseMoves(benchmark::State& st, bool repaint) {
     int n = 0;
     for (auto _ : st) {
         const QPointF at = positions[n++ & 1];
-        QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(picture, &move);
         if (repaint) QCoreApplication::processEvents();
     }
@@ -134,7 +134,7 @@ void BM_PeakMemoryWithChartShown(benchmark::State& st) {
 }
 BENCHMARK(BM_PeakMemoryWithChartShown)->Iterations(1);
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);

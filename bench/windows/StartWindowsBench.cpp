@@ -73,4 +73,4 @@ void BM_MethodWindowFirstShown(benchmark::State& st) {
 }
 BENCHMARK(BM_MethodWindowFirstShown)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -6,8 +6,7 @@
 
 namespace corvane::assets {
 
-QFont PixelFont(const QString& family, int pixels, bool italic, bool bold)
-{
+QFont PixelFont(const QString& family, int pixels, bool italic, bool bold) {
 #if CORVANE_ASSETS_WITH_QTSURFACE
     RegisterFontSubstitutions();
     QFont font = NamedFont(family, 12, italic);
@@ -28,4 +27,4 @@ QFont PixelFont(const QString& family, int pixels, bool italic, bool bold)
     return font;
 }
 
-} // namespace corvane::assets
+}  // namespace corvane::assets

@@ -12,4 +12,4 @@ inline const QString JapaneseFamily = QStringLiteral("メイリオ");
 
 QFont PixelFont(const QString& family, int pixels, bool italic = false, bool bold = false);
 
-} // namespace corvane::assets
+}  // namespace corvane::assets

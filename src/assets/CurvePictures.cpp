@@ -13,20 +13,17 @@ using assets::CurvePlot;
 using assets::PixelFont;
 using assets::SerifFamily;
 
-QString FailureReason(const BeamDataLoadResult& load)
-{
+QString FailureReason(const BeamDataLoadResult& load) {
     return load.error().empty() ? QStringLiteral("(no reason given)") : QString::fromStdString(load.error());
 }
 
 // Ten fields from blue (4 cm) to red (35 cm), dark enough to see on white.
-QColor FieldColour(int column)
-{
+QColor FieldColour(int column) {
     const int hue = 240 - (column - 1) * 240 / (BeamData::FieldColumns - 1);
     return QColor::fromHsv(hue, 230, 190);
 }
 
-void DrawTmrLegend(CurvePlot& plot, const BeamData& beam)
-{
+void DrawTmrLegend(CurvePlot& plot, const BeamData& beam) {
     QPainter& p = plot.painter();
     const QRect area = plot.plotArea();
     const QFont font = PixelFont(SerifFamily, 13);
@@ -34,8 +31,8 @@ void DrawTmrLegend(CurvePlot& plot, const BeamData& beam)
 
     // The beam quality, top right, above the curves.
     const QString tpr = FormatBeamQuality(BeamQualityTpr2010(beam));
-    const auto quality = assets::ParseRichLine(
-        QStringLiteral("TPR_{20,10} = ") + (tpr.isEmpty() ? QStringLiteral("\u2013") : tpr));
+    const auto quality = assets::ParseRichLine(QStringLiteral("TPR_{20,10} = ") +
+                                               (tpr.isEmpty() ? QStringLiteral("\u2013") : tpr));
     const auto beamName = assets::ParseRichLine(QStringLiteral("6 MV X-ray"));
     const double x = area.right() - 12 - assets::RichLineWidth(quality, font);
     assets::DrawRichLine(p, QPointF(x, area.top() + 20), beamName, font);
@@ -61,10 +58,9 @@ void DrawTmrLegend(CurvePlot& plot, const BeamData& beam)
     }
 }
 
-} // namespace
+}  // namespace
 
-QPixmap TmrCurvesPicture(const BeamDataLoadResult& load)
-{
+QPixmap TmrCurvesPicture(const BeamDataLoadResult& load) {
     CurvePlot plot(QSize(425, 290), QRect(52, 12, 357, 230),
                    {0, 300, 50, 10, 0, QStringLiteral("Depth (mm)")},
                    {0, 1.0, 0.2, 0.1, 1, QStringLiteral("TMR")});
@@ -84,8 +80,7 @@ QPixmap TmrCurvesPicture(const BeamDataLoadResult& load)
     return plot.finish();
 }
 
-QPixmap OcrCurvesPicture(const BeamDataLoadResult& load)
-{
+QPixmap OcrCurvesPicture(const BeamDataLoadResult& load) {
     CurvePlot plot(QSize(415, 245), QRect(52, 10, 347, 190),
                    {0, 2.0, 0.5, 0.1, 1, QStringLiteral("Off-axis distance x  (1 = field edge)")},
                    {0, 1.0, 0.2, 0.1, 1, QStringLiteral("OCR")});
@@ -95,8 +90,8 @@ QPixmap OcrCurvesPicture(const BeamDataLoadResult& load)
         return plot.finish();
     }
     const BeamData& beam = *load.data;
-    const QColor colours[BeamData::OcrColumns + 1] = {{}, QColor(0, 0, 200), QColor(0, 140, 0),
-                                                     QColor(200, 0, 0)};
+    const QColor colours[BeamData::OcrColumns + 1] = {
+        {}, QColor(0, 0, 200), QColor(0, 140, 0), QColor(200, 0, 0)};
     QPainter& p = plot.painter();
 
     // The field edge, where every profile passes through 0.5.
@@ -105,8 +100,7 @@ QPixmap OcrCurvesPicture(const BeamDataLoadResult& load)
 
     for (int k = 1; k <= BeamData::OcrColumns; ++k) {
         std::vector<QPointF> points;
-        for (int i = 1; i <= BeamData::OcrRows; ++i)
-            points.emplace_back(0.1 * (i - 1), beam.OcrTable[i][k]);
+        for (int i = 1; i <= BeamData::OcrRows; ++i) points.emplace_back(0.1 * (i - 1), beam.OcrTable[i][k]);
         plot.drawCurve(points, colours[k]);
     }
 
@@ -125,4 +119,4 @@ QPixmap OcrCurvesPicture(const BeamDataLoadResult& load)
     return plot.finish();
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -12,38 +12,31 @@ namespace {
 
 // Tick positions from min to max, computed by index so that no step is lost
 // to rounding.
-std::vector<double> Ticks(const PlotAxis& axis, double step)
-{
+std::vector<double> Ticks(const PlotAxis& axis, double step) {
     std::vector<double> ticks;
-    if (!(step > 0))
-        return ticks;
+    if (!(step > 0)) return ticks;
     const int count = static_cast<int>(std::floor((axis.max - axis.min) / step + 1e-9));
-    for (int k = 0; k <= count; ++k)
-        ticks.push_back(axis.min + k * step);
+    for (int k = 0; k <= count; ++k) ticks.push_back(axis.min + k * step);
     return ticks;
 }
 
-} // namespace
+}  // namespace
 
 CurvePlot::CurvePlot(QSize size, QRect plotArea, PlotAxis x, PlotAxis y)
-    : image_(size, QImage::Format_ARGB32_Premultiplied), area_(plotArea), x_(std::move(x)),
-      y_(std::move(y))
-{
+    : image_(size, QImage::Format_ARGB32_Premultiplied), area_(plotArea), x_(std::move(x)), y_(std::move(y)) {
     image_.fill(Qt::white);
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
 }
 
-QPointF CurvePlot::map(double x, double y) const
-{
+QPointF CurvePlot::map(double x, double y) const {
     const double fx = (x - x_.min) / (x_.max - x_.min);
     const double fy = (y - y_.min) / (y_.max - y_.min);
     return {area_.left() + fx * area_.width(), area_.bottom() + 1 - fy * area_.height()};
 }
 
-void CurvePlot::drawAxes()
-{
+void CurvePlot::drawAxes() {
     QPainter& p = painter_;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -64,8 +57,7 @@ void CurvePlot::drawAxes()
         const int px = qRound(map(v, y_.min).x());
         p.drawLine(px, bottom, px, bottom - 6);
         const QString text = QString::number(v, 'f', x_.decimals);
-        p.drawText(QRect(px - 30, bottom + 2, 60, metrics.height()), Qt::AlignHCenter | Qt::AlignTop,
-                   text);
+        p.drawText(QRect(px - 30, bottom + 2, 60, metrics.height()), Qt::AlignHCenter | Qt::AlignTop, text);
     }
     for (double v : Ticks(y_, y_.minorStep)) {
         const int py = qRound(map(x_.min, v).y());
@@ -82,8 +74,7 @@ void CurvePlot::drawAxes()
     const QFont titleFont = PixelFont(SerifFamily, 14);
     p.setFont(titleFont);
     const QFontMetrics titleMetrics(titleFont);
-    p.drawText(QRect(area_.left(), bottom + 2 + metrics.height(), area_.width(),
-                     titleMetrics.height() + 2),
+    p.drawText(QRect(area_.left(), bottom + 2 + metrics.height(), area_.width(), titleMetrics.height() + 2),
                Qt::AlignHCenter | Qt::AlignTop, x_.title);
     // The value axis title reads upwards beside the tick labels.
     p.translate(4, area_.center().y());
@@ -93,8 +84,7 @@ void CurvePlot::drawAxes()
     p.restore();
 }
 
-void CurvePlot::drawCurve(const std::vector<QPointF>& points, const QColor& colour)
-{
+void CurvePlot::drawCurve(const std::vector<QPointF>& points, const QColor& colour) {
     QPainterPath path;
     bool pen_down = false;
     for (const QPointF& point : points) {
@@ -117,8 +107,7 @@ void CurvePlot::drawCurve(const std::vector<QPointF>& points, const QColor& colo
     painter_.restore();
 }
 
-void CurvePlot::drawFailure(const QString& reason)
-{
+void CurvePlot::drawFailure(const QString& reason) {
     painter_.save();
     painter_.setPen(QColor(160, 0, 0));
     painter_.setFont(PixelFont(SerifFamily, 13));
@@ -132,10 +121,9 @@ void CurvePlot::drawFailure(const QString& reason)
     painter_.restore();
 }
 
-QPixmap CurvePlot::finish()
-{
+QPixmap CurvePlot::finish() {
     painter_.end();
     return QPixmap::fromImage(image_);
 }
 
-} // namespace corvane::assets
+}  // namespace corvane::assets

@@ -16,9 +16,9 @@ namespace corvane::assets {
 struct PlotAxis {
     double min;
     double max;
-    double labelStep;   // labelled ticks
-    double minorStep;   // unlabelled ticks; 0 for none
-    int decimals;       // of the tick labels
+    double labelStep;  // labelled ticks
+    double minorStep;  // unlabelled ticks; 0 for none
+    int decimals;      // of the tick labels
     QString title;
 };
 
@@ -47,4 +47,4 @@ private:
     PlotAxis y_;
 };
 
-} // namespace corvane::assets
+}  // namespace corvane::assets

@@ -7,8 +7,7 @@
 
 namespace corvane {
 
-QPixmap DogPicture()
-{
+QPixmap DogPicture() {
     QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -26,8 +25,7 @@ QPixmap DogPicture()
     tail.quadTo(27.5, 13, 24, 15);
     p.drawPath(tail);
     // Legs, then the body over their tops.
-    for (double x : {9.5, 13.0, 20.5, 24.0})
-        p.drawRoundedRect(QRectF(x, 21, 3, 8), 1, 1);
+    for (double x : {9.5, 13.0, 20.5, 24.0}) p.drawRoundedRect(QRectF(x, 21, 3, 8), 1, 1);
     p.drawEllipse(QRectF(8, 14, 19, 10));
     // Head and snout.
     p.drawEllipse(QRectF(3, 6, 11, 10));
@@ -49,4 +47,4 @@ QPixmap DogPicture()
     return QPixmap::fromImage(image);
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -8,8 +8,7 @@
 
 namespace corvane {
 
-QPixmap ExitSignPicture()
-{
+QPixmap ExitSignPicture() {
     QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(0, 150, 70));
     QPainter p(&image);
@@ -31,4 +30,4 @@ QPixmap ExitSignPicture()
     return QPixmap::fromImage(image);
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -8,8 +8,7 @@
 
 namespace corvane {
 
-QPixmap FormulaPicture()
-{
+QPixmap FormulaPicture() {
     const QSize size(716, 70);
     const auto formula = assets::ParseRichLine(QStringLiteral(
         "D(d, A_{d}, l) = D(d_{r}, 10 \u00d7 10) \u00b7 OPF_{r}(A) \u00b7 (SAD / (SSD + d))^{2} "
@@ -18,7 +17,8 @@ QPixmap FormulaPicture()
     // The largest size at which the whole line fits with a margin.
     const double room = size.width() - 16;
     int pixels = 30;
-    while (pixels > 8 && assets::RichLineWidth(formula, assets::PixelFont(assets::SerifFamily, pixels, true)) > room)
+    while (pixels > 8 &&
+           assets::RichLineWidth(formula, assets::PixelFont(assets::SerifFamily, pixels, true)) > room)
         --pixels;
     const QFont font = assets::PixelFont(assets::SerifFamily, pixels, true);
 
@@ -36,4 +36,4 @@ QPixmap FormulaPicture()
     return QPixmap::fromImage(image);
 }
 
-} // namespace corvane
+}  // namespace corvane

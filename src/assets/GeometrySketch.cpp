@@ -27,14 +27,12 @@ constexpr double PointOffset = 58;   // l, in pixels
 
 double HalfWidthAt(double y) { return BeamSlope * (y - SourceY); }
 
-void ArrowHead(QPainter& p, QPointF tip, QPointF from)
-{
+void ArrowHead(QPainter& p, QPointF tip, QPointF from) {
     const QLineF back(tip, from);
     const double angle = std::atan2(back.dy(), back.dx());
     constexpr double length = 7;
     constexpr double spread = 0.38;
-    QPolygonF head({tip,
-                    tip + QPointF(length * std::cos(angle + spread), length * std::sin(angle + spread)),
+    QPolygonF head({tip, tip + QPointF(length * std::cos(angle + spread), length * std::sin(angle + spread)),
                     tip + QPointF(length * std::cos(angle - spread), length * std::sin(angle - spread))});
     p.save();
     p.setBrush(p.pen().color());
@@ -43,21 +41,18 @@ void ArrowHead(QPainter& p, QPointF tip, QPointF from)
 }
 
 // A dimension line with a head at both ends.
-void Dimension(QPainter& p, QPointF a, QPointF b)
-{
+void Dimension(QPainter& p, QPointF a, QPointF b) {
     p.drawLine(a, b);
     ArrowHead(p, a, b);
     ArrowHead(p, b, a);
 }
 
-void Label(QPainter& p, QPointF baseline, const QString& markup, const QFont& font)
-{
+void Label(QPainter& p, QPointF baseline, const QString& markup, const QFont& font) {
     assets::DrawRichLine(p, baseline, assets::ParseRichLine(markup), font);
 }
 
 // A label that reads upwards, centred on `centre`.
-void VerticalLabel(QPainter& p, QPointF centre, const QString& text, const QFont& font)
-{
+void VerticalLabel(QPainter& p, QPointF centre, const QString& text, const QFont& font) {
     p.save();
     p.translate(centre);
     p.rotate(-90);
@@ -67,8 +62,7 @@ void VerticalLabel(QPainter& p, QPointF centre, const QString& text, const QFont
     p.restore();
 }
 
-void DrawPhantom(QPainter& p)
-{
+void DrawPhantom(QPainter& p) {
     const QRectF phantom(QPointF(20, SurfaceY), QPointF(412, PhantomBottomY));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(228, 240, 252));
@@ -88,8 +82,7 @@ void DrawPhantom(QPainter& p)
     p.drawLine(QPointF(phantom.right(), SurfaceY), QPointF(phantom.right(), PhantomBottomY));
 }
 
-void DrawBeam(QPainter& p)
-{
+void DrawBeam(QPainter& p) {
     const double reach = PhantomBottomY - 6;
     p.setPen(QPen(QColor(200, 0, 0), 1.5));
     p.drawLine(QPointF(AxisX, SourceY), QPointF(AxisX - HalfWidthAt(reach), reach));
@@ -114,10 +107,9 @@ void DrawBeam(QPainter& p)
     p.drawEllipse(QPointF(AxisX, SourceY), 4.5, 4.5);
 }
 
-} // namespace
+}  // namespace
 
-QPixmap GeometrySketch()
-{
+QPixmap GeometrySketch() {
     QImage image(425, 492, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -200,4 +192,4 @@ QPixmap GeometrySketch()
     return QPixmap::fromImage(image);
 }
 
-} // namespace corvane
+}  // namespace corvane

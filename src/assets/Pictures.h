@@ -41,4 +41,4 @@ std::optional<double> BeamQualityTpr2010(const BeamData& beam);
 // "0.682", or empty when there is no value.
 QString FormatBeamQuality(const std::optional<double>& tpr);
 
-} // namespace corvane
+}  // namespace corvane

@@ -9,8 +9,7 @@ namespace corvane {
 namespace {
 
 // Drawn on a 32-unit grid and scaled, so every icon size is sharp.
-QPixmap TreeAt(int size)
-{
+QPixmap TreeAt(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -38,14 +37,12 @@ QPixmap TreeAt(int size)
     return QPixmap::fromImage(image);
 }
 
-} // namespace
+}  // namespace
 
-QIcon ProgramIcon()
-{
+QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(TreeAt(size));
+    for (int size : {16, 24, 32, 48, 64}) icon.addPixmap(TreeAt(size));
     return icon;
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -28,4 +28,4 @@ double RichLineWidth(const RichLine& line, const QFont& base);
 // Draws the line with its baseline starting at `origin`, in the painter's pen.
 void DrawRichLine(QPainter& painter, QPointF origin, const RichLine& line, const QFont& base);
 
-} // namespace corvane::assets
+}  // namespace corvane::assets

@@ -12,8 +12,7 @@ const QSize PictureSize(624, 428);
 const QSize ChartSize(312, 214);
 
 // The charts rendered at build time, when the build had the renderer.
-QImage RenderedChart(const QString& wedge)
-{
+QImage RenderedChart(const QString& wedge) {
 #if CORVANE_ASSETS_WITH_SAMPLE_CHARTS
     return QImage(QStringLiteral(":/corvane/samples/sample-%1.png").arg(wedge));
 #else
@@ -23,8 +22,7 @@ QImage RenderedChart(const QString& wedge)
 }
 
 // Stands in for a chart when the build could not render one.
-QImage PlaceholderChart(const QString& wedge)
-{
+QImage PlaceholderChart(const QString& wedge) {
     QImage image(ChartSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -39,23 +37,19 @@ QImage PlaceholderChart(const QString& wedge)
     return image;
 }
 
-QImage SampleChart(const QString& wedge)
-{
+QImage SampleChart(const QString& wedge) {
     QImage chart = RenderedChart(wedge);
-    if (chart.isNull())
-        chart = PlaceholderChart(wedge);
+    if (chart.isNull()) chart = PlaceholderChart(wedge);
     return chart.scaled(ChartSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-} // namespace
+}  // namespace
 
-bool SampleChartsEmbedded()
-{
+bool SampleChartsEmbedded() {
     return !RenderedChart(QStringLiteral("non")).isNull() && !RenderedChart(QStringLiteral("45")).isNull();
 }
 
-QPixmap SamplePicture()
-{
+QPixmap SamplePicture() {
     // Decoding and scaling the two large charts is most of the work, and the
     // result never changes, so it is done once.
     static const QImage picture = [] {
@@ -71,4 +65,4 @@ QPixmap SamplePicture()
     return QPixmap::fromImage(picture);
 }
 
-} // namespace corvane
+}  // namespace corvane

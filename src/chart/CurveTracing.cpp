@@ -31,12 +31,7 @@ int LevelColour(int k) {
 
 CurveTracer::CurveTracer(CalculationState& state, DrawingSurface& surface, TraceTables tables,
                          const TraceBounds& bounds, TraceMode mode)
-    : state_(state),
-      surface_(surface),
-      tables_(tables),
-      bounds_(bounds),
-      mode_(mode),
-      grid_(state.DoseGrid),
+    : state_(state), surface_(surface), tables_(tables), bounds_(bounds), mode_(mode), grid_(state.DoseGrid),
       // A left scan reads up to the search's last column or the flank's
       // last (leftFlankEnd - 1), whichever lies further; likewise on the right.
       leftScanLast_(std::max(bounds.leftSearchLast, bounds.leftFlankEnd - 1)),
@@ -129,7 +124,7 @@ inline double RowMaximum(const double* row, int first, int last, bool& nan) {
     return highest;
 }
 
-} // namespace
+}  // namespace
 
 // How many levels row J can reach at all, from the row's largest cell over
 // the columns either pass reads: a level above it is found nowhere in the
@@ -348,4 +343,4 @@ void CurveTracer::CloseCurve(int k) {
     }
 }
 
-} // namespace corvane::chart_detail
+}  // namespace corvane::chart_detail

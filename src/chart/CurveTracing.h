@@ -125,4 +125,4 @@ private:
     std::array<RowIndex, Rows> rightFirst_{};
 };
 
-} // namespace corvane::chart_detail
+}  // namespace corvane::chart_detail

@@ -14,14 +14,14 @@ namespace corvane {
 namespace {
 
 using chart_detail::CurveTracer;
-using chart_detail::Foreground;
-using chart_detail::PrintAt;
 using chart_detail::FieldSizeCaption;
-using chart_detail::SetupCaption;
+using chart_detail::Foreground;
 using chart_detail::LevelColour;
 using chart_detail::LevelCount;
+using chart_detail::PrintAt;
+using chart_detail::SetupCaption;
 
-} // namespace
+}  // namespace
 
 void DrawChart(CalculationState& state, DrawingSurface& surface) {
     const IrradiationConditions& conditions = state.Conditions;
@@ -127,4 +127,4 @@ void DrawChart(CalculationState& state, DrawingSurface& surface) {
     PrintAt(surface, 300, -70, wedge);
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -40,4 +40,4 @@ struct PrintTables {
 // the matrix and crashed on fields wider than the printed window.
 void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface);
 
-} // namespace corvane
+}  // namespace corvane

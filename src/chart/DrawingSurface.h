@@ -48,4 +48,4 @@ public:
     virtual void EndDoc() = 0;
 };
 
-} // namespace corvane
+}  // namespace corvane

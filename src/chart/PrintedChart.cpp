@@ -31,10 +31,10 @@ namespace {
 
 using chart_detail::CurveTracer;
 using chart_detail::Foreground;
-using chart_detail::PrintAt;
 using chart_detail::LevelCount;
+using chart_detail::PrintAt;
 
-} // namespace
+}  // namespace
 
 void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface) {
     const IrradiationConditions& conditions = state.Conditions;
@@ -94,4 +94,4 @@ void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurfa
     surface.EndDoc();
 }
 
-} // namespace corvane
+}  // namespace corvane

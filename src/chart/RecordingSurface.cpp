@@ -154,4 +154,4 @@ std::vector<std::string> RecordingSurface::lines() const {
     return result;
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -83,4 +83,4 @@ public:
     std::size_t count = 0;
 };
 
-} // namespace corvane
+}  // namespace corvane

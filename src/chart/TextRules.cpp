@@ -21,7 +21,7 @@ std::string Format15g(double value) {
     return std::string(buffer, result.ptr);
 }
 
-} // namespace
+}  // namespace
 
 std::string FormatPrintNumber(double value) {
     if (value == 0) value = 0.0;  // -0 is written 0
@@ -47,7 +47,7 @@ std::string FormatPrintNumber(double value) {
 }
 
 std::string FormatDoseBox(double d, std::string_view decimalSeparator) {
-    if (!(d > 0)) return {};  // 0, below 0 and NaN: an empty box
+    if (!(d > 0)) return {};         // 0, below 0 and NaN: an empty box
     const double percent = d * 100;  // as computed, then rounded
     if (!std::isfinite(percent)) return {};
 
@@ -77,4 +77,4 @@ std::string FormatDoseBox(double d, std::string_view decimalSeparator) {
 
 std::string FormatWholeNumber(long long value) { return std::to_string(value); }
 
-} // namespace corvane
+}  // namespace corvane

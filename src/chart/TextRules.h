@@ -18,4 +18,4 @@ std::string FormatDoseBox(double d, std::string_view decimalSeparator = ".");
 // A plain whole number: digits with a leading "-" when negative.
 std::string FormatWholeNumber(long long value);
 
-} // namespace corvane
+}  // namespace corvane

@@ -18,4 +18,4 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-} // namespace corvane
+}  // namespace corvane

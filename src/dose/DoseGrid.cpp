@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace corvane {
@@ -97,8 +97,7 @@ void computeHalfPlane(CalculationState& state, const DoseModelInputs& in) {
         if (ocr.folded) {
             for (int i = 0; i <= halfWidthSteps; ++i) row[i] = ocr.at(i / h) * fT;
         } else {
-            for (int i = 0; i <= halfWidthSteps; ++i)
-                row[i] = OcrAt(in.Beam, i / h, d) * fT;
+            for (int i = 0; i <= halfWidthSteps; ++i) row[i] = OcrAt(in.Beam, i / h, d) * fT;
         }
         if (!allFinite(row, halfWidthSteps + 1)) FailCalculation("point dose is not finite");
     }
@@ -112,8 +111,7 @@ void computeHalfPlane(CalculationState& state, const DoseModelInputs& in) {
 // re-anchored by a full evaluation every few columns; it stays within a few
 // units in the last place of the literal formula. Where the thin end clamps
 // the thickness to 0 is found with the literal thickness.
-void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep,
-                       std::array<double, 501>& factors) {
+void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep, std::array<double, 501>& factors) {
     constexpr int AnchorEvery = 64;
     const double distance = in.Ssd + d;
     const double mu = -LeadAttenuationPerCm;
@@ -211,10 +209,10 @@ void clearInside(Grid& grid, int first, int last, int lastRow) {
     }
 }
 
-} // namespace
+}  // namespace
 
-void ReadConditionEntries(CalculationState& state, std::string_view depthText,
-                          std::string_view widthText, std::string_view lengthText) {
+void ReadConditionEntries(CalculationState& state, std::string_view depthText, std::string_view widthText,
+                          std::string_view lengthText) {
     state.Conditions.Depth = ParseLeadingNumber(depthText);
     state.Conditions.FieldWidth = ParseLeadingNumber(widthText);
     state.Conditions.FieldLength = ParseLeadingNumber(lengthText);
@@ -244,8 +242,8 @@ void ComputeDoseGrid(CalculationState& state) {
     clearOutside(state.HalfDoseGrid, 0, state.Chart.HalfWidthSteps, lastHalfRow);
     try {
         const double ssd = RequireFinite(cond.Setup == 1 ? 100 : 100 - cond.Depth, "SSD");
-        const DoseModelInputs in{state.Beam, ssd, cond.FieldWidth, cond.FieldLength, ratio,
-                                 cond.WedgeKind, state.WedgeSlope};
+        const DoseModelInputs in{
+            state.Beam, ssd, cond.FieldWidth, cond.FieldLength, ratio, cond.WedgeKind, state.WedgeSlope};
         computeHalfPlane(state, in);
         const double reference = referenceDose(state, in);
         mirrorWedgeAndNormalise(state, in, reference);
@@ -256,4 +254,4 @@ void ComputeDoseGrid(CalculationState& state) {
     }
 }
 
-} // namespace corvane
+}  // namespace corvane

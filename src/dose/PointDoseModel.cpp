@@ -25,7 +25,7 @@ double ocrForColumns(const BeamData& beam, double x, int c, double d) {
     return pc1 + (15 * c - d) * (pc - pc1) / 15;
 }
 
-} // namespace
+}  // namespace
 
 double AreaPerimeterRatio(double fieldWidth, double fieldLength) {
     const double perimeterHalf = fieldLength + fieldWidth;
@@ -91,4 +91,4 @@ double WedgeFactor(const DoseModelInputs& in, int I, double d) {
     return RequireFinite(std::exp(-LeadAttenuationPerCm * WedgeThickness(in, I, d)), "wedge factor");
 }
 
-} // namespace corvane
+}  // namespace corvane

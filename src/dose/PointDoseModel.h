@@ -55,4 +55,4 @@ inline double RequireFinite(double value, const char* cause) {
     return value;
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -30,7 +30,7 @@ void DrawChartWith(CalculationState& state, QPainter& painter) {
     DrawChart(state, surface);
 }
 
-} // namespace
+}  // namespace
 
 QImage RenderChartImage(CalculationState& state, int scale) {
     scale = std::max(1, scale);
@@ -90,4 +90,4 @@ QByteArray PrintedChartPdf(CalculationState& state) {
     return bytes;
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -18,4 +18,4 @@ QByteArray ChartSvg(CalculationState& state);
 // One A4 page at true scale, drawn as the printer draws it.
 QByteArray PrintedChartPdf(CalculationState& state);
 
-} // namespace corvane
+}  // namespace corvane

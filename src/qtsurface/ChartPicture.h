@@ -29,4 +29,4 @@ inline QPointF ChartUserToPixel(QPointF user) {
             (user.y() - ChartPictureTop) * ChartPictureHeight / ChartPictureUnitsHigh};
 }
 
-} // namespace corvane
+}  // namespace corvane

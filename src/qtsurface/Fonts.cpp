@@ -29,7 +29,7 @@ QFont::StyleHint HintFor(const QString& family) {
     return QFont::SansSerif;
 }
 
-} // namespace
+}  // namespace
 
 void RegisterFontSubstitutions() {
     static std::once_flag once;
@@ -49,4 +49,4 @@ QFont NamedFont(const QString& family, double points, bool italic) {
     return font;
 }
 
-} // namespace corvane
+}  // namespace corvane

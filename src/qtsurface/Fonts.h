@@ -14,4 +14,4 @@ void RegisterFontSubstitutions();
 // A font of the named family at a size in points; `italic` as given.
 QFont NamedFont(const QString& family, double points, bool italic = false);
 
-} // namespace corvane
+}  // namespace corvane

@@ -43,8 +43,10 @@ bool ClipToRect(QPointF& a, QPointF& b, const QRectF& r) {
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
         if (t0 > t1) return false;
     }
     const QPointF start = a;
@@ -53,7 +55,7 @@ bool ClipToRect(QPointF& a, QPointF& b, const QRectF& r) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, Kind kind) : painter_(&painter), kind_(kind) {
     painter_->setRenderHint(QPainter::Antialiasing, true);
@@ -298,7 +300,8 @@ void PainterSurface::Font(std::string_view name, double points) {
     if (kind_ == Kind::ChartPicture) {
         // Sized for the 96 dpi screen whatever the image's own resolution:
         // 15.75 pt is 21 pixels.
-        font_.setPixelSize(std::max(1, static_cast<int>(std::lround(points * ScreenDotsPerInch / PointsPerInch))));
+        font_.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(points * ScreenDotsPerInch / PointsPerInch))));
     }
 }
 
@@ -313,4 +316,4 @@ void PainterSurface::EndDoc() {
     if (endDocHandler_) endDocHandler_();
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -99,4 +99,4 @@ private:
     std::function<void()> endDocHandler_;
 };
 
-} // namespace corvane
+}  // namespace corvane

@@ -23,4 +23,4 @@ void PaintPrintedChart(CalculationState& state, PrintTables& tables, QPainter& p
     DrawPrintedChart(state, tables, surface);
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -21,4 +21,4 @@ QPageLayout PrintedChartPageLayout();
 // document; it is the caller's to abort the device if this throws.
 void PaintPrintedChart(CalculationState& state, PrintTables& tables, QPainter& painter);
 
-} // namespace corvane
+}  // namespace corvane

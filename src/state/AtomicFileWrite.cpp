@@ -48,13 +48,14 @@ mode_t ModeFor(const fs::path& target) {
     if (FILE* status = std::fopen("/proc/self/status", "re")) {
         char line[256];
         while (std::fgets(line, sizeof line, status))
-            if (unsigned value = 0; std::sscanf(line, "Umask: %o", &value) == 1) mask = static_cast<mode_t>(value);
+            if (unsigned value = 0; std::sscanf(line, "Umask: %o", &value) == 1)
+                mask = static_cast<mode_t>(value);
         std::fclose(status);
     }
     return 0666 & ~mask;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     // Replace the file a link names, not the link.
@@ -89,4 +90,4 @@ std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string
     return SystemErrorText(error);
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -17,4 +17,4 @@ namespace corvane {
 // space left on device"; no temporary file is left behind.
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-} // namespace corvane
+}  // namespace corvane

@@ -13,14 +13,14 @@ struct BeamData {
     static constexpr int OcrRows = 21;
     static constexpr int OcrColumns = 3;
 
-    std::array<double, DepthRows + 1> DepthTable{};      // cm
-    std::array<double, FieldColumns + 1> FieldSizeTable{}; // cm, fixed sides
-    std::array<std::array<double, FieldColumns + 1>, DepthRows + 1> TmrTable{}; // TmrTable[i][j]
-    std::array<std::array<double, OcrColumns + 1>, OcrRows + 1> OcrTable{};     // OcrTable[i][k]
+    std::array<double, DepthRows + 1> DepthTable{};                              // cm
+    std::array<double, FieldColumns + 1> FieldSizeTable{};                       // cm, fixed sides
+    std::array<std::array<double, FieldColumns + 1>, DepthRows + 1> TmrTable{};  // TmrTable[i][j]
+    std::array<std::array<double, OcrColumns + 1>, OcrRows + 1> OcrTable{};      // OcrTable[i][k]
 
     // The square field sides of the TMR columns; they are not read from the file.
-    static constexpr std::array<double, FieldColumns + 1> FixedFieldSizes{
-        0, 4, 6, 8, 10, 12, 15, 20, 25, 30, 35};
+    static constexpr std::array<double, FieldColumns + 1> FixedFieldSizes{0,  4,  6,  8,  10, 12,
+                                                                          15, 20, 25, 30, 35};
 };
 
-} // namespace corvane
+}  // namespace corvane

@@ -74,7 +74,8 @@ std::string Text(const BeamDataFault& f) {
     case K::TwoCommas: return AtLine(f) + "an empty field (two commas in a row) in " + Where(f) + ".";
     case K::CommaAtLineEnd:
         return AtLine(f) + "an empty field (a comma at the end of the line) in " + Where(f) + ".";
-    case K::NotDecimal: return AtLine(f) + "the field " + field + " is not a decimal number in " + Where(f) + ".";
+    case K::NotDecimal:
+        return AtLine(f) + "the field " + field + " is not a decimal number in " + Where(f) + ".";
     case K::NotFinite: return AtLine(f) + "the number " + field + " is not finite in " + Where(f) + ".";
     case K::TooLarge:
         return AtLine(f) + "the number " + field + " is too large (not finite) in " + Where(f) + ".";
@@ -84,8 +85,7 @@ std::string Text(const BeamDataFault& f) {
     case K::MoreNumbersThanRows:
         return AtLine(f) + "the " + BlockName(f.block) + " holds more numbers than its " +
                std::to_string(f.rowCount) + " rows of " + std::to_string(f.numbersPerRow) + ": " + field +
-               " follows the last number of row " + std::to_string(f.rowCount) +
-               ", which must end its line.";
+               " follows the last number of row " + std::to_string(f.rowCount) + ", which must end its line.";
     case K::DepthsNotAscending:
         return AtLine(f) + "the depths must ascend, but TMR row " + std::to_string(f.row) + " has " +
                Millimetres(f.depthMm) + " mm after " + Millimetres(f.previousDepthMm) + " mm.";
@@ -96,7 +96,7 @@ std::string Text(const BeamDataFault& f) {
     return Named(f) + " cannot be loaded.";
 }
 
-} // namespace
+}  // namespace
 
 std::string DescribeBeamDataFault(const BeamDataFault& fault) { return LimitMessageLength(Text(fault)); }
 
@@ -110,11 +110,11 @@ std::string DescribeMisplacedOcrRows(const std::string& file, const std::vector<
         char expected[16];
         std::snprintf(expected, sizeof expected, "%d.%d", (row.row - 1) / 10, (row.row - 1) % 10);
         text += std::string(k == 0 ? " " : "; ") + "line " + std::to_string(row.line) + " gives " +
-                QuoteForMessage(row.field, 20) + " for row " + std::to_string(row.row) + " (x = " +
-                expected + ")";
+                QuoteForMessage(row.field, 20) + " for row " + std::to_string(row.row) + " (x = " + expected +
+                ")";
     }
     if (rows.size() > Listed) text += "; and " + std::to_string(rows.size() - Listed) + " more rows";
     return LimitMessageLength(text + ". The file was loaded as it stands.");
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -14,25 +14,25 @@ enum class DataBlock { None, Heading, Tmr, Separator, Ocr };
 
 enum class BeamDataFaultKind {
     // The file as a whole.
-    FileMissing,         // no file of that name
-    NotRegularFile,      // a folder, FIFO, device ...: see fileType
-    CannotOpen,          // the system's reason in systemError
-    ReadFailed,          // the system's reason in systemError
-    FileTooLarge,        // goes on past BeamDataSizeLimit before the tables are complete
+    FileMissing,     // no file of that name
+    NotRegularFile,  // a folder, FIFO, device ...: see fileType
+    CannotOpen,      // the system's reason in systemError
+    ReadFailed,      // the system's reason in systemError
+    FileTooLarge,    // goes on past BeamDataSizeLimit before the tables are complete
     // Its text, at `line`.
-    LineTooLong,         // longer than BeamDataLineLimit
-    FieldTooLong,        // longer than BeamDataFieldLimit
-    EndsEarly,           // the file ends before the tables are complete
-    CommaWithoutNumber,  // a comma with no number before it
-    TwoCommas,           // two commas in a row
-    CommaAtLineEnd,      // a comma at the end of the line
-    NotDecimal,          // `field` is not a decimal number
-    NotFinite,           // `field` names infinity or NaN
-    TooLarge,            // `field` is beyond the range of a double
-    Negative,            // a negative TMR or OCR
-    MoreNumbersThanRows, // `field` follows the last number of the block
-    DepthsNotAscending,  // depthMm after previousDepthMm
-    TableTooShallow,     // the deepest depth, depthMm, is less than 250 mm
+    LineTooLong,          // longer than BeamDataLineLimit
+    FieldTooLong,         // longer than BeamDataFieldLimit
+    EndsEarly,            // the file ends before the tables are complete
+    CommaWithoutNumber,   // a comma with no number before it
+    TwoCommas,            // two commas in a row
+    CommaAtLineEnd,       // a comma at the end of the line
+    NotDecimal,           // `field` is not a decimal number
+    NotFinite,            // `field` names infinity or NaN
+    TooLarge,             // `field` is beyond the range of a double
+    Negative,             // a negative TMR or OCR
+    MoreNumbersThanRows,  // `field` follows the last number of the block
+    DepthsNotAscending,   // depthMm after previousDepthMm
+    TableTooShallow,      // the deepest depth, depthMm, is less than 250 mm
 };
 
 // Bounds of the reading: a beam data file is a few kilobytes.
@@ -42,16 +42,16 @@ inline constexpr std::size_t BeamDataFieldLimit = 64;
 
 struct BeamDataFault {
     BeamDataFaultKind kind = BeamDataFaultKind::EndsEarly;
-    std::string file;            // the path as given, not yet made safe to show
+    std::string file;  // the path as given, not yet made safe to show
     FileType fileType = FileType::Regular;
     int systemError = 0;
-    int line = 0;                // 1-based; 0 for faults of the file as a whole
+    int line = 0;  // 1-based; 0 for faults of the file as a whole
     DataBlock block = DataBlock::None;
-    int row = 0;                 // row of a numeric block, or line of a text block
+    int row = 0;  // row of a numeric block, or line of a text block
     int rowCount = 0;
-    int number = 0;              // number within the row, 1-based; 0 in a text block
+    int number = 0;  // number within the row, 1-based; 0 in a text block
     int numbersPerRow = 0;
-    std::string field;           // the field as written, at most BeamDataFieldLimit + 1 bytes
+    std::string field;  // the field as written, at most BeamDataFieldLimit + 1 bytes
     double depthMm = 0;
     double previousDepthMm = 0;
 };
@@ -70,4 +70,4 @@ struct MisplacedOcrRow {
 std::string DescribeBeamDataFault(const BeamDataFault& fault);
 std::string DescribeMisplacedOcrRows(const std::string& file, const std::vector<MisplacedOcrRow>& rows);
 
-} // namespace corvane
+}  // namespace corvane

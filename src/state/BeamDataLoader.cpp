@@ -133,8 +133,7 @@ private:
 
     double toNumber(const std::string& field) const {
         if (NamesNonFinite(field)) fail(BeamDataFaultKind::NotFinite, field);
-        if (LeadingNumberText(field).size() != field.size())
-            fail(BeamDataFaultKind::NotDecimal, field);
+        if (LeadingNumberText(field).size() != field.size()) fail(BeamDataFaultKind::NotDecimal, field);
         const double value = DecimalToDouble(field);
         if (!std::isfinite(value)) fail(BeamDataFaultKind::TooLarge, field);
         return value;
@@ -187,9 +186,7 @@ private:
 
 [[noreturn]] void Raise(BeamDataFault fault) { throw FaultFound{std::move(fault)}; }
 
-bool OffAxisPositionFits(double value, int row) {
-    return std::fabs(value - 0.1 * (row - 1)) <= 0.005;
-}
+bool OffAxisPositionFits(double value, int row) { return std::fabs(value - 0.1 * (row - 1)) <= 0.005; }
 
 BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced) {
     BeamData data;
@@ -271,9 +268,11 @@ BeamDataFault FileFault(BeamDataFaultKind kind, const std::string& file, const F
     return fault;
 }
 
-} // namespace
+}  // namespace
 
-std::string BeamDataLoadResult::error() const { return fault ? DescribeBeamDataFault(*fault) : std::string(); }
+std::string BeamDataLoadResult::error() const {
+    return fault ? DescribeBeamDataFault(*fault) : std::string();
+}
 
 std::string BeamDataLoadResult::warning() const {
     return misplacedOcrRows.empty() ? std::string() : DescribeMisplacedOcrRows(file, misplacedOcrRows);
@@ -299,12 +298,20 @@ BeamDataLoadResult LoadBeamDataFile(const std::filesystem::path& path) {
     result.file = name;
     switch (read.failure) {
     case FileReadFailure::None: return ParseBeamData(read.bytes, name, read.moreFollows);
-    case FileReadFailure::Missing: result.fault = FileFault(BeamDataFaultKind::FileMissing, name, read); break;
-    case FileReadFailure::NotRegular: result.fault = FileFault(BeamDataFaultKind::NotRegularFile, name, read); break;
-    case FileReadFailure::CannotOpen: result.fault = FileFault(BeamDataFaultKind::CannotOpen, name, read); break;
-    case FileReadFailure::ReadFailed: result.fault = FileFault(BeamDataFaultKind::ReadFailed, name, read); break;
+    case FileReadFailure::Missing:
+        result.fault = FileFault(BeamDataFaultKind::FileMissing, name, read);
+        break;
+    case FileReadFailure::NotRegular:
+        result.fault = FileFault(BeamDataFaultKind::NotRegularFile, name, read);
+        break;
+    case FileReadFailure::CannotOpen:
+        result.fault = FileFault(BeamDataFaultKind::CannotOpen, name, read);
+        break;
+    case FileReadFailure::ReadFailed:
+        result.fault = FileFault(BeamDataFaultKind::ReadFailed, name, read);
+        break;
     }
     return result;
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -13,10 +13,10 @@
 namespace corvane {
 
 struct BeamDataLoadResult {
-    std::optional<BeamData> data;          // set only when the whole file was read and checked
-    std::optional<BeamDataFault> fault;    // set exactly when data is not
+    std::optional<BeamData> data;                   // set only when the whole file was read and checked
+    std::optional<BeamDataFault> fault;             // set exactly when data is not
     std::vector<MisplacedOcrRow> misplacedOcrRows;  // loaded, but worth a warning
-    std::string file;                      // the file read, as given
+    std::string file;                               // the file read, as given
 
     bool ok() const { return data.has_value(); }
     // The English texts of the fault and of the warning (empty when none).
@@ -33,4 +33,4 @@ BeamDataLoadResult ParseBeamData(std::string_view bytes, const std::string& file
 // parses them.
 BeamDataLoadResult LoadBeamDataFile(const std::filesystem::path& path);
 
-} // namespace corvane
+}  // namespace corvane

@@ -35,7 +35,7 @@ private:
     int fd_;
 };
 
-} // namespace
+}  // namespace
 
 FileReadOutcome ReadRegularFile(const std::filesystem::path& path, std::size_t limit) {
     FileReadOutcome outcome;
@@ -78,4 +78,4 @@ FileReadOutcome ReadRegularFile(const std::filesystem::path& path, std::size_t l
     return outcome;
 }
 
-} // namespace corvane
+}  // namespace corvane

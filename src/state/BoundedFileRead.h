@@ -33,4 +33,4 @@ struct FileReadOutcome {
 // the open), checks that it is a regular file, and reads up to `limit` bytes.
 FileReadOutcome ReadRegularFile(const std::filesystem::path& path, std::size_t limit);
 
-} // namespace corvane
+}  // namespace corvane

@@ -13,4 +13,4 @@ double DecimalToDouble(const std::string& number) {
     return strtod_l(number.c_str(), nullptr, cLocale);
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -9,4 +9,4 @@ namespace corvane {
 // exponent). Beyond the double range the result is +/-infinity.
 double DecimalToDouble(const std::string& number);
 
-} // namespace corvane
+}  // namespace corvane

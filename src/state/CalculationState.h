@@ -45,8 +45,8 @@ struct CurveTables {
     }
 };
 
-using DoseMatrix = Matrix<501, 301>;     // (I lateral 0..500, J depth 0..300)
-using HalfDoseMatrix = Matrix<251, 301>; // (i from the axis 0..250, J depth)
+using DoseMatrix = Matrix<501, 301>;      // (I lateral 0..500, J depth 0..300)
+using HalfDoseMatrix = Matrix<251, 301>;  // (i from the axis 0..250, J depth)
 
 // Owned by the application and handed to whoever needs it; every element
 // reads 0 until it is first assigned.
@@ -59,7 +59,7 @@ struct CalculationState {
     ChartParams Chart;
     DoseMatrix DoseGrid;
     HalfDoseMatrix HalfDoseGrid;
-    CurveTables Curves;     // the screen chart's curve tables
+    CurveTables Curves;  // the screen chart's curve tables
 };
 
-} // namespace corvane
+}  // namespace corvane

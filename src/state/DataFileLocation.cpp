@@ -34,4 +34,4 @@ fs::path LocateBeamDataFile() {
     return fs::path(BeamDataFileName);
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -16,4 +16,4 @@ std::vector<std::filesystem::path> BeamDataSearchPaths();
 // bare name in the working directory, so that the error names that.
 std::filesystem::path LocateBeamDataFile();
 
-} // namespace corvane
+}  // namespace corvane

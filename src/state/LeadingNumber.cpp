@@ -15,7 +15,7 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos) {
     return pos;
 }
 
-} // namespace
+}  // namespace
 
 std::string_view LeadingNumberText(std::string_view text) {
     std::size_t start = 0;
@@ -52,4 +52,4 @@ double ParseLeadingNumber(std::string_view text) {
     return DecimalToDouble(std::string(number));
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -17,4 +17,4 @@ std::string_view LeadingNumberText(std::string_view text);
 // locale; 0 when there is no number, +/-infinity beyond the double range.
 double ParseLeadingNumber(std::string_view text);
 
-} // namespace corvane
+}  // namespace corvane

@@ -67,4 +67,4 @@ private:
     std::vector<double> cells_;
 };
 
-} // namespace corvane
+}  // namespace corvane

@@ -83,7 +83,7 @@ std::size_t Width(const std::string& piece) {
     return piece.size() > 1 && piece[0] == '\\' ? piece.size() : 1;
 }
 
-} // namespace
+}  // namespace
 
 std::string QuoteForMessage(std::string_view text, std::size_t maxCharacters) {
     std::string quoted = "\"";
@@ -147,4 +147,4 @@ std::string LimitMessageLength(std::string message) {
     return message;
 }
 
-} // namespace corvane
+}  // namespace corvane

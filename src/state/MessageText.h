@@ -25,4 +25,4 @@ std::string PathForMessage(std::string_view path, std::size_t maxCharacters = 60
 // it with "…" when it was longer.
 std::string LimitMessageLength(std::string message);
 
-} // namespace corvane
+}  // namespace corvane

@@ -12,4 +12,4 @@ std::string SystemErrorText(int errorNumber) {
     return cLocale != locale_t{} ? strerror_l(errorNumber, cLocale) : std::strerror(errorNumber);
 }
 
-} // namespace corvane
+}  // namespace corvane

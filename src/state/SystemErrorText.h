@@ -9,4 +9,4 @@ namespace corvane {
 // left on device", whatever locale the environment or a library has set.
 std::string SystemErrorText(int errorNumber);
 
-} // namespace corvane
+}  // namespace corvane

@@ -18,9 +18,7 @@ inline double PhysicalWedgeAngle(int wedgeKind) {
 }
 
 // tan(theta / 180 x 3.14159): degrees to radians with pi taken as 3.14159.
-inline double WedgeSlopeForAngle(double degrees) {
-    return std::tan(degrees / 180 * 3.14159);
-}
+inline double WedgeSlopeForAngle(double degrees) { return std::tan(degrees / 180 * 3.14159); }
 
 // Choosing a wedge option: 1 (no wedge) leaves WedgeSlope as it was.
 inline void SelectWedge(CalculationState& state, int wedgeKind) {
@@ -28,4 +26,4 @@ inline void SelectWedge(CalculationState& state, int wedgeKind) {
     if (wedgeKind != 1) state.WedgeSlope = WedgeSlopeForAngle(PhysicalWedgeAngle(wedgeKind));
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -12,8 +12,7 @@
 namespace corvane {
 
 ChartPictureBox::ChartPictureBox(QWidget* parent)
-    : QWidget(parent),
-      image_(ChartPictureSize(), QImage::Format_RGB32) {
+    : QWidget(parent), image_(ChartPictureSize(), QImage::Format_RGB32) {
     image_.fill(Qt::white);
     setFixedSize(ChartPictureWidth + 2 * PictureBorder, ChartPictureHeight + 2 * PictureBorder);
     setMouseTracking(true);
@@ -55,9 +54,8 @@ void ChartPictureBox::setCrossHairVisible(bool visible) {
 
 void ChartPictureBox::moveLine(OverlayLine& line, const OverlayLine& moved) {
     const bool changed = line.Visible != moved.Visible ||
-                         ((line.Visible || moved.Visible) &&
-                          (line.X1 != moved.X1 || line.Y1 != moved.Y1 ||
-                           line.X2 != moved.X2 || line.Y2 != moved.Y2));
+                         ((line.Visible || moved.Visible) && (line.X1 != moved.X1 || line.Y1 != moved.Y1 ||
+                                                              line.X2 != moved.X2 || line.Y2 != moved.Y2));
     const OverlayLine old = line;
     line = moved;
     if (!changed) return;
@@ -124,4 +122,4 @@ void ChartPictureBox::mousePressEvent(QMouseEvent* event) { event->accept(); }
 void ChartPictureBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 void ChartPictureBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
-} // namespace corvane
+}  // namespace corvane

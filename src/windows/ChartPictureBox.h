@@ -58,4 +58,4 @@ private:
     OverlayLine line2_{0, 0, 0, 250, false};
 };
 
-} // namespace corvane
+}  // namespace corvane

@@ -21,7 +21,7 @@ QString Count() { return QString::number(DataTableLineCount); }
 QString DisplayName(const std::filesystem::path& file) {
     return QString::fromStdString(PathForMessage(file.string()));
 }
-} // namespace
+}  // namespace
 
 QString DecodeDataFileText(const QByteArray& bytes) {
     QString text;
@@ -85,4 +85,4 @@ DataTableListing ReadDataTableListing(const std::filesystem::path& file) {
     return listing;
 }
 
-} // namespace corvane
+}  // namespace corvane

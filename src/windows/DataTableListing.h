@@ -38,4 +38,4 @@ QStringList SplitDataFileLines(const QString& text, int maxLines);
 // Reads the first DataTableLineCount lines of `file`.
 DataTableListing ReadDataTableListing(const std::filesystem::path& file);
 
-} // namespace corvane
+}  // namespace corvane

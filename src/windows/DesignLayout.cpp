@@ -38,4 +38,4 @@ void PressButtonsOnEnter(QWidget* window) {
     for (QPushButton* button : window->findChildren<QPushButton*>()) button->setAutoDefault(true);
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -27,4 +27,4 @@ void PlaceLabel(QLabel* label, const QRect& designed);
 // Enter presses the focused button of `window`, as Space does.
 void PressButtonsOnEnter(QWidget* window);
 
-} // namespace corvane
+}  // namespace corvane

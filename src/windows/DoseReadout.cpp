@@ -16,4 +16,4 @@ QString DoseBoxText(double d) {
     return QString::fromStdString(FormatDoseBox(d, separator));
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -9,4 +9,4 @@ namespace corvane {
 // separator; empty when d is not above 0 (or is not a finite number).
 QString DoseBoxText(double d);
 
-} // namespace corvane
+}  // namespace corvane

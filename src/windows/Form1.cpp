@@ -22,7 +22,7 @@ QLabel* MakeTitle(QWidget* parent, const QString& text, const QRect& designed) {
     PlaceLabel(label, designed);
     return label;
 }
-} // namespace
+}  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral(" Corvane of 6 MV X-ray Beam"));
@@ -87,4 +87,4 @@ void Form1::Command2_Click() { emit exitRequested(); }
 
 void Form1::Command4_Click() { emit methodWindowRequested(); }
 
-} // namespace corvane
+}  // namespace corvane

@@ -14,19 +14,19 @@ class Form1 : public QWidget {
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    QLabel* Label1;    // author credit
-    QLabel* Label2;    // title
-    QLabel* Label4;    // "6 MV X線"
-    QLabel* Picture1;  // the sample charts
-    QLabel* Picture2;  // the dog
+    QLabel* Label1;         // author credit
+    QLabel* Label2;         // title
+    QLabel* Label4;         // "6 MV X線"
+    QLabel* Picture1;       // the sample charts
+    QLabel* Picture2;       // the dog
     QPushButton* Command1;  // start
     QPushButton* Command2;  // exit sign
     QPushButton* Command4;  // method overview
 
 signals:
-    void startRequested();        // load the beam data and go to the conditions window
-    void methodWindowRequested(); // show the method window
-    void exitRequested();         // end the program at once
+    void startRequested();         // load the beam data and go to the conditions window
+    void methodWindowRequested();  // show the method window
+    void exitRequested();          // end the program at once
 
 private slots:
     void Command1_Click();
@@ -34,4 +34,4 @@ private slots:
     void Command4_Click();
 };
 
-} // namespace corvane
+}  // namespace corvane

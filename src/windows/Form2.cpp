@@ -40,7 +40,7 @@ bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter;
 constexpr QRect Shape2Rect = TwipsRect(465, 345, 4935, 1215);
 constexpr QRect Shape1Rect = TwipsRect(480, 360, 4935, 1215);
 
-} // namespace
+}  // namespace
 
 Form2::Form2(Module1& module, QWidget* parent) : QWidget(parent), module_(module) {
     setWindowTitle(QStringLiteral("Irradiate Condition"));
@@ -92,17 +92,19 @@ void Form2::buildControls() {
         f->setGeometry(geometry);
         f->setFont(TimesFont(14.25));
         // The caption sits on the frame's top line.
-        f->setStyleSheet(QStringLiteral(
-            "QGroupBox { border: 1px solid rgb(160, 160, 160); margin-top: 10px; }"
-            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-            " left: 6px; padding: 0 2px; }"));
+        f->setStyleSheet(
+            QStringLiteral("QGroupBox { border: 1px solid rgb(160, 160, 160); margin-top: 10px; }"
+                           "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                           " left: 6px; padding: 0 2px; }"));
         return f;
     };
 
     label(this, QStringLiteral("6 MV X-ray  (SAD = 100 cm)"), TwipsRect(720, 480, 3735, 345),
-          TimesFont(15.75))->setObjectName(QStringLiteral("Label13"));
+          TimesFont(15.75))
+        ->setObjectName(QStringLiteral("Label13"));
     label(this, QStringLiteral("Water phantom (thickness = 25 cm)"), TwipsRect(720, 960, 4440, 345),
-          TimesFont(15.75))->setObjectName(QStringLiteral("Label14"));
+          TimesFont(15.75))
+        ->setObjectName(QStringLiteral("Label14"));
 
     Frame1 = frame("Frame1", QStringLiteral("Mode"), TwipsRect(480, 1800, 4935, 855));
     Option1 = option(Frame1, "Option1", QStringLiteral("SSD (100cm)"), TwipsRect(480, 360, 1695, 255), 12);
@@ -132,7 +134,8 @@ void Form2::buildControls() {
     const char* degreeNames[] = {"Label11", "Label10", "Label12"};
     int n = 0;
     for (QRadioButton* o : {Option4, Option5, Option6}) {
-        const int textLeft = o->x() + o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, o) +
+        const int textLeft = o->x() +
+                             o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, o) +
                              o->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, o);
         const int textWidth = o->fontMetrics().horizontalAdvance(o->text());
         const QString degree = QString::fromUtf8("°");
@@ -160,12 +163,24 @@ void Form2::buildControls() {
     Option3->setChecked(true);
 
     // The option buttons act as soon as they become selected, however that happens.
-    connect(Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) Option1_Click(); });
-    connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });
-    connect(Option3, &QRadioButton::toggled, this, [this](bool on) { if (on) Option3_Click(); });
-    connect(Option4, &QRadioButton::toggled, this, [this](bool on) { if (on) Option4_Click(); });
-    connect(Option5, &QRadioButton::toggled, this, [this](bool on) { if (on) Option5_Click(); });
-    connect(Option6, &QRadioButton::toggled, this, [this](bool on) { if (on) Option6_Click(); });
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option1_Click();
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option2_Click();
+    });
+    connect(Option3, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option3_Click();
+    });
+    connect(Option4, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option4_Click();
+    });
+    connect(Option5, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option5_Click();
+    });
+    connect(Option6, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option6_Click();
+    });
     for (QRadioButton* o : {Option1, Option2, Option3, Option4, Option5, Option6})
         connect(o, &QRadioButton::toggled, this, [this] { keepSelectedOptionsInTabChain(); });
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
@@ -175,7 +190,7 @@ void Form2::buildControls() {
     // Tab order: the selected set-up, OK, Exit, the selected wedge, then the
     // three entries from the bottom up.
     QWidget* chain[] = {Option1, Option2, Command1, Command2, Option3, Option4,
-                        Option5, Option6, Text3,   Text2,   Text1};
+                        Option5, Option6, Text3,    Text2,    Text1};
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i) setTabOrder(chain[i], chain[i + 1]);
     keepSelectedOptionsInTabChain();
     Option1->setFocus();
@@ -225,10 +240,14 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (IsEnterKey(key)) {
-            if (watched == Text1) Text1_KeyDown(key);
-            else if (watched == Text2) Text2_KeyDown(key);
-            else if (watched == Text3) Text3_KeyDown(key);
-            else return false;
+            if (watched == Text1)
+                Text1_KeyDown(key);
+            else if (watched == Text2)
+                Text2_KeyDown(key);
+            else if (watched == Text3)
+                Text3_KeyDown(key);
+            else
+                return false;
             return true;
         }
     }
@@ -248,4 +267,4 @@ void Form2::paintEvent(QPaintEvent*) {
     painter.drawRect(Shape1Rect.adjusted(0, 0, -1, -1));
 }
 
-} // namespace corvane
+}  // namespace corvane

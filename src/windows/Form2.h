@@ -64,4 +64,4 @@ private:
 QString ClampEntry(const QString& text, double lower, const QString& lowerText, double upper,
                    const QString& upperText);
 
-} // namespace corvane
+}  // namespace corvane

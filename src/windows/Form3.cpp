@@ -23,7 +23,7 @@ namespace {
 
 QString WholeNumberText(int value) { return QString::fromStdString(FormatWholeNumber(value)); }
 
-} // namespace
+}  // namespace
 
 Form3::Form3(Module1& module, QWidget* parent) : QWidget(parent), module_(module) {
     setWindowTitle(QStringLiteral("Corvane"));
@@ -49,11 +49,9 @@ Form3::Form3(Module1& module, QWidget* parent) : QWidget(parent), module_(module
         button->raise();  // the buttons lie over the picture's bottom strip
         return button;
     };
-    Command1 = makeButton("Command1", QStringLiteral("Print Corvane"),
-                          TwipsRect(2640, 9960, 2535, 495));
+    Command1 = makeButton("Command1", QStringLiteral("Print Corvane"), TwipsRect(2640, 9960, 2535, 495));
     Command2 = makeButton("Command2", QStringLiteral("Close"), TwipsRect(14040, 9960, 1095, 495));
-    Command3 = makeButton("Command3", QStringLiteral("Change mesh size"),
-                          TwipsRect(120, 9960, 2295, 495));
+    Command3 = makeButton("Command3", QStringLiteral("Change mesh size"), TwipsRect(120, 9960, 2295, 495));
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
@@ -128,9 +126,7 @@ void Form3::ClearReadout() {
     Text3->clear();
 }
 
-void Form3::showDoseBox(int i, int j) {
-    Text3->setText(DoseBoxText(module_.state().DoseGrid(i, j)));
-}
+void Form3::showDoseBox(int i, int j) { Text3->setText(DoseBoxText(module_.state().DoseGrid(i, j))); }
 
 void Form3::Picture1_MouseMove(float X, float Y) {
     CalculationState& state = module_.state();
@@ -228,4 +224,4 @@ void Form3::mouseReleaseEvent(QMouseEvent* event) {
     if (click) Form_Click();
 }
 
-} // namespace corvane
+}  // namespace corvane

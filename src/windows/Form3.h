@@ -65,4 +65,4 @@ private:
     bool pressedOnSurface_ = false;
 };
 
-} // namespace corvane
+}  // namespace corvane

@@ -31,7 +31,7 @@ QLabel* MakePicture(QWidget* parent, const QRect& frame) {
     picture->setFocusPolicy(Qt::TabFocus);
     return picture;
 }
-} // namespace
+}  // namespace
 
 Form4::Form4(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("TMRs  &  OCRs"));
@@ -40,8 +40,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form4"));
     MakeFixedCentredWindow(this, TwipsSize(16515, 9465), true);
 
-    Label1 = new QLabel(
-        QStringLiteral("Tissue-Maximum Ratio  and  Off-Center Ratio  Data Table"), this);
+    Label1 = new QLabel(QStringLiteral("Tissue-Maximum Ratio  and  Off-Center Ratio  Data Table"), this);
     Label1->setFont(TimesFont(15.75));
     PlaceLabel(Label1, TwipsRect(960, 120, 7335, 345));
 
@@ -88,4 +87,4 @@ void Form4::FillAndShow() {
 
 void Form4::Command1_Click() { hide(); }
 
-} // namespace corvane
+}  // namespace corvane

@@ -36,4 +36,4 @@ private slots:
     void Command1_Click();
 };
 
-} // namespace corvane
+}  // namespace corvane

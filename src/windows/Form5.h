@@ -56,4 +56,4 @@ private:
     void PlaceCoefficientSymbols();
 };
 
-} // namespace corvane
+}  // namespace corvane

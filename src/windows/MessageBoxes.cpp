@@ -21,7 +21,7 @@ QMessageBox::Icon toQtIcon(MessageIcon icon) {
     }
     return QMessageBox::NoIcon;
 }
-} // namespace
+}  // namespace
 
 MessageAnswer MessageBoxes::show(QWidget* parent, const QString& text, MessageIcon icon,
                                  MessageButtons buttons) {
@@ -29,8 +29,7 @@ MessageAnswer MessageBoxes::show(QWidget* parent, const QString& text, MessageIc
     if (installedHandler()) return installedHandler()(request);
 
     QMessageBox box(toQtIcon(icon), request.caption, text,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                     : QMessageBox::Ok,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     parent);
     // Messages carry text from files and paths; "<b>" must show as typed.
     box.setTextFormat(Qt::PlainText);
@@ -41,4 +40,4 @@ MessageAnswer MessageBoxes::show(QWidget* parent, const QString& text, MessageIc
 
 void MessageBoxes::setHandler(Handler handler) { installedHandler() = std::move(handler); }
 
-} // namespace corvane
+}  // namespace corvane

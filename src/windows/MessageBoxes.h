@@ -36,4 +36,4 @@ public:
 
 inline constexpr const char* ApplicationTitle = "Corvane";
 
-} // namespace corvane
+}  // namespace corvane

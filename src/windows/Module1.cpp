@@ -153,8 +153,10 @@ void Module1::EndProgram() {
     if (form4_) form4_->hide();
     if (form5_) form5_->hide();
     if (form1_) form1_->hide();
-    if (endHandler_) endHandler_();
-    else QCoreApplication::exit(0);
+    if (endHandler_)
+        endHandler_();
+    else
+        QCoreApplication::exit(0);
 }
 
-} // namespace corvane
+}  // namespace corvane

@@ -75,4 +75,4 @@ private:
     bool calculating_ = false;
 };
 
-} // namespace corvane
+}  // namespace corvane

@@ -72,8 +72,7 @@ QString CupsSubmissionError() {
     using LastError = int (*)();
     using LastErrorString = const char* (*)();
     const auto lastError = reinterpret_cast<LastError>(dlsym(library, "cupsLastError"));
-    const auto lastErrorString =
-        reinterpret_cast<LastErrorString>(dlsym(library, "cupsLastErrorString"));
+    const auto lastErrorString = reinterpret_cast<LastErrorString>(dlsym(library, "cupsLastErrorString"));
     QString error;
     // IPP statuses from 0x0400 on are the client, server and CUPS errors.
     constexpr int FirstErrorStatus = 0x0400;
@@ -111,17 +110,16 @@ void WarnIfPaperTooSmall(QPrinter& printer, QWidget* parent) {
     if (area.width() >= PrintedPageWidthMm - SizeToleranceMm &&
         area.height() >= PrintedPageHeightMm - SizeToleranceMm)
         return;
-    MessageBoxes::show(
-        parent,
-        QStringLiteral("The paper of the printer \"%1\" leaves %2 x %3 mm to print on, "
-                       "less than the %4 x %5 mm of the chart.\n"
-                       "The chart is printed true to scale, so part of it will be cut off.")
-            .arg(printer.printerName())
-            .arg(area.width(), 0, 'f', 1)
-            .arg(area.height(), 0, 'f', 1)
-            .arg(PrintedPageWidthMm)
-            .arg(PrintedPageHeightMm),
-        MessageIcon::Information);
+    MessageBoxes::show(parent,
+                       QStringLiteral("The paper of the printer \"%1\" leaves %2 x %3 mm to print on, "
+                                      "less than the %4 x %5 mm of the chart.\n"
+                                      "The chart is printed true to scale, so part of it will be cut off.")
+                           .arg(printer.printerName())
+                           .arg(area.width(), 0, 'f', 1)
+                           .arg(area.height(), 0, 'f', 1)
+                           .arg(PrintedPageWidthMm)
+                           .arg(PrintedPageHeightMm),
+                       MessageIcon::Information);
 }
 
 PrintFailure PrintOnDefaultPrinter(CalculationState& state, PrintTables& tables, QWidget* parent) {
@@ -188,8 +186,8 @@ QString ChooseSavePath(QWidget* parent) {
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     const QString suggested = QDir(folder).filePath(QStringLiteral("corvane-chart.pdf"));
     if (installedSavePathChooser()) return installedSavePathChooser()(parent, suggested);
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save the chart as a PDF file"),
-                                        suggested, QStringLiteral("PDF files (*.pdf)"));
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save the chart as a PDF file"), suggested,
+                                        QStringLiteral("PDF files (*.pdf)"));
 }
 
 // The page as a PDF file, written whole or not at all.
@@ -217,10 +215,9 @@ void SaveAsPdf(CalculationState& state, QWidget* parent) {
                            MessageIcon::Exclamation);
 }
 
-} // namespace
+}  // namespace
 
-void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent,
-                QPushButton* printButton) {
+void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent, QPushButton* printButton) {
     if (MessageBoxes::show(parent, QString::fromUtf8(PrinterReadyQuestion), MessageIcon::None,
                            MessageButtons::YesNo) == MessageAnswer::No)
         return;
@@ -255,4 +252,4 @@ void PrintChartSeams::setPrinterAdjuster(PrinterAdjuster adjuster) {
     installedPrinterAdjuster() = std::move(adjuster);
 }
 
-} // namespace corvane
+}  // namespace corvane

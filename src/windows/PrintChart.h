@@ -30,8 +30,7 @@ inline constexpr double PrintedPageHeightMm = 286;
 // is no printer, or the printer refuses the page as it begins or ends,
 // nothing is printed, the user is told and may save the page as a PDF file
 // instead; `printButton` then stays enabled.
-void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent,
-                QPushButton* printButton);
+void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent, QPushButton* printButton);
 
 // Makes the chart window's print button do PrintChart, with the print
 // tables kept for the life of the module.
@@ -50,4 +49,4 @@ public:
     static void setPrinterAdjuster(PrinterAdjuster adjuster);
 };
 
-} // namespace corvane
+}  // namespace corvane

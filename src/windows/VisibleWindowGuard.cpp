@@ -49,4 +49,4 @@ void VisibleWindowGuard::CheckWindows() {
     if (m_endProgram) m_endProgram();
 }
 
-} // namespace corvane
+}  // namespace corvane

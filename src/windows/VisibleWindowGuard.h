@@ -31,4 +31,4 @@ private:
     bool m_ended = false;  // asked once; asked again only after a window came back
 };
 
-} // namespace corvane
+}  // namespace corvane

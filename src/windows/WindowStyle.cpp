@@ -50,4 +50,4 @@ void ApplyProgramIcon([[maybe_unused]] QWidget* window) {
 #endif
 }
 
-} // namespace corvane
+}  // namespace corvane

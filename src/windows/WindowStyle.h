@@ -37,4 +37,4 @@ void MakeFixedWindow(QWidget* window, const QSize& clientSize);
 // The program's icon, once the picture library is built in.
 void ApplyProgramIcon(QWidget* window);
 
-} // namespace corvane
+}  // namespace corvane

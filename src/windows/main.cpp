@@ -2,8 +2,8 @@
 #include "qtsurface/Fonts.h"
 #include "state/CalculationState.h"
 #include "windows/Module1.h"
-#include "windows/VisibleWindowGuard.h"
 #include "windows/PrintChart.h"
+#include "windows/VisibleWindowGuard.h"
 
 #include <QApplication>
 

@@ -16,53 +16,43 @@ using namespace corvane;
 
 namespace {
 
-std::string ReadBundledFile()
-{
+std::string ReadBundledFile() {
     std::ifstream in(CORVANE_TEST_DATA_FILE, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-BeamDataLoadResult Parse(const std::string& text)
-{
-    return ParseBeamData(text, "6MVTMROCR.dat");
-}
+BeamDataLoadResult Parse(const std::string& text) { return ParseBeamData(text, "6MVTMROCR.dat"); }
 
 // The loader's own failure for a file that is not there.
-BeamDataLoadResult FailedLoad()
-{
+BeamDataLoadResult FailedLoad() {
     return LoadBeamDataFile("/nonexistent-folder/of/the/pictures/test/6MVTMROCR.dat");
 }
 
 bool IsWhite(QRgb pixel) { return qRed(pixel) > 250 && qGreen(pixel) > 250 && qBlue(pixel) > 250; }
 
 // A coloured pixel: one channel well apart from the others (not grey, not black).
-bool IsColoured(QRgb pixel)
-{
+bool IsColoured(QRgb pixel) {
     const int hi = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)});
     const int lo = std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
     return hi - lo > 60;
 }
 
-int CountPixels(const QImage& image, const QRect& rect, bool (*test)(QRgb))
-{
+int CountPixels(const QImage& image, const QRect& rect, bool (*test)(QRgb)) {
     int count = 0;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += test(image.pixel(x, y)) ? 1 : 0;
+        for (int x = rect.left(); x <= rect.right(); ++x) count += test(image.pixel(x, y)) ? 1 : 0;
     return count;
 }
 
 bool IsInk(QRgb pixel) { return !IsWhite(pixel); }
 bool IsDarkRed(QRgb pixel) { return qRed(pixel) > 100 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
 
-void Save(const QPixmap& pixmap, const QString& name)
-{
+void Save(const QPixmap& pixmap, const QString& name) {
     QDir().mkpath(QStringLiteral(CORVANE_PICTURES_DIR));
     pixmap.save(QStringLiteral(CORVANE_PICTURES_DIR "/%1.png").arg(name));
-    if (pixmap.width() > 64)
-        return;
+    if (pixmap.width() > 64) return;
     // Small pictures also enlarged on a window-grey ground, to judge them by eye.
     QImage large(pixmap.size() * 8, QImage::Format_RGB32);
     large.fill(QColor(240, 240, 240));
@@ -72,7 +62,7 @@ void Save(const QPixmap& pixmap, const QString& name)
     large.save(QStringLiteral(CORVANE_PICTURES_DIR "/%1-x8.png").arg(name));
 }
 
-} // namespace
+}  // namespace
 
 class PicturesTest : public QObject {
     Q_OBJECT
@@ -92,8 +82,7 @@ private slots:
     void samplePictureIsTwoChartsLetterboxed();
 };
 
-void PicturesTest::picturesHaveTheirSizes()
-{
+void PicturesTest::picturesHaveTheirSizes() {
     const auto load = Parse(ReadBundledFile());
     QVERIFY2(load.ok(), load.error().c_str());
     const struct {
@@ -119,8 +108,7 @@ void PicturesTest::picturesHaveTheirSizes()
     Save(ProgramIcon().pixmap(16, 16), QStringLiteral("icon-16"));
 }
 
-void PicturesTest::iconHasATreeAtEverySize()
-{
+void PicturesTest::iconHasATreeAtEverySize() {
     const QIcon icon = ProgramIcon();
     QVERIFY(!icon.isNull());
     for (int size : {16, 32, 48}) {
@@ -139,8 +127,7 @@ void PicturesTest::iconHasATreeAtEverySize()
     }
 }
 
-void PicturesTest::exitSignIsWhiteOnGreen()
-{
+void PicturesTest::exitSignIsWhiteOnGreen() {
     const QImage sign = ExitSignPicture().toImage();
     const QRgb corner = sign.pixel(0, 31);
     QVERIFY(qGreen(corner) > 120 && qRed(corner) < 40);
@@ -149,8 +136,7 @@ void PicturesTest::exitSignIsWhiteOnGreen()
     QVERIFY(CountPixels(sign, QRect(0, 15, 32, 17), IsWhite) > 40);
 }
 
-void PicturesTest::formulaFitsItsPicture()
-{
+void PicturesTest::formulaFitsItsPicture() {
     const QImage formula = FormulaPicture().toImage();
     // Ink over most of the width, none on the border: nothing clipped.
     QCOMPARE(CountPixels(formula, QRect(0, 0, 716, 1), IsInk), 0);
@@ -161,16 +147,14 @@ void PicturesTest::formulaFitsItsPicture()
     QVERIFY(CountPixels(formula, QRect(676, 0, 40, 70), IsInk) > 0);
 }
 
-void PicturesTest::sketchIsDrawnOnWhite()
-{
+void PicturesTest::sketchIsDrawnOnWhite() {
     const QImage sketch = GeometrySketch().toImage();
     QVERIFY(IsWhite(sketch.pixel(0, 0)));
     QVERIFY(IsWhite(sketch.pixel(424, 0)));
     QVERIFY(CountPixels(sketch, sketch.rect(), IsInk) > 425 * 492 / 10);
 }
 
-void PicturesTest::richLineMarkup()
-{
+void PicturesTest::richLineMarkup() {
     using assets::Shift;
     const auto line = assets::ParseRichLine(QStringLiteral("F_{w}(l) x^{2}_{open"));
     QCOMPARE(line.size(), std::size_t(5));
@@ -187,8 +171,7 @@ void PicturesTest::richLineMarkup()
     QCOMPARE(plain[0].text, QStringLiteral("a_b^"));
 }
 
-void PicturesTest::beamQualityOfTheBundledFile()
-{
+void PicturesTest::beamQualityOfTheBundledFile() {
     const auto load = Parse(ReadBundledFile());
     QVERIFY2(load.ok(), load.error().c_str());
     const auto tpr = BeamQualityTpr2010(*load.data);
@@ -198,8 +181,7 @@ void PicturesTest::beamQualityOfTheBundledFile()
     QCOMPARE(FormatBeamQuality(std::nullopt), QString());
 }
 
-void PicturesTest::beamQualityFollowsTheTable()
-{
+void PicturesTest::beamQualityFollowsTheTable() {
     // A changed 10 x 10 cm TMR at 200 mm, read through the loader.
     std::string text = ReadBundledFile();
     const std::string row = " 200, 0.4688, 0.4916, 0.5128, 0.5292,";
@@ -215,8 +197,7 @@ void PicturesTest::beamQualityFollowsTheTable()
     beam.DepthTable[1] = 0;
     beam.DepthTable[2] = 15;
     beam.DepthTable[3] = 30;
-    for (int i = 4; i <= BeamData::DepthRows; ++i)
-        beam.DepthTable[i] = 30 + i;
+    for (int i = 4; i <= BeamData::DepthRows; ++i) beam.DepthTable[i] = 30 + i;
     beam.TmrTable[1][4] = 0.9;
     beam.TmrTable[2][4] = 0.6;
     beam.TmrTable[3][4] = 0.3;
@@ -224,8 +205,7 @@ void PicturesTest::beamQualityFollowsTheTable()
     QVERIFY(qAbs(*BeamQualityTpr2010(beam) - 0.5 / 0.7) < 1e-12);
 }
 
-void PicturesTest::beamQualityNeedsTheDepths()
-{
+void PicturesTest::beamQualityNeedsTheDepths() {
     BeamData shallow;
     for (int i = 1; i <= BeamData::DepthRows; ++i) {
         shallow.DepthTable[i] = 0.5 * i;  // down to 18.5 cm only
@@ -234,8 +214,7 @@ void PicturesTest::beamQualityNeedsTheDepths()
     QVERIFY(!BeamQualityTpr2010(shallow).has_value());
 
     BeamData zero;  // all TMRs 0: no ratio, and no NaN
-    for (int i = 1; i <= BeamData::DepthRows; ++i)
-        zero.DepthTable[i] = i;
+    for (int i = 1; i <= BeamData::DepthRows; ++i) zero.DepthTable[i] = i;
     QVERIFY(!BeamQualityTpr2010(zero).has_value());
 
     // The pictures still draw, with a dash for the value.
@@ -244,8 +223,7 @@ void PicturesTest::beamQualityNeedsTheDepths()
     QCOMPARE(TmrCurvesPicture(load).size(), QSize(425, 290));
 }
 
-void PicturesTest::curvePicturesDrawTheData()
-{
+void PicturesTest::curvePicturesDrawTheData() {
     const auto load = Parse(ReadBundledFile());
     QVERIFY2(load.ok(), load.error().c_str());
     const QImage tmr = TmrCurvesPicture(load).toImage();
@@ -264,8 +242,7 @@ void PicturesTest::curvePicturesDrawTheData()
     QVERIFY(OcrCurvesPicture(changed).toImage() != ocr);
 }
 
-void PicturesTest::curvePicturesOfAFailedLoadHaveNoCurves()
-{
+void PicturesTest::curvePicturesOfAFailedLoadHaveNoCurves() {
     QVERIFY(!FailedLoad().ok());
     QVERIFY(!FailedLoad().error().empty());
     const struct {
@@ -285,8 +262,7 @@ void PicturesTest::curvePicturesOfAFailedLoadHaveNoCurves()
     }
 }
 
-void PicturesTest::samplePictureIsTwoChartsLetterboxed()
-{
+void PicturesTest::samplePictureIsTwoChartsLetterboxed() {
 #ifdef CORVANE_EXPECT_SAMPLE_CHARTS
     QVERIFY(SampleChartsEmbedded());
 #endif

@@ -87,12 +87,14 @@ void FillRandom(CalculationState& state, std::mt19937_64& random) {
     for (int J = 0; J <= 250; ++J) {
         for (int I = 0; I <= 500; ++I) {
             const double u = std::abs(I - centre) / halfWidth;
-            double d = J < top ? 0 : peak * std::exp(-fall * (J - top)) * std::exp(-std::pow(u, 6)) * (1 + wedge * (I - 250));
-            if (quantise == 1) d = std::round(d * 10) / 10;              // k / 10: plateaus on the levels
-            if (quantise == 2) d = 0.1 * std::round(d * 10);             // 0.1 x k
-            if (quantise == 3) d = std::round(d * 20) / 20;              // halfway plateaus
-            if (quantise == 4 && (I + J) % 37 == 0) d = 0;                // holes
-            if (quantise == 5 && I % 50 == 25) d *= 1.5;                  // ripples
+            double d = J < top ? 0
+                               : peak * std::exp(-fall * (J - top)) * std::exp(-std::pow(u, 6)) *
+                                     (1 + wedge * (I - 250));
+            if (quantise == 1) d = std::round(d * 10) / 10;   // k / 10: plateaus on the levels
+            if (quantise == 2) d = 0.1 * std::round(d * 10);  // 0.1 x k
+            if (quantise == 3) d = std::round(d * 20) / 20;   // halfway plateaus
+            if (quantise == 4 && (I + J) % 37 == 0) d = 0;    // holes
+            if (quantise == 5 && I % 50 == 25) d *= 1.5;      // ripples
             state.DoseGrid(I, J) = d;
         }
     }
@@ -141,5 +143,5 @@ TEST(ChartEquivalence, HandMadeEdgeGridsDrawAsTheReference) {
     }
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

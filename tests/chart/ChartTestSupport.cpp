@@ -80,4 +80,4 @@ long CountPrefix(const std::vector<std::string>& lines, const std::string& prefi
                          [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
 }
 
-} // namespace corvane::test
+}  // namespace corvane::test

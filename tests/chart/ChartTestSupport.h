@@ -27,9 +27,8 @@ void CrossingBlock(CalculationState& state, int j0, int j1, double inside = 0.6,
 
 // A state computed from the bundled data file, as the conditions window
 // leaves it: setup 1 (SSD) or 2 (STD), the three entry texts, the wedge kind.
-std::unique_ptr<CalculationState> ComputedState(int setup, const std::string& depth,
-                                                const std::string& width, const std::string& length,
-                                                int wedgeKind);
+std::unique_ptr<CalculationState> ComputedState(int setup, const std::string& depth, const std::string& width,
+                                                const std::string& length, int wedgeKind);
 
 struct Drawing {
     std::vector<std::string> lines;
@@ -52,4 +51,4 @@ long Find(const std::vector<std::string>& lines, const std::string& line, std::s
 // How many lines start with `prefix`.
 long CountPrefix(const std::vector<std::string>& lines, const std::string& prefix);
 
-} // namespace corvane::test
+}  // namespace corvane::test

@@ -30,8 +30,10 @@ using ::testing::HasSubstr;
 std::vector<std::string> ExpectedHead(int meshMode = 0, const std::string& targetRow = "50") {
     std::vector<std::string> lines{"Cls"};
     if (meshMode == 1) {
-        for (int x = 10; x <= 490; x += 10) lines.push_back("Line " + std::to_string(x) + " 0 " + std::to_string(x) + " 250 7");
-        for (int y = 10; y <= 240; y += 10) lines.push_back("Line 0 " + std::to_string(y) + " 500 " + std::to_string(y) + " 7");
+        for (int x = 10; x <= 490; x += 10)
+            lines.push_back("Line " + std::to_string(x) + " 0 " + std::to_string(x) + " 250 7");
+        for (int y = 10; y <= 240; y += 10)
+            lines.push_back("Line 0 " + std::to_string(y) + " 500 " + std::to_string(y) + " 7");
     }
     for (int x = 0; x <= 500; x += 50) {
         const std::string s = std::to_string(x);
@@ -49,33 +51,45 @@ std::vector<std::string> ExpectedHead(int meshMode = 0, const std::string& targe
         "Box 0 0 500 250",
         "Line 250 -150 250 252 -",
         "Circle 250 " + targetRow + " 2 12",
-        "Move -10 -8", "Print 0",
-        "Move -10 42", "Print 5",
-        "Move -18 92", "Print 10",
-        "Move -18 142", "Print 15",
-        "Move -18 192", "Print 20",
-        "Move -18 242", "Print 25",
-        "Move 247 251", "Print 0",
-        "Move 297 251", "Print 5",
-        "Move 344 251", "Print 10",
-        "Move 394 251", "Print 15",
-        "Move 444 251", "Print 20",
-        "Move 190 251", "Print -5",
-        "Move 137 251", "Print -10",
-        "Move 87 251", "Print -15",
-        "Move 37 251", "Print -20",
+        "Move -10 -8",
+        "Print 0",
+        "Move -10 42",
+        "Print 5",
+        "Move -18 92",
+        "Print 10",
+        "Move -18 142",
+        "Print 15",
+        "Move -18 192",
+        "Print 20",
+        "Move -18 242",
+        "Print 25",
+        "Move 247 251",
+        "Print 0",
+        "Move 297 251",
+        "Print 5",
+        "Move 344 251",
+        "Print 10",
+        "Move 394 251",
+        "Print 15",
+        "Move 444 251",
+        "Print 20",
+        "Move 190 251",
+        "Print -5",
+        "Move 137 251",
+        "Print -10",
+        "Move 87 251",
+        "Print -15",
+        "Move 37 251",
+        "Print -20",
     };
     lines.insert(lines.end(), rest.begin(), rest.end());
     return lines;
 }
 
 const std::vector<std::string> BeamHeadAndDefaultCaptions{
-    "Line 200 -150 200 -130 -",
-    "LineTo 300 -130 -",
-    "LineTo 300 -150 -",
-    "Move 300 -30", "Print  10 x 10 cm",
-    "Move 300 -50", "Print SSD = 100 cm",
-    "Move 300 -70", "Print Wedge filter : non",
+    "Line 200 -150 200 -130 -", "LineTo 300 -130 -", "LineTo 300 -150 -",  "Move 300 -30",
+    "Print  10 x 10 cm",        "Move 300 -50",      "Print SSD = 100 cm", "Move 300 -70",
+    "Print Wedge filter : non",
 };
 
 // The label column: the levels that have a label, in order.
@@ -112,7 +126,8 @@ TEST(DrawChart, MeshModeOneAddsTheCentimetreGridBeforeTheFiveCentimetreGrid) {
     const auto fine = Draw(*state);
     const auto head = ExpectedHead(1);
     ASSERT_GE(fine.lines.size(), head.size());
-    EXPECT_THAT(std::vector<std::string>(fine.lines.begin(), fine.lines.begin() + head.size()), ElementsAreArray(head));
+    EXPECT_THAT(std::vector<std::string>(fine.lines.begin(), fine.lines.begin() + head.size()),
+                ElementsAreArray(head));
     EXPECT_EQ(fine.lines[1], "Line 10 0 10 250 7");
     EXPECT_EQ(fine.lines[49], "Line 490 0 490 250 7");
     EXPECT_EQ(fine.lines[50], "Line 0 10 500 10 7");
@@ -445,7 +460,8 @@ TEST(DrawChart, CaptionsWriteNumbersByThePrintRule) {
 }
 
 TEST(DrawChart, TheWedgeSymbolAndCaptionFollowTheWedgeKind) {
-    const std::vector<std::string> triangle{"Line 150 -115 350 -115 -", "LineTo 350 -90 -", "LineTo 150 -115 -"};
+    const std::vector<std::string> triangle{"Line 150 -115 350 -115 -", "LineTo 350 -90 -",
+                                            "LineTo 150 -115 -"};
     struct Case {
         int kind;
         const char* caption;
@@ -474,7 +490,7 @@ TEST(DrawChart, WritesTheScratchValuesAndLeavesTheForegroundBlack) {
     auto state = BlankState();
     CrossingBlock(*state, 10, 100);
     const auto lines = Draw(*state).lines;
-    EXPECT_EQ(state->Chart.CurveColour, 12);  // the closing pass ends with level 20
+    EXPECT_EQ(state->Chart.CurveColour, 12);     // the closing pass ends with level 20
     EXPECT_EQ(state->Chart.SegmentEndX, 400.5);  // the last segment drawn: level 5's right flank
     EXPECT_EQ(state->Chart.SegmentEndY, 100);
     // The last ForeColor is the black set before the right pass.
@@ -495,5 +511,5 @@ TEST(DrawChart, NoOperationWritesPageSettings) {
     EXPECT_EQ(drawing.lines.front(), "Cls");
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

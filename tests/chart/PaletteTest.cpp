@@ -23,5 +23,5 @@ TEST(Palette, OutOfRangeNumbersWrapInsteadOfReadingOutside) {
     EXPECT_EQ(Palette.size(), 16u);
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

@@ -54,8 +54,8 @@ TEST(PrintedChart, AnEmptyGridPrintsTheFrameworkOnly) {
     const auto drawing = DrawPrinted(*state);
     ASSERT_FALSE(drawing.failed);
     std::vector<std::string> expected = ExpectedPageHead();
-    for (const char* line : {"Circle 250 50 1 -", "Move 160 -12", "Print Field size =  10 x 10 cm", "Move 160 -20",
-                             "Print SSD = 100 cm", "EndDoc"})
+    for (const char* line : {"Circle 250 50 1 -", "Move 160 -12", "Print Field size =  10 x 10 cm",
+                             "Move 160 -20", "Print SSD = 100 cm", "EndDoc"})
         expected.push_back(line);
     EXPECT_THAT(drawing.lines, ElementsAreArray(expected));
 }
@@ -110,9 +110,10 @@ TEST(PrintedChart, TheWedgeSymbolAndThirdCaptionFollowTheWedgeKind) {
         bool symbol;
         const char* caption;  // nullptr: no third caption
     };
-    for (const Case& c : {Case{1, false, nullptr}, Case{2, true, "Wedge filter : 30 degree"},
-                          Case{3, true, "Wedge filter : 45 degree"}, Case{4, true, "Wedge filter : 60 degree"},
-                          Case{5, true, nullptr}, Case{0, true, nullptr}}) {
+    for (const Case& c :
+         {Case{1, false, nullptr}, Case{2, true, "Wedge filter : 30 degree"},
+          Case{3, true, "Wedge filter : 45 degree"}, Case{4, true, "Wedge filter : 60 degree"},
+          Case{5, true, nullptr}, Case{0, true, nullptr}}) {
         auto state = BlankState();
         state->Conditions.WedgeKind = c.kind;
         const auto lines = DrawPrinted(*state).lines;
@@ -132,7 +133,8 @@ TEST(PrintedChart, TheWedgeSymbolAndThirdCaptionFollowTheWedgeKind) {
             tail.push_back(std::string("Print ") + c.caption);
         }
         tail.push_back("EndDoc");
-        EXPECT_THAT(std::vector<std::string>(lines.begin() + next, lines.end()), ElementsAreArray(tail)) << c.kind;
+        EXPECT_THAT(std::vector<std::string>(lines.begin() + next, lines.end()), ElementsAreArray(tail))
+            << c.kind;
     }
 }
 
@@ -152,7 +154,8 @@ TEST(PrintedChart, ThePrintTablesStartFromMinusOne) {
     for (CurveTable* t : {&tables.PrintStartX, &tables.PrintStartY, &tables.PrintEndX, &tables.PrintEndY})
         for (auto& trace : *t) trace.fill(7);
     ASSERT_FALSE(DrawPrinted(*state, tables).failed);
-    for (const CurveTable* t : {&tables.PrintStartX, &tables.PrintStartY, &tables.PrintEndX, &tables.PrintEndY})
+    for (const CurveTable* t :
+         {&tables.PrintStartX, &tables.PrintStartY, &tables.PrintEndX, &tables.PrintEndY})
         for (const auto& trace : *t)
             for (double v : trace) EXPECT_EQ(v, -1);
     // Nothing is left over from an earlier print either.
@@ -207,8 +210,8 @@ TEST(PrintedChart, AColumnWithTwoEqualCellsAddsNoPointInsteadOfFailing) {
     auto state = BlankState();
     CrossingBlock(*state, 10, 100);
     FillBlock(*state, 200, 300, 10, 100, 0.3);  // a lower stretch inside the window
-    state->DoseGrid(250, 10) = 0;                // column 250: rows 9 and 10 both 0
-    ASSERT_TRUE(test::Draw(*state).failed);      // the screen fails there
+    state->DoseGrid(250, 10) = 0;               // column 250: rows 9 and 10 both 0
+    ASSERT_TRUE(test::Draw(*state).failed);     // the screen fails there
 
     PrintTables tables;
     const auto drawing = DrawPrinted(*state, tables);
@@ -240,7 +243,8 @@ TEST(PrintedChart, ThirtyCentimetreFieldPrintsWithoutReadingOutsideTheGrid) {
             bool farLeft = false;
             for (int k = 1; k <= 20; ++k)
                 for (int t = 0; t < 2; ++t)
-                    if (tables.PrintStartX[t][k] < -21000 && tables.PrintStartX[t][k] > -22000) farLeft = true;
+                    if (tables.PrintStartX[t][k] < -21000 && tables.PrintStartX[t][k] > -22000)
+                        farLeft = true;
             EXPECT_TRUE(farLeft) << "the 30 x 30 cm page has a flank that starts near x = -21448";
         }
         // Every closing step is at a whole column inside 0..500: after a
@@ -278,5 +282,5 @@ TEST(PrintedChart, NeverReadsBelowTheGridEvenWithAnOddDepthLimit) {
     EXPECT_TRUE(test::Draw(*state).failed);
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

@@ -9,8 +9,8 @@ namespace corvane {
 namespace {
 
 TEST(RecordedNumber, IsPrintfSeventeenGInTheCLocale) {
-    for (double v : {0.1, 1.0 / 3, 99.5, -21448.239228976247, 1e20, 1e-5, 123456789.123, 250.0, -36.0,
-                     5e-324, 1.7976931348623157e308}) {
+    for (double v : {0.1, 1.0 / 3, 99.5, -21448.239228976247, 1e20, 1e-5, 123456789.123, 250.0, -36.0, 5e-324,
+                     1.7976931348623157e308}) {
         char expected[64];
         std::snprintf(expected, sizeof expected, "%.17g", v);
         EXPECT_EQ(FormatRecordedNumber(v), expected);
@@ -37,21 +37,20 @@ TEST(RecordingSurface, WritesEveryOperationInItsForm) {
     s.ForeColor(9);
     s.Print(" 10 %");
     s.Print("");
-    EXPECT_EQ(s.text(),
-              "Cls\n"
-              "Line 1 2 3.5 4 7\n"
-              "Line 1 2 3 4 -\n"
-              "LineTo 0 0.25 12\n"
-              "LineTo 5 6 -\n"
-              "Box 0 0 500 250\n"
-              "PSet 520 235 15\n"
-              "PSet 1 1 -\n"
-              "Circle 250 50 2 12\n"
-              "Circle 250 43.700000000000003 1 -\n"
-              "Move -10 -8\n"
-              "ForeColor 9\n"
-              "Print  10 %\n"
-              "Print \n");
+    EXPECT_EQ(s.text(), "Cls\n"
+                        "Line 1 2 3.5 4 7\n"
+                        "Line 1 2 3 4 -\n"
+                        "LineTo 0 0.25 12\n"
+                        "LineTo 5 6 -\n"
+                        "Box 0 0 500 250\n"
+                        "PSet 520 235 15\n"
+                        "PSet 1 1 -\n"
+                        "Circle 250 50 2 12\n"
+                        "Circle 250 43.700000000000003 1 -\n"
+                        "Move -10 -8\n"
+                        "ForeColor 9\n"
+                        "Print  10 %\n"
+                        "Print \n");
     EXPECT_EQ(s.operationCount(), 14u);
 }
 
@@ -64,14 +63,13 @@ TEST(RecordingSurface, WritesThePageSettings) {
     s.DrawWidth(1);
     s.DrawWidth(4);
     s.EndDoc();
-    EXPECT_EQ(s.text(),
-              "ScaleMode mm\n"
-              "ScaleTop -36\n"
-              "ScaleLeft 150\n"
-              "Font Times New Roman 16\n"
-              "DrawWidth 1\n"
-              "DrawWidth 4\n"
-              "EndDoc\n");
+    EXPECT_EQ(s.text(), "ScaleMode mm\n"
+                        "ScaleTop -36\n"
+                        "ScaleLeft 150\n"
+                        "Font Times New Roman 16\n"
+                        "DrawWidth 1\n"
+                        "DrawWidth 4\n"
+                        "EndDoc\n");
 }
 
 TEST(RecordingSurface, SplitsIntoLinesAndClears) {
@@ -109,5 +107,5 @@ TEST(CountingSurface, CountsEveryOperation) {
     EXPECT_EQ(s.count, 15u);
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

@@ -30,7 +30,7 @@ int ColourOf(int k) { return k < 6 ? 0 : (k < 10 ? 9 : 12); }
 
 std::string Caption(double w, double l) { return FormatPrintNumber(w) + "x" + FormatPrintNumber(l) + "cm"; }
 
-} // namespace
+}  // namespace
 
 void ReferenceDrawChart(CalculationState& s, DrawingSurface& surface) {
     const Grid D{s.DoseGrid};
@@ -56,10 +56,12 @@ void ReferenceDrawChart(CalculationState& s, DrawingSurface& surface) {
     surface.Box(0, 0, 500, 250);
     surface.Line(250, -150, 250, 252, fg);
     surface.Circle(250, Finite(std::floor(10 * s.Conditions.Depth)), 2, 12);
-    const struct { const char* t; double x, y; } labels[] = {
-        {"0", -10, -8},  {"5", -10, 42}, {"10", -18, 92}, {"15", -18, 142}, {"20", -18, 192},
-        {"25", -18, 242}, {"0", 247, 251}, {"5", 297, 251}, {"10", 344, 251}, {"15", 394, 251},
-        {"20", 444, 251}, {"-5", 190, 251}, {"-10", 137, 251}, {"-15", 87, 251}, {"-20", 37, 251}};
+    const struct {
+        const char* t;
+        double x, y;
+    } labels[] = {{"0", -10, -8},   {"5", -10, 42},   {"10", -18, 92},   {"15", -18, 142}, {"20", -18, 192},
+                  {"25", -18, 242}, {"0", 247, 251},  {"5", 297, 251},   {"10", 344, 251}, {"15", 394, 251},
+                  {"20", 444, 251}, {"-5", 190, 251}, {"-10", 137, 251}, {"-15", 87, 251}, {"-20", 37, 251}};
     for (const auto& l : labels) {
         surface.SetCurrentXY(l.x, l.y);
         surface.Print(l.t);
@@ -320,9 +322,11 @@ void ReferenceDrawPrintedChart(CalculationState& s, PrintTables& t, DrawingSurfa
     const int w = s.Conditions.WedgeKind;
     if (w == 2 || w == 3 || w == 4) {
         surface.SetCurrentXY(270, -24);
-        surface.Print(w == 2 ? "Wedge filter : 30 degree" : w == 3 ? "Wedge filter : 45 degree" : "Wedge filter : 60 degree");
+        surface.Print(w == 2   ? "Wedge filter : 30 degree"
+                      : w == 3 ? "Wedge filter : 45 degree"
+                               : "Wedge filter : 60 degree");
     }
     surface.EndDoc();
 }
 
-} // namespace corvane::test
+}  // namespace corvane::test

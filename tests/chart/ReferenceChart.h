@@ -18,4 +18,4 @@ void ReferenceDrawChart(CalculationState& state, DrawingSurface& surface);
 // The whole printed page, with the mended closing pass.
 void ReferenceDrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface);
 
-} // namespace corvane::test
+}  // namespace corvane::test

@@ -1,5 +1,5 @@
-#include "chart/RecordingSurface.h"
 #include "chart/TextRules.h"
+#include "chart/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -54,9 +54,7 @@ TEST(PrintNumberRule, TheZeroBeforeThePointIsDropped) {
     EXPECT_EQ(FormatPrintNumber(10.05), " 10.05 ");
 }
 
-TEST(PrintNumberRule, MinusZeroIsWrittenZero) {
-    EXPECT_EQ(FormatPrintNumber(-0.0), " 0 ");
-}
+TEST(PrintNumberRule, MinusZeroIsWrittenZero) { EXPECT_EQ(FormatPrintNumber(-0.0), " 0 "); }
 
 TEST(PrintNumberRule, AtMostFifteenSignificantDigits) {
     EXPECT_EQ(FormatPrintNumber(0.1 + 0.2), " .3 ");  // 0.30000000000000004 at 17 digits
@@ -116,8 +114,8 @@ TEST(DoseBoxRule, HalfwayValuesRoundAwayFromZero) {
         std::snprintf(expected, sizeof expected, "%.1f", up);
         EXPECT_EQ(FormatDoseBox(d), expected) << percent;
     }
-    EXPECT_EQ(FormatDoseBox(0.0025), "0.3");    // 0.0025 x 100 = 0.25 exactly
-    EXPECT_EQ(FormatDoseBox(0.1225), "12.3");   // 12.25 exactly
+    EXPECT_EQ(FormatDoseBox(0.0025), "0.3");   // 0.0025 x 100 = 0.25 exactly
+    EXPECT_EQ(FormatDoseBox(0.1225), "12.3");  // 12.25 exactly
     EXPECT_EQ(FormatDoseBox(0.0075), "0.8");
     // Just below a tie, as the product is computed: rounds down.
     EXPECT_EQ(FormatDoseBox(std::nextafter(0.0025, 0.0)), "0.2");
@@ -140,5 +138,5 @@ TEST(WholeNumberRule, DigitsWithAMinusWhenNegative) {
     EXPECT_EQ(FormatWholeNumber(250), "250");
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

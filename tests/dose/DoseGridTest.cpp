@@ -56,8 +56,10 @@ TEST(DoseGrid, DefaultConditionsAreSymmetricAndNormalisedAtTheTarget) {
     for (int J = 0; J <= 300; ++J)
         for (int i = 0; i <= 250; ++i) {
             ASSERT_EQ(grid(250 - i, J), grid(250 + i, J)) << i << "," << J;
-            if (i > 86 || J > 250) ASSERT_EQ(grid(250 + i, J), 0.0) << i << "," << J;
-            else ASSERT_GT(grid(250 + i, J), 0.0) << i << "," << J;
+            if (i > 86 || J > 250)
+                ASSERT_EQ(grid(250 + i, J), 0.0) << i << "," << J;
+            else
+                ASSERT_GT(grid(250 + i, J), 0.0) << i << "," << J;
         }
     // The build-up: less dose at the surface than at the target, and beyond
     // the field edge only scatter.
@@ -92,8 +94,12 @@ TEST(DoseGrid, WedgeLowersTheDoseTowardsLargerColumns) {
 DoseMatrix LiteralDoseGrid(const CalculationState& state) {
     const IrradiationConditions& cond = state.Conditions;
     const double ssd = RequireFinite(cond.Setup == 1 ? 100 : 100 - cond.Depth, "SSD");
-    const DoseModelInputs in{state.Beam, ssd, cond.FieldWidth, cond.FieldLength,
-                             AreaPerimeterRatio(cond.FieldWidth, cond.FieldLength), cond.WedgeKind,
+    const DoseModelInputs in{state.Beam,
+                             ssd,
+                             cond.FieldWidth,
+                             cond.FieldLength,
+                             AreaPerimeterRatio(cond.FieldWidth, cond.FieldLength),
+                             cond.WedgeKind,
                              state.WedgeSlope};
     const int depthSteps = std::min(10 * cond.PhantomThickness, 250);
     const double steps = std::floor(10 * (1.7 * (cond.FieldWidth / 2))) + 1;
@@ -128,8 +134,7 @@ DoseMatrix LiteralDoseGrid(const CalculationState& state) {
     const double reference = grid(250, static_cast<int>(targetRow));
     if (reference == 0) FailCalculation("reference dose is 0");
     for (int J = 0; J <= depthSteps; ++J)
-        for (int I = 0; I <= 500; ++I)
-            grid(I, J) = RequireFinite(grid(I, J) / reference, "normalised dose");
+        for (int I = 0; I <= 500; ++I) grid(I, J) = RequireFinite(grid(I, J) / reference, "normalised dose");
     return grid;
 }
 
@@ -151,11 +156,11 @@ TEST(DoseGrid, EveryCellMatchesThePointByPointFormulas) {
     // either side of 15 cm, where the OCR column pair changes; wide fields that
     // fill the chart; and conditions that fail.
     std::vector<GridConditions> table{
-        {2, "13", "10", "10", 1}, {2, "13", "10", "10", 3}, {2, "13", "6", "25", 4},
-        {1, "8", "30", "30", 2},  {2, "8", "30", "30", 4},  {1, "14.9", "10", "10", 2},
-        {1, "15", "10", "10", 3}, {1, "15.1", "10", "10", 4}, {2, "15", "30", "30", 2},
-        {2, "15.1", "35", "20", 1}, {1, "5", "40", "40", 4}, {1, "5", "0.55", "10", 3},
-        {2, "14", "10", "10", 1}, {1, "5", "0.6", "10", 1}, {1, "25.1", "10", "10", 2},
+        {2, "13", "10", "10", 1},   {2, "13", "10", "10", 3},   {2, "13", "6", "25", 4},
+        {1, "8", "30", "30", 2},    {2, "8", "30", "30", 4},    {1, "14.9", "10", "10", 2},
+        {1, "15", "10", "10", 3},   {1, "15.1", "10", "10", 4}, {2, "15", "30", "30", 2},
+        {2, "15.1", "35", "20", 1}, {1, "5", "40", "40", 4},    {1, "5", "0.55", "10", 3},
+        {2, "14", "10", "10", 1},   {1, "5", "0.6", "10", 1},   {1, "25.1", "10", "10", 2},
     };
     // And a seeded sweep, half of it with targets between 14 and 16 cm.
     std::mt19937 random(20240611);
@@ -178,8 +183,7 @@ TEST(DoseGrid, EveryCellMatchesThePointByPointFormulas) {
         std::optional<DoseMatrix> expected;
         try {
             expected = LiteralDoseGrid(*state);
-        } catch (const CalculationFailure&) {
-        }
+        } catch (const CalculationFailure&) {}
         ASSERT_EQ(computes(*state), expected.has_value()) << c;
         if (!expected) {
             ++failed;
@@ -198,8 +202,7 @@ TEST(DoseGrid, EveryCellMatchesThePointByPointFormulas) {
         const double ssd = c.setup == 1 ? 100 : 100 - state->Conditions.Depth;
         for (int J = 0; J <= 250; ++J) {
             const double h = state->Conditions.FieldWidth / 2 * (ssd + 0.1 * J) / 10;
-            for (int i = 1; i <= state->Chart.HalfWidthSteps; ++i)
-                lastSegmentCells += i / h >= 1.9 ? 2 : 0;
+            for (int i = 1; i <= state->Chart.HalfWidthSteps; ++i) lastSegmentCells += i / h >= 1.9 ? 2 : 0;
         }
     }
     // The sweep covers what it is meant to.
@@ -282,7 +285,7 @@ TEST(DoseGrid, FailureAfterClearingLeavesWhatWasComputed) {
     EXPECT_FALSE(computes(*state));
     EXPECT_EQ(state->Curves.CurveStartX[1][7], -1);
     EXPECT_EQ(state->DoseGrid(250 + 100, 100), 0.0);  // cleared, never refilled
-    EXPECT_EQ(state->Conditions.Depth, 20.0);          // the new entries stay
+    EXPECT_EQ(state->Conditions.Depth, 20.0);         // the new entries stay
 }
 
 TEST(DoseGrid, RecomputingGivesTheSameGrid) {
@@ -319,5 +322,5 @@ TEST(DoseGrid, WideFieldsAreComputedAcrossTheWholeChart) {
     EXPECT_TRUE(computes(*huge));
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

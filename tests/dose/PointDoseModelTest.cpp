@@ -68,8 +68,10 @@ TEST(OcrAt, RowsFromTheRelativeDistanceAndColumnsFromDepth) {
     EXPECT_EQ(OcrColumnFor(0.1 * 150), 1);
     EXPECT_EQ(OcrColumnFor(0.1 * 151), 2);
     const double x = 0.55;
-    const double p2 = beam().OcrTable[6][2] + (x - 0.5) * (beam().OcrTable[7][2] - beam().OcrTable[6][2]) / (0.1 * 6 - 0.1 * 5);
-    const double p3 = beam().OcrTable[6][3] + (x - 0.5) * (beam().OcrTable[7][3] - beam().OcrTable[6][3]) / (0.1 * 6 - 0.1 * 5);
+    const double p2 = beam().OcrTable[6][2] +
+                      (x - 0.5) * (beam().OcrTable[7][2] - beam().OcrTable[6][2]) / (0.1 * 6 - 0.1 * 5);
+    const double p3 = beam().OcrTable[6][3] +
+                      (x - 0.5) * (beam().OcrTable[7][3] - beam().OcrTable[6][3]) / (0.1 * 6 - 0.1 * 5);
     EXPECT_DOUBLE_EQ(OcrAt(beam(), x, 0.1 * 150), p2);
     EXPECT_DOUBLE_EQ(OcrAt(beam(), x, 0.1 * 151), p3 + (30 - 0.1 * 151) * (p2 - p3) / 15);
 }
@@ -110,5 +112,5 @@ TEST(WedgeSlope, UsesPiAs3Point14159) {
     EXPECT_NEAR(WedgeSlopeForAngle(13.82), 0.2459934995, 1e-10);
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

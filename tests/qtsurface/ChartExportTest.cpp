@@ -37,8 +37,7 @@ std::optional<double> LeftCrossing(const CalculationState& state, double level, 
     for (int i = 1; i <= 500; ++i) {
         const double inside = state.DoseGrid(i, row);
         const double outside = state.DoseGrid(i - 1, row);
-        if (inside >= level)
-            return inside == outside ? i : (i - 1) + (level - outside) / (inside - outside);
+        if (inside >= level) return inside == outside ? i : (i - 1) + (level - outside) / (inside - outside);
     }
     return std::nullopt;
 }
@@ -197,10 +196,14 @@ TEST(PrintedPagePdf, WideFieldsLeaveThePaperMarginsWhite) {
             const uchar* line = page.constScanLine(y);
             for (int x = 0; x < page.width(); ++x) {
                 if (line[x] == 255) continue;
-                if (x < 49) ++ink[Left];
-                else if (x > 2051) ++ink[Right];
-                else if (y < 49) ++ink[Top];
-                else if (y > 2921) ++ink[Bottom];
+                if (x < 49)
+                    ++ink[Left];
+                else if (x > 2051)
+                    ++ink[Right];
+                else if (y < 49)
+                    ++ink[Top];
+                else if (y > 2921)
+                    ++ink[Bottom];
             }
         }
         EXPECT_EQ(ink[Left], 0) << "left margin";
@@ -216,10 +219,9 @@ TEST(PrintedPagePdf, WideFieldsLeaveThePaperMarginsWhite) {
         };
         for (int k = 0; k <= 20; ++k)
             EXPECT_TRUE(darkNear(50 + 100 * k, 465, 1, 0)) << "x = " << 150 + 10 * k;
-        for (int k = 0; k <= 25; ++k)
-            EXPECT_TRUE(darkNear(105, 410 + 100 * k, 0, 1)) << "y = " << 10 * k;
+        for (int k = 0; k <= 25; ++k) EXPECT_TRUE(darkNear(105, 410 + 100 * k, 0, 1)) << "y = " << 10 * k;
     }
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

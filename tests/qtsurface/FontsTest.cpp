@@ -33,5 +33,5 @@ TEST(Fonts, JapaneseTextHasGlyphs) {
         EXPECT_TRUE(metrics.inFont(c)) << static_cast<int>(c.unicode());
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

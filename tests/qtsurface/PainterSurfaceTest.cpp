@@ -1,5 +1,5 @@
-#include "qtsurface/ChartPicture.h"
 #include "qtsurface/PainterSurface.h"
+#include "qtsurface/ChartPicture.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -169,8 +169,10 @@ TEST_F(ChartPictureSurface, TextIsWrittenInTheForegroundColour) {
         for (int x = 0; x < drawn.width(); ++x) {
             const QRgb p = drawn.pixel(x, y);
             if (p == White) continue;
-            if (qRed(p) == 255 && qGreen(p) == qBlue(p)) ++red;
-            else ++other;
+            if (qRed(p) == 255 && qGreen(p) == qBlue(p))
+                ++red;
+            else
+                ++other;
         }
     EXPECT_GT(red, 50);
     EXPECT_EQ(other, 0);
@@ -264,8 +266,8 @@ TEST_F(PageSurface, LineSettingIsATenthOfAMillimetrePerStep) {
     surface.DrawWidth(4);
     surface.Line(150, 100, 350, 100, std::nullopt);
     const QImage& drawn = Drawn();
-    EXPECT_NEAR(InkAcrossColumn(drawn, 1000, 420, 520), 1.0, 0.05);  // 0.1 mm
-    EXPECT_NEAR(InkAcrossColumn(drawn, 1000, 1300, 1420), 4.0, 0.05); // 0.4 mm
+    EXPECT_NEAR(InkAcrossColumn(drawn, 1000, 420, 520), 1.0, 0.05);    // 0.1 mm
+    EXPECT_NEAR(InkAcrossColumn(drawn, 1000, 1300, 1420), 4.0, 0.05);  // 0.4 mm
 }
 
 TEST_F(PageSurface, TextAtSixteenPointsByItsTopLeftCorner) {
@@ -312,5 +314,5 @@ TEST_F(PageSurface, EndDocFinishesThePaintingAndLaterOperationsAreIgnored) {
     EXPECT_EQ(InkBox(image), before);
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

@@ -32,8 +32,8 @@ protected:
 
     ProcessResult Render(const std::string& outName, std::vector<std::string> args = {},
                          std::vector<std::string> env = {}) {
-        std::vector<std::string> argv{CORVANE_CHART_EXECUTABLE, "render", "--data", CORVANE_TEST_DATA_FILE,
-                                      "--out", Out(outName).string()};
+        std::vector<std::string> argv{CORVANE_CHART_EXECUTABLE, "render", "--data",
+                                      CORVANE_TEST_DATA_FILE,   "--out",  Out(outName).string()};
         argv.insert(argv.end(), args.begin(), args.end());
         return test::RunProcess(argv, env);
     }
@@ -106,8 +106,9 @@ TEST_F(RenderCommand, PdfHoldsThePrintedCaptions) {
 TEST_F(RenderCommand, PdfGridMeasuresTwoHundredByTwoHundredFiftyMillimetres) {
     const ProcessResult run = Render("page.pdf");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const ProcessResult raster = test::RunProcess(
-        {"/usr/bin/pdftoppm", "-r", "254", "-gray", "-png", "-singlefile", Out("page.pdf").string(), Out("page").string()});
+    const ProcessResult raster =
+        test::RunProcess({"/usr/bin/pdftoppm", "-r", "254", "-gray", "-png", "-singlefile",
+                          Out("page.pdf").string(), Out("page").string()});
     ASSERT_EQ(raster.exitCode, 0) << raster.err;
     const QImage page(QString::fromStdString(Out("page.png").string()));
     // A4, give or take the rounding of the last pixel.
@@ -199,8 +200,8 @@ TEST_F(RenderCommand, BadUsageExitsTwoAndWritesNothing) {
 
 // Run in the test's folder, so that the messages name the short paths given.
 ProcessResult RenderIn(const fs::path& folder, const std::string& out, bool limitFileSize = false) {
-    const std::vector<std::string> argv{CORVANE_CHART_EXECUTABLE, "render",
-                                        "--data", CORVANE_TEST_DATA_FILE, "--out", out};
+    const std::vector<std::string> argv{CORVANE_CHART_EXECUTABLE, "render", "--data",
+                                        CORVANE_TEST_DATA_FILE,   "--out",  out};
     // Qt sets the environment's locale; the reason stays in English.
     return test::RunProcess(limitFileSize ? test::UnderFileSizeLimit(argv) : argv,
                             {"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"}, folder);
@@ -221,9 +222,8 @@ TEST_F(RenderCommand, AnUnwritablePlaceExitsThreeWithAShortPlainPath) {
         {"no/such/folder/chart.png", "no/such/folder/chart.png: No such file or directory"},
         {"taken.png", "taken.png: Is a directory"},
         // Control characters escaped, the middle left out.
-        {"no/a\nb\x1b[2J" + xs + ".png",
-         "no/a\\x0Ab\\x1B[2J" + xs.substr(0, 13) + "…" + xs.substr(0, 26) +
-             ".png: No such file or directory"},
+        {"no/a\nb\x1b[2J" + xs + ".png", "no/a\\x0Ab\\x1B[2J" + xs.substr(0, 13) + "…" + xs.substr(0, 26) +
+                                             ".png: No such file or directory"},
     };
     for (const auto& [out, message] : cases) {
         const ProcessResult run = RenderIn(folder.path(), out);
@@ -256,5 +256,5 @@ TEST_F(RenderCommand, RunsWithoutADisplay) {
     EXPECT_TRUE(fs::exists(Out("chart.png")));
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

@@ -15,9 +15,7 @@ using test::JoinLines;
 using ::testing::AllOf;
 using ::testing::HasSubstr;
 
-BeamDataLoadResult parse(const std::string& text) {
-    return ParseBeamData(text, "beam.dat");
-}
+BeamDataLoadResult parse(const std::string& text) { return ParseBeamData(text, "beam.dat"); }
 
 BeamData parseOk(const std::string& text) {
     BeamDataLoadResult result = parse(text);
@@ -68,7 +66,8 @@ TEST(BeamDataLoader, AcceptsEveryLineEndAndBlankSeparators) {
 
     auto blanks = lines;
     for (int i = 3; i < 65; ++i)
-        for (char& c : blanks[i]) if (c == ',') c = '\t';
+        for (char& c : blanks[i])
+            if (c == ',') c = '\t';
     expectSameTables(parseOk(JoinLines(blanks)), reference);
 }
 
@@ -154,34 +153,46 @@ TEST(BeamDataLoader, DamagedFilesAreRefusedAtTheirLine) {
         return JoinLines(lines);
     };
     const std::string ocr1 = " 0.00, 1.0000, 1.0000, 1.0000";
-    const std::string tmr2 = "   2, 0.5719, 0.5831, 0.5944, 0.6057, 0.6169, 0.6338, 0.6620, 0.6902, 0.7183, 0.7465";
+    const std::string tmr2 =
+        "   2, 0.5719, 0.5831, 0.5944, 0.6057, 0.6169, 0.6338, 0.6620, 0.6902, 0.7183, 0.7465";
     const struct {
         const char* what;
         std::string text;
         std::vector<std::string> expected;
     } cases[] = {
-        {"a number too many in OCR row 1", edited({{44, ocr1 + ", 0.5"}}),
+        {"a number too many in OCR row 1",
+         edited({{44, ocr1 + ", 0.5"}}),
          {"line 65", "OCR block holds more numbers than its 21 rows of 4", "\"0.0494\" follows"}},
-        {"text after the last OCR number", edited({{64, " 2.00, 0.0130, 0.0292, 0.0494 end"}}),
+        {"text after the last OCR number",
+         edited({{64, " 2.00, 0.0130, 0.0292, 0.0494 end"}}),
          {"line 65", "more numbers than its 21 rows", "\"end\" follows"}},
-        {"a number too many in a TMR row", edited({{10, "  15, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1"}}),
+        {"a number too many in a TMR row",
+         edited({{10, "  15, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1"}}),
          {"line 40", "TMR block holds more numbers than its 37 rows of 11"}},
-        {"a decimal comma", edited({{5, "   5, 0.7467, 0,75, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85"}}),
+        {"a decimal comma",
+         edited({{5, "   5, 0.7467, 0,75, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85"}}),
          {"line 40", "more numbers"}},
-        {"a number missing from a TMR row", edited({{5, "   5, 0.7467, 0.7533, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333"}}),
+        {"a number missing from a TMR row",
+         edited({{5, "   5, 0.7467, 0.7533, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333"}}),
          {"line 42", "\"Off-center\" is not a decimal number"}},
-        {"TMR rows 1 and 2 swapped", edited({{3, tmr2}, {4, BundledLines()[3]}}),
+        {"TMR rows 1 and 2 swapped",
+         edited({{3, tmr2}, {4, BundledLines()[3]}}),
          {"line 5", "must ascend", "0 mm after 2 mm"}},
-        {"a negative TMR", edited({{20, " 110, 0.5342, -0.5582, 0.5798, 0.5955, 0.6118, 0.6278, 0.6506, 0.6676, 0.6802, 0.6889"}}),
+        {"a negative TMR",
+         edited(
+             {{20, " 110, 0.5342, -0.5582, 0.5798, 0.5955, 0.6118, 0.6278, 0.6506, 0.6676, 0.6802, 0.6889"}}),
          {"line 21", "\"-0.5582\" is negative", "row 18 of 37 (number 3 of 11)"}},
-        {"a negative OCR", edited({{60, " 1.60, 0.0269, 0.0605, -1e-9"}}),
+        {"a negative OCR",
+         edited({{60, " 1.60, 0.0269, 0.0605, -1e-9"}}),
          {"line 61", "is negative", "OCR block at row 17"}},
         {"a lone minus", edited({{50, " 0.60, -, 0.9814, 0.9736"}}), {"line 51", "\"-\" is not a decimal"}},
         {"a lone point", edited({{50, " 0.60, ., 0.9814, 0.9736"}}), {"line 51", "\".\" is not a decimal"}},
         {"a lone plus", edited({{50, " 0.60, +, 0.9814, 0.9736"}}), {"line 51", "\"+\" is not a decimal"}},
-        {"a field of 65 characters", edited({{50, " 0.60, 1" + std::string(64, '0') + ", 0.9814, 0.9736"}}),
+        {"a field of 65 characters",
+         edited({{50, " 0.60, 1" + std::string(64, '0') + ", 0.9814, 0.9736"}}),
          {"line 51", "longer than 64 characters", "\"1" + std::string(39, '0') + "\u2026\""}},
-        {"a line of 64 KiB and one byte", edited({{1, std::string(64 * 1024 + 1, 'x')}}),
+        {"a line of 64 KiB and one byte",
+         edited({{1, std::string(64 * 1024 + 1, 'x')}}),
          {"line 2", "longer than 64 KiB", "heading"}},
     };
     for (const auto& c : cases) {
@@ -212,7 +223,8 @@ TEST(BeamDataLoader, HostileFieldsGiveShortCleanMessages) {
     // A long hostile path is shortened in the middle, and no message is long.
     const std::string path = "/tmp/" + std::string(500, 'p') + "\x1b/6MVTMROCR.dat";
     const std::string named = ParseBeamData("", path).error();
-    EXPECT_THAT(named, AllOf(HasSubstr("/tmp/ppp"), HasSubstr("\u2026"), HasSubstr("ppp\\x1B/6MVTMROCR.dat")));
+    EXPECT_THAT(named,
+                AllOf(HasSubstr("/tmp/ppp"), HasSubstr("\u2026"), HasSubstr("ppp\\x1B/6MVTMROCR.dat")));
     EXPECT_LE(named.size(), 300u);
     EXPECT_LE(parseError(withField(std::string(1 << 20, 'A'))).size(), 300u);
 }
@@ -228,8 +240,8 @@ TEST(BeamDataLoader, AShortFileSaysWhereItEnded) {
     auto cut = [&](std::size_t count) {
         return JoinLines(std::vector<std::string>(lines.begin(), lines.begin() + count));
     };
-    EXPECT_THAT(parseError(cut(2)), AllOf(HasSubstr("beam.dat"), HasSubstr("ends early"),
-                                          HasSubstr("heading at line 3 of 3")));
+    EXPECT_THAT(parseError(cut(2)),
+                AllOf(HasSubstr("beam.dat"), HasSubstr("ends early"), HasSubstr("heading at line 3 of 3")));
     EXPECT_THAT(parseError(cut(20)), AllOf(HasSubstr("line 21"), HasSubstr("ends early"),
                                            HasSubstr("TMR block at row 18 of 37 (number 1 of 11)")));
     EXPECT_THAT(parseError(cut(41)), HasSubstr("separator lines at line 2 of 4"));
@@ -246,11 +258,14 @@ TEST(BeamDataLoader, EmptyAndMalformedFieldsAreNamed) {
         lines[index] = text;
         return JoinLines(lines);
     };
-    EXPECT_THAT(parseError(withLine(5, "   5, 0.7467,, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85")),
-                AllOf(HasSubstr("line 6"), HasSubstr("two commas"), HasSubstr("TMR block at row 3")));
-    EXPECT_THAT(parseError(withLine(5, "   5, 0.7467, 0.7533, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85,")),
+    EXPECT_THAT(
+        parseError(withLine(5, "   5, 0.7467,, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85")),
+        AllOf(HasSubstr("line 6"), HasSubstr("two commas"), HasSubstr("TMR block at row 3")));
+    EXPECT_THAT(parseError(withLine(
+                    5, "   5, 0.7467, 0.7533, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85,")),
                 AllOf(HasSubstr("line 6"), HasSubstr("comma at the end of the line")));
-    EXPECT_THAT(parseError(withLine(5, "   5, 0.7467, 0.75x, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85")),
+    EXPECT_THAT(parseError(withLine(
+                    5, "   5, 0.7467, 0.75x, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85")),
                 AllOf(HasSubstr("line 6"), HasSubstr("\"0.75x\" is not a decimal number")));
     EXPECT_THAT(parseError(withLine(50, " 0.60, nan, 0.9814, 0.9736")),
                 AllOf(HasSubstr("line 51"), HasSubstr("\"nan\" is not finite")));
@@ -308,5 +323,5 @@ TEST(BeamDataLoader, OnlyRegularFilesAreReadWithTheSystemsReason) {
     }
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

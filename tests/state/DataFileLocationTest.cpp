@@ -14,9 +14,7 @@ namespace fs = std::filesystem;
 // Changes the working directory for one test.
 class WorkingDirectory {
 public:
-    explicit WorkingDirectory(const fs::path& dir) : previous_(fs::current_path()) {
-        fs::current_path(dir);
-    }
+    explicit WorkingDirectory(const fs::path& dir) : previous_(fs::current_path()) { fs::current_path(dir); }
     ~WorkingDirectory() { fs::current_path(previous_); }
 
 private:
@@ -46,5 +44,5 @@ TEST(DataFileLocation, FallsBackToTheCopyBesideTheExecutable) {
     EXPECT_EQ(LocateBeamDataFile(), besideExecutable);
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

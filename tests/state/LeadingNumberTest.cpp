@@ -60,5 +60,5 @@ TEST(LeadingNumber, PointIsTheDecimalSeparatorInEveryLocale) {
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

@@ -77,11 +77,11 @@ std::string drain(int fd) {
     close(fd);
     return text;
 }
-} // namespace
+}  // namespace
 
 ProcessResult RunProcess(const std::vector<std::string>& argv,
-                         const std::vector<std::string>& extraEnvironment,
-                         const fs::path& workingDirectory, const fs::path& standardOutput) {
+                         const std::vector<std::string>& extraEnvironment, const fs::path& workingDirectory,
+                         const fs::path& standardOutput) {
     // Output goes to files rather than pipes, so a large standard output can
     // never block the child while the parent waits on the other stream.
     TemporaryFolder folder;
@@ -119,4 +119,4 @@ std::vector<std::string> UnderFileSizeLimit(const std::vector<std::string>& argv
     return shell;
 }
 
-} // namespace corvane::test
+}  // namespace corvane::test

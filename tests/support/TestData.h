@@ -56,4 +56,4 @@ ProcessResult RunProcess(const std::vector<std::string>& argv,
 // limit fails with EFBIG as on a full disk, without root.
 std::vector<std::string> UnderFileSizeLimit(const std::vector<std::string>& argv);
 
-} // namespace corvane::test
+}  // namespace corvane::test

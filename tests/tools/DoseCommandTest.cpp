@@ -82,9 +82,12 @@ TEST(DoseCommand, OptionsComeInAnyOrderAndTakeTheNextArgument) {
 }
 
 TEST(DoseCommand, CalculationFailuresExitWithTheTwoMessages) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--setup", "std", "--depth", "20"}, {"--depth", "25.1"}, {"--width", ""},
-             {"--width", "0.5"}, {"--width", "0", "--length", "0"}, {"--width", "1e999"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--setup", "std", "--depth", "20"},
+                                                                  {"--depth", "25.1"},
+                                                                  {"--width", ""},
+                                                                  {"--width", "0.5"},
+                                                                  {"--width", "0", "--length", "0"},
+                                                                  {"--width", "1e999"}}) {
         const ProcessResult run = dose(args);
         EXPECT_EQ(run.exitCode, 1) << args[1];
         EXPECT_EQ(run.out, "") << args[1];
@@ -93,9 +96,14 @@ TEST(DoseCommand, CalculationFailuresExitWithTheTwoMessages) {
 }
 
 TEST(DoseCommand, BadUsageExitsWith2AndOneLine) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--depth=5"}, {"--depth", "5", "--depth", "6"}, {"--frobnicate", "1"}, {"--setup", "SSD"},
-             {"--wedge", "15"}, {"--depth"}, {"stray"}, {"--setup", "\x1b[2J\nssd"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--depth=5"},
+                                                                  {"--depth", "5", "--depth", "6"},
+                                                                  {"--frobnicate", "1"},
+                                                                  {"--setup", "SSD"},
+                                                                  {"--wedge", "15"},
+                                                                  {"--depth"},
+                                                                  {"stray"},
+                                                                  {"--setup", "\x1b[2J\nssd"}}) {
         const ProcessResult run = dose(args);
         EXPECT_EQ(run.exitCode, 2) << args[0];
         EXPECT_EQ(run.out, "") << args[0];
@@ -130,7 +138,8 @@ TEST(DoseCommand, OcrRowsOutOfPlaceWarnAndComputeAsBefore) {
     const auto file = folder.write("swapped.dat", test::JoinLines(lines));
     const ProcessResult run = test::RunProcess({CORVANE_CHART_EXECUTABLE, "dose", "--data", file.string()});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_THAT(run.err, AllOf(StartsWith("warning: Beam data file"), HasSubstr("line 47"), HasSubstr("line 48")));
+    EXPECT_THAT(run.err,
+                AllOf(StartsWith("warning: Beam data file"), HasSubstr("line 47"), HasSubstr("line 48")));
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
     EXPECT_TRUE(run.out == dose({}).out) << "the calculation must not change";
 }
@@ -154,5 +163,5 @@ TEST(DoseCommand, HelpDescribesTheContract) {
     EXPECT_THAT(commandHelp.out, HasSubstr("%.17g"));
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

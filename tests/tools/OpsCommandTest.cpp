@@ -48,8 +48,8 @@ struct InProcess {
     std::string text;
     bool failed = false;
 };
-InProcess drawHere(bool printed, int setup, const char* depth, const char* width, const char* length, int wedge,
-                   int mesh) {
+InProcess drawHere(bool printed, int setup, const char* depth, const char* width, const char* length,
+                   int wedge, int mesh) {
     auto state = std::make_unique<CalculationState>();
     state->Beam = test::BundledBeamData();
     state->Conditions.Setup = setup;
@@ -104,7 +104,8 @@ TEST(OpsCommand, MeshOneAddsTheCentimetreGrid) {
     EXPECT_EQ(b[1], "Line 10 0 10 250 7");
     EXPECT_EQ(b[74], "Line 0 0 0 250 7");
     // The mesh changes the background only.
-    EXPECT_EQ(std::vector<std::string>(b.begin() + 74, b.end()), std::vector<std::string>(a.begin() + 1, a.end()));
+    EXPECT_EQ(std::vector<std::string>(b.begin() + 74, b.end()),
+              std::vector<std::string>(a.begin() + 1, a.end()));
 }
 
 TEST(OpsCommand, TakesTheCalculationOptions) {
@@ -147,8 +148,13 @@ TEST(OpsCommand, AFailedCalculationWritesNoOperations) {
 
 TEST(OpsCommand, BadUsageExitsTwoWithOneLine) {
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--mesh", "2"}, {"--mesh", ""}, {"--mesh=1"}, {"--mesh"},
-                                               {"--mesh", "1", "--mesh", "0"}, {"--wedge", "90"}, {"stray"},
+         std::vector<std::vector<std::string>>{{"--mesh", "2"},
+                                               {"--mesh", ""},
+                                               {"--mesh=1"},
+                                               {"--mesh"},
+                                               {"--mesh", "1", "--mesh", "0"},
+                                               {"--wedge", "90"},
+                                               {"stray"},
                                                {"--setup", "SSD"}}) {
         const ProcessResult r = run("ops", args);
         EXPECT_EQ(r.exitCode, 2) << args.front();
@@ -237,5 +243,5 @@ TEST(OpsCommand, OutputDoesNotDependOnTheLocale) {
     }
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

@@ -31,11 +31,13 @@ TEST(OutputFailure, AFullDeviceExitsThreeWithTheSystemsReason) {
         {{"ops", "--help"}, 3, "corvane-chart ops" + full},
         {{"print-ops", "--help"}, 3, "corvane-chart print-ops" + full},
         // The operations drawn before a failure are lost too: 3 wins over 1.
-        {{"ops", "--data", Data, "--width", "40", "--length", "40"}, 3,
+        {{"ops", "--data", Data, "--width", "40", "--length", "40"},
+         3,
          ChartFailureText + "corvane-chart ops" + full},
         // Nothing was to be written: the code stays.
         {{"dose", "--data", Data, "--depth", "25.1"}, 1, ChartFailureText},
-        {{"print-ops", "--data", Data, "--mesh", "1"}, 2,
+        {{"print-ops", "--data", Data, "--mesh", "1"},
+         2,
          "corvane-chart print-ops: unknown option \"--mesh\"\n"},
     };
     for (const Case& c : cases) {
@@ -62,5 +64,5 @@ TEST(OutputFailure, AFileSizeLimitStopsTheMatrixAndExitsThree) {
     EXPECT_LT(written.size(), 2000u);
 }
 
-} // namespace
-} // namespace corvane
+}  // namespace
+}  // namespace corvane

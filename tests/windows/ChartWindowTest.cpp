@@ -10,9 +10,9 @@
 #include "windows/Form3.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -37,7 +37,7 @@ QImage ShownPicture(Form3* chart) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-} // namespace
+}  // namespace
 
 class ChartWindowTest : public QObject {
     Q_OBJECT
@@ -132,8 +132,8 @@ void ChartWindowTest::layoutFollowsTheDesign() {
     QVERIFY(chart->Picture1->geometry().contains(chart->Command2->geometry()));
     QCOMPARE(chart->childAt(chart->Command2->geometry().center()), static_cast<QWidget*>(chart->Command2));
     // Tab order: picture, the three boxes, print, close, mesh.
-    QWidget* expected[] = {chart->Text1, chart->Text2, chart->Text3, chart->Command1,
-                           chart->Command2, chart->Command3};
+    QWidget* expected[] = {chart->Text1,    chart->Text2,    chart->Text3,
+                           chart->Command1, chart->Command2, chart->Command3};
     QWidget* w = chart->Picture1;
     for (QWidget* next : expected) {
         w = w->nextInFocusChain();
@@ -159,8 +159,8 @@ void ChartWindowTest::chartEdgesAreInsideAndBeyondThemOutside() {
     QCOMPARE(chart->Text1->text(), QStringLiteral("-250"));
     QCOMPARE(chart->Text2->text(), QStringLiteral("0"));
 
-    const std::pair<float, float> outside[] = {{500.5f, 10.0f}, {-0.01f, 10.0f}, {10.0f, 250.01f},
-                                               {10.0f, -0.01f}};
+    const std::pair<float, float> outside[] = {
+        {500.5f, 10.0f}, {-0.01f, 10.0f}, {10.0f, 250.01f}, {10.0f, -0.01f}};
     for (auto [x, y] : outside) {
         chart->Picture1_MouseMove(100.0f, 100.0f);
         chart->Picture1_MouseMove(x, y);

@@ -7,18 +7,18 @@
 #include "windows/Form2.h"
 #include "windows/Form3.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
-#include <QTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 
@@ -286,14 +286,18 @@ void ConditionsWindowTest::anyEntryGivesAChartOrTheTwoMessages_data() {
     QTest::addColumn<QString>("depth");
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("length");
-    const char* odd[] = {"", "abc", "-5", "0", "25", "25.1", "30.1", "1e400", "-1e400", "nan",
-                         "inf", "1e-320", "0x1A", "  7", "９", "35", "400", "2147483648"};
+    const char* odd[] = {"",    "abc", "-5",     "0",    "25",  "25.1", "30.1", "1e400", "-1e400",
+                         "nan", "inf", "1e-320", "0x1A", "  7", "９",   "35",   "400",   "2147483648"};
     for (const char* text : odd) {
-        QTest::addRow("depth '%s'", text) << QString::fromUtf8(text) << "10" << "10";
+        QTest::addRow("depth '%s'", text) << QString::fromUtf8(text) << "10"
+                                          << "10";
         QTest::addRow("width '%s'", text) << "5" << QString::fromUtf8(text) << "10";
-        QTest::addRow("length '%s'", text) << "5" << "10" << QString::fromUtf8(text);
+        QTest::addRow("length '%s'", text) << "5"
+                                           << "10" << QString::fromUtf8(text);
     }
-    QTest::newRow("both sides 0") << "5" << "0" << "0";
+    QTest::newRow("both sides 0") << "5"
+                                  << "0"
+                                  << "0";
 }
 
 void ConditionsWindowTest::anyEntryGivesAChartOrTheTwoMessages() {

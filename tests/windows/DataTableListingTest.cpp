@@ -26,7 +26,7 @@ std::filesystem::path WriteFile(const QTemporaryDir& dir, const QString& name, c
     file.write(bytes);
     return std::filesystem::path(path.toStdString());
 }
-} // namespace
+}  // namespace
 
 class DataTableListingTest : public QObject {
     Q_OBJECT
@@ -53,8 +53,8 @@ void DataTableListingTest::splitsEveryKindOfLineEnd_data() {
     QTest::newRow("no end after the last line") << QByteArray("a\r\nb\r\nc") << abc;
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
     QTest::newRow("empty") << QByteArray() << QStringList{};
-    QTest::newRow("blanks and empty lines as read")
-        << QByteArray("  0, 0.43 ,\t1 \r\n\r\n   \r\nlast") << QStringList{"  0, 0.43 ,\t1 ", "", "   ", "last"};
+    QTest::newRow("blanks and empty lines as read") << QByteArray("  0, 0.43 ,\t1 \r\n\r\n   \r\nlast")
+                                                    << QStringList{"  0, 0.43 ,\t1 ", "", "   ", "last"};
 }
 
 void DataTableListingTest::splitsEveryKindOfLineEnd() {
@@ -110,10 +110,12 @@ void DataTableListingTest::laterLinesNeverAppear() {
 void DataTableListingTest::shortFileListsWhatItHasAndSaysWhatIsMissing_data() {
     QTest::addColumn<int>("lineCount");
     QTest::addColumn<QString>("saying");
-    QTest::newRow("65 lines") << 65 << QStringLiteral("ends after line 65. The data table lists "
-                                                      "the file's first 66 lines, so line 66 is missing.");
-    QTest::newRow("40 lines") << 40 << QStringLiteral("ends after line 40. The data table lists "
-                                                      "the file's first 66 lines, so lines 41 to 66 are missing.");
+    QTest::newRow("65 lines") << 65
+                              << QStringLiteral("ends after line 65. The data table lists "
+                                                "the file's first 66 lines, so line 66 is missing.");
+    QTest::newRow("40 lines") << 40
+                              << QStringLiteral("ends after line 40. The data table lists "
+                                                "the file's first 66 lines, so lines 41 to 66 are missing.");
     QTest::newRow("empty") << 0 << QStringLiteral("is empty.");
 }
 

@@ -56,11 +56,10 @@ void MethodWindowTest::method_labelsShowTheirTextsInTheirFonts() {
     Form5 method;
     QCOMPARE(method.Label3->font().pointSizeF(), 15.75);
     // Italics exactly where the design has them.
-    const QList<QLabel*> italic{method.Label1,  method.Label2,  method.Label5,  method.Label6,
-                                method.Label7,  method.Label8,  method.Label9,  method.Label13,
-                                method.Label14, method.Label16, method.Label17, method.Label18,
-                                method.Label19, method.Label21, method.Label22, method.Label23,
-                                method.Label24};
+    const QList<QLabel*> italic{
+        method.Label1,  method.Label2,  method.Label5,  method.Label6,  method.Label7,  method.Label8,
+        method.Label9,  method.Label13, method.Label14, method.Label16, method.Label17, method.Label18,
+        method.Label19, method.Label21, method.Label22, method.Label23, method.Label24};
     for (QLabel* label : method.findChildren<QLabel*>()) {
         if (label->text().isEmpty()) continue;
         QCOMPARE(label->font().italic(), italic.contains(label));
@@ -87,7 +86,8 @@ void MethodWindowTest::method_muAndTheExponentSitInTheGapsOfTheirSentence() {
     QVERIFY(InkRect(method.Label17).left() >= gapLeft);
     QVERIFY(InkRect(method.Label18).right() <= gapRight);
     QVERIFY(InkRect(method.Label17).right() <= InkRect(method.Label18).left() + 1);
-    const int cmRight = x0 + metrics.horizontalAdvance(sentence.left(sentence.indexOf(QStringLiteral("cm")) + 2));
+    const int cmRight =
+        x0 + metrics.horizontalAdvance(sentence.left(sentence.indexOf(QStringLiteral("cm")) + 2));
     const int textResumes = x0 + metrics.horizontalAdvance(sentence.left(sentence.indexOf(u'と')));
     QVERIFY(InkRect(method.Label19).left() >= cmRight);
     QVERIFY(InkRect(method.Label19).right() < textResumes);

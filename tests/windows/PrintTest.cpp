@@ -34,19 +34,17 @@ const char* const ChildVariable = "CORVANE_PRINT_TEST_NO_PRINTER_CHILD";
 
 QString ServiceOutputDir() { return qEnvironmentVariable("CORVANE_PDF_OUTPUT_DIR"); }
 
-bool HaveService() {
-    return !qEnvironmentVariableIsEmpty("CUPS_SERVER") && !ServiceOutputDir().isEmpty();
-}
+bool HaveService() { return !qEnvironmentVariableIsEmpty("CUPS_SERVER") && !ServiceOutputDir().isEmpty(); }
 
-#define REQUIRE_PRINT_SERVICE()                                                                  \
-    do {                                                                                         \
-        if (!HaveService())                                                                      \
-            QSKIP("No print service: CUPS_SERVER and CORVANE_PDF_OUTPUT_DIR are not set. "       \
-                  "Run `eval \"$(scripts/print-service.sh start)\"` first (scripts/test.sh "     \
-                  "does).");                                                                     \
+#define REQUIRE_PRINT_SERVICE()                                                                              \
+    do {                                                                                                     \
+        if (!HaveService())                                                                                  \
+            QSKIP("No print service: CUPS_SERVER and CORVANE_PDF_OUTPUT_DIR are not set. "                   \
+                  "Run `eval \"$(scripts/print-service.sh start)\"` first (scripts/test.sh "                 \
+                  "does).");                                                                                 \
     } while (false)
 
-} // namespace
+}  // namespace
 
 class PrintTest : public QObject {
     Q_OBJECT

@@ -117,4 +117,4 @@ inline void VerifyLabelsReadable(const QWidget* window, const QList<const QLabel
                      qPrintable(texts[a]->text() + QStringLiteral(" / ") + texts[b]->text()));
 }
 
-} // namespace corvane::testing
+}  // namespace corvane::testing

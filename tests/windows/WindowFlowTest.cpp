@@ -54,7 +54,7 @@ void TypeInto(QLineEdit* box, const QString& text) {
 }
 
 constexpr char ChildMarker[] = "CORVANE_FLOW_TEST_CHILD";
-} // namespace
+}  // namespace
 
 class WindowFlowTest : public QObject {
     Q_OBJECT

@@ -13,8 +13,7 @@
 
 namespace corvane::cli {
 
-ParsedOptions ParseOptions(const std::vector<std::string>& args,
-                           const std::vector<std::string>& allowed) {
+ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& allowed) {
     ParsedOptions result;
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -59,10 +58,14 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
     }
     const std::string wedge = options.get("wedge", "non");
     int wedgeKind = 0;
-    if (wedge == "non") wedgeKind = 1;
-    else if (wedge == "30") wedgeKind = 2;
-    else if (wedge == "45") wedgeKind = 3;
-    else if (wedge == "60") wedgeKind = 4;
+    if (wedge == "non")
+        wedgeKind = 1;
+    else if (wedge == "30")
+        wedgeKind = 2;
+    else if (wedge == "45")
+        wedgeKind = 3;
+    else if (wedge == "60")
+        wedgeKind = 4;
     else {
         error = "--wedge takes non, 30, 45 or 60, not " + QuoteForMessage(wedge);
         return ExitUsage;
@@ -96,8 +99,7 @@ std::string FormatNumber17(double value) {
     // to_chars with a precision is specified as printf in the C locale, so
     // the environment's locale cannot put a decimal comma here.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 17);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
     return std::string(buffer, result.ptr);
 }
 
@@ -119,7 +121,7 @@ std::vector<Command>& registry() {
     static std::vector<Command> commands;
     return commands;
 }
-} // namespace
+}  // namespace
 
 CommandRegistration::CommandRegistration(std::string name, std::string usage, CommandFunction run) {
     registry().push_back({std::move(name), std::move(usage), std::move(run)});
@@ -127,4 +129,4 @@ CommandRegistration::CommandRegistration(std::string name, std::string usage, Co
 
 const std::vector<Command>& RegisteredCommands() { return registry(); }
 
-} // namespace corvane::cli
+}  // namespace corvane::cli

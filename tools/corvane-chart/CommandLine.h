@@ -20,8 +20,8 @@ inline constexpr int ExitUsage = 2;
 inline constexpr int ExitOutputFailure = 3;
 
 // The options every calculating command takes; each takes one value.
-inline const std::vector<std::string> CalculationOptions{"data", "setup", "depth", "width",
-                                                         "length", "wedge"};
+inline const std::vector<std::string> CalculationOptions{"data",  "setup",  "depth",
+                                                         "width", "length", "wedge"};
 
 struct Options {
     std::map<std::string, std::string> values;  // name without "--" -> value
@@ -42,8 +42,7 @@ struct ParsedOptions {
 // Each allowed option takes the next argument as its value, even an empty one
 // or one that starts with "-". Bad usage: "--opt=value", a repeated or
 // unknown option, a missing value, or a stray argument.
-ParsedOptions ParseOptions(const std::vector<std::string>& args,
-                           const std::vector<std::string>& allowed);
+ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& allowed);
 
 // Loads the data file and sets the conditions from the calculation options,
 // as the conditions window would. Returns ExitSuccess, or ExitUsage with a
@@ -63,8 +62,8 @@ std::string FormatNumber17(double value);
 std::string CalculationOptionsHelp();
 
 // A command registers itself by defining a static CommandRegistration.
-using CommandFunction = std::function<int(const std::vector<std::string>& args, std::ostream& out,
-                                          std::ostream& err)>;
+using CommandFunction =
+    std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>;
 
 struct Command {
     std::string name;
@@ -78,4 +77,4 @@ struct CommandRegistration {
 
 const std::vector<Command>& RegisteredCommands();
 
-} // namespace corvane::cli
+}  // namespace corvane::cli

@@ -21,7 +21,8 @@ int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return ExitUsage;
     }
     if (parsed.help) {
-        out << "Usage: corvane-chart dose [OPTIONS]\n\n" << DoseUsage << "\nOptions:\n"
+        out << "Usage: corvane-chart dose [OPTIONS]\n\n"
+            << DoseUsage << "\nOptions:\n"
             << CalculationOptionsHelp()
             << "\nExit codes: 0 success; 1 the calculation failed (nothing on standard output,\n"
                "the two messages on standard error); 2 bad usage, or a data file that does not\n"
@@ -57,5 +58,5 @@ int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
 const CommandRegistration registration{"dose", DoseUsage, runDose};
 
-} // namespace
-} // namespace corvane::cli
+}  // namespace
+}  // namespace corvane::cli

@@ -48,7 +48,8 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
             << (chart == Chart::Screen ? " [--mesh 0|1]" : "") << "\n\n"
             << (chart == Chart::Screen ? OpsUsage : PrintOpsUsage) << "\nOptions:\n"
             << CalculationOptionsHelp();
-        if (chart == Chart::Screen) out << "  --mesh 0|1           MeshMode: 1 adds the 1 cm grid (default 0)\n";
+        if (chart == Chart::Screen)
+            out << "  --mesh 0|1           MeshMode: 1 adds the 1 cm grid (default 0)\n";
         out << "\nExit codes: 0 success; 1 the calculation or the drawing failed (the\n"
                "operations drawn before it on standard output, the two messages on standard\n"
                "error); 2 bad usage, or a data file that does not load; 3 the output could not\n"
@@ -94,8 +95,7 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
 }
 
 const CommandRegistration opsRegistration{
-    "ops", OpsUsage,
-    [](const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    "ops", OpsUsage, [](const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
         return runOps(Chart::Screen, args, out, err);
     }};
 
@@ -105,5 +105,5 @@ const CommandRegistration printOpsRegistration{
         return runOps(Chart::Printed, args, out, err);
     }};
 
-} // namespace
-} // namespace corvane::cli
+}  // namespace
+}  // namespace corvane::cli

@@ -55,4 +55,4 @@ std::streamsize OutputBuffer::xsputn(const char* data, std::streamsize size) {
 
 int OutputBuffer::sync() { return drain() ? 0 : -1; }
 
-} // namespace corvane::cli
+}  // namespace corvane::cli

@@ -33,4 +33,4 @@ private:
     std::vector<char> buffer_;
 };
 
-} // namespace corvane::cli
+}  // namespace corvane::cli

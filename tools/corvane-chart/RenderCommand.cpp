@@ -5,8 +5,8 @@
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "qtsurface/ChartExport.h"
-#include "state/MessageText.h"
 #include "state/AtomicFileWrite.h"
+#include "state/MessageText.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -183,5 +183,5 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 const CommandRegistration registration{"render", RenderUsage, Render};
 
-} // namespace
-} // namespace corvane::cli
+}  // namespace
+}  // namespace corvane::cli

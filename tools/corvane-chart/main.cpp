@@ -1,8 +1,8 @@
 // corvane-chart: the dose grid and the chart of Corvane, without windows.
 #include "CommandLine.h"
 
-#include "state/MessageText.h"
 #include "OutputBuffer.h"
+#include "state/MessageText.h"
 
 #include "state/SystemErrorText.h"
 
@@ -18,8 +18,7 @@ namespace {
 
 void printHelp(std::ostream& out) {
     auto commands = corvane::cli::RegisteredCommands();
-    std::sort(commands.begin(), commands.end(),
-              [](const auto& a, const auto& b) { return a.name < b.name; });
+    std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
     out << "Usage: corvane-chart COMMAND [OPTIONS]\n\n"
            "Computes the dose distribution of the 6 MV beam in the 25 cm water phantom\n"
            "and its isodose chart, as the Corvane program does, without windows.\n\n"
@@ -64,7 +63,7 @@ private:
     std::ostream* previous_;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
@@ -88,6 +87,7 @@ int main(int argc, char** argv) {
             return finishOutput("corvane-chart " + command.name, out, buffer, code);
         }
     }
-    std::cerr << "corvane-chart: unknown command " << corvane::QuoteForMessage(args.front()) << "; try --help\n";
+    std::cerr << "corvane-chart: unknown command " << corvane::QuoteForMessage(args.front())
+              << "; try --help\n";
     return corvane::cli::ExitUsage;
 }

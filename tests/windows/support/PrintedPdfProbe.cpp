@@ -19,8 +19,7 @@ QByteArray RunTool(const QString& program, const QStringList& arguments, bool* o
     QProcess process;
     process.start(program, arguments);
     const bool finished = process.waitForFinished(60000);
-    const bool success = finished && process.exitStatus() == QProcess::NormalExit &&
-                         process.exitCode() == 0;
+    const bool success = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     if (ok != nullptr) *ok = success;
     return success ? process.readAllStandardOutput() : QByteArray();
 }
@@ -40,7 +39,7 @@ std::vector<double> LineCentres(const std::vector<int>& counts, int threshold) {
     return centres;
 }
 
-} // namespace
+}  // namespace
 
 QSet<QString> PdfFilesIn(const QString& folder) {
     QSet<QString> files;
@@ -68,8 +67,7 @@ QString WaitForNewPdf(const QString& folder, const QSet<QString>& before, int ti
 }
 
 QString PdfText(const QString& path) {
-    return QString::fromUtf8(RunTool(QStringLiteral("pdftotext"),
-                                     {path, QStringLiteral("-")}));
+    return QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}));
 }
 
 QImage RenderPdfPage(const QString& path, int dotsPerInch) {
@@ -79,9 +77,9 @@ QImage RenderPdfPage(const QString& path, int dotsPerInch) {
     bool ok = false;
     RunTool(QStringLiteral("pdftoppm"),
             {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-gray"),
-             QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"),
-             QStringLiteral("no"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-             QStringLiteral("1"), QStringLiteral("-singlefile"), QStringLiteral("-png"), path, prefix},
+             QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"),
+             QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+             QStringLiteral("-singlefile"), QStringLiteral("-png"), path, prefix},
             &ok);
     if (!ok) return {};
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
@@ -116,9 +114,8 @@ GridSize MeasureGrid(const QImage& page, int dotsPerInch) {
 }
 
 QStringList PrintJobs() {
-    const QString text = QString::fromUtf8(
-        RunTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"),
-                                           QStringLiteral("-o")}));
+    const QString text = QString::fromUtf8(RunTool(
+        QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}));
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
@@ -133,4 +130,4 @@ bool WaitUntilNoJobPending(int timeoutMs) {
     return false;
 }
 
-} // namespace corvane::test
+}  // namespace corvane::test

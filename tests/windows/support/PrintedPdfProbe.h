@@ -43,4 +43,4 @@ QStringList PrintJobs();
 // Waits until the print service holds no unfinished job; false on timeout.
 bool WaitUntilNoJobPending(int timeoutMs);
 
-} // namespace corvane::test
+}  // namespace corvane::test

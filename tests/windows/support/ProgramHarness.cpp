@@ -12,8 +12,7 @@
 namespace corvane::testing {
 
 ProgramHarness::ProgramHarness()
-    : state_(std::make_unique<CalculationState>()),
-      module_(std::make_unique<Module1>(*state_)) {
+    : state_(std::make_unique<CalculationState>()), module_(std::make_unique<Module1>(*state_)) {
     MessageBoxes::setHandler([this](const MessageRequest& request) {
         messages.push_back(request);
         if (whileBoxOpen) whileBoxOpen(request);
@@ -41,8 +40,8 @@ void ProgramHarness::clickOk(const QString& depth, const QString& width, const Q
 }
 
 void SendMouseMove(QWidget* widget, QPointF position) {
-    QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 
@@ -53,4 +52,4 @@ QString ScreenshotPath(const QString& fileName) {
     return QDir(QStringLiteral(CORVANE_SCREENSHOT_DIR)).filePath(fileName);
 }
 
-} // namespace corvane::testing
+}  // namespace corvane::testing

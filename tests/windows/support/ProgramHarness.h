@@ -51,4 +51,4 @@ void ProcessDeferredDeletes();
 // The folder the screenshots go to, created when missing.
 QString ScreenshotPath(const QString& fileName);
 
-} // namespace corvane::testing
+}  // namespace corvane::testing

@@ -102,15 +102,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     // Mostly SSD (1) or STD (2); now and then another value, which also means STD.
     const std::uint8_t setup = input.ConsumeIntegral<std::uint8_t>();
-    state.Conditions.Setup = setup < 120 ? 1 : setup < 240 ? 2 : setup - 240;
+    state.Conditions.Setup = static_cast<BeamSetup>(setup < 120 ? 1 : setup < 240 ? 2 : setup - 240);
     // An earlier wedge choice stays in WedgeSlope when "no wedge" is chosen after it.
-    SelectWedge(state, input.ConsumeIntegralInRange(1, 4));
-    SelectWedge(state, input.ConsumeIntegralInRange(1, 4));
-    state.MeshMode = input.ConsumeBool() ? 1 : 0;
+    SelectWedge(state, static_cast<WedgeFilter>(input.ConsumeIntegralInRange(1, 4)));
+    SelectWedge(state, static_cast<WedgeFilter>(input.ConsumeIntegralInRange(1, 4)));
+    state.MeshMode = input.ConsumeBool() ? ChartMesh::OneCm : ChartMesh::FiveCm;
     const std::string depth = input.ConsumeRandomLengthString(12);
     const std::string width = input.ConsumeRandomLengthString(12);
     const std::string length = input.ConsumeRandomLengthString(12);
-    ReadConditionEntries(state, depth, width, length);
+    ReadConditionEntries(state.Conditions, depth, width, length);
 
     try {
         ComputeDoseGrid(state);

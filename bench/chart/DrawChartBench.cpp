@@ -24,11 +24,11 @@ std::unique_ptr<CalculationState> Computed(int setup, const char* depth, const c
     BeamDataLoadResult loaded = LoadBeamDataFile(LocateBeamDataFile());
     if (!loaded.ok()) throw std::runtime_error(loaded.error());
     state->Beam = *loaded.data;
-    state->Conditions.Setup = setup;
-    SelectWedge(*state, wedgeKind);
-    ReadConditionEntries(*state, depth, width, length);
+    state->Conditions.Setup = static_cast<BeamSetup>(setup);
+    SelectWedge(*state, static_cast<WedgeFilter>(wedgeKind));
+    ReadConditionEntries(state->Conditions, depth, width, length);
     ComputeDoseGrid(*state);
-    state->MeshMode = meshMode;
+    state->MeshMode = static_cast<ChartMesh>(meshMode);
     return state;
 }
 

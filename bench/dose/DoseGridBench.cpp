@@ -18,9 +18,9 @@ std::unique_ptr<CalculationState> prepared(const char* width, const char* length
     BeamDataLoadResult loaded = LoadBeamDataFile(LocateBeamDataFile());
     if (!loaded.ok()) throw std::runtime_error(loaded.error());
     state->Beam = *loaded.data;
-    state->Conditions.Setup = 1;
-    SelectWedge(*state, wedgeKind);
-    ReadConditionEntries(*state, "5.0", width, length);
+    state->Conditions.Setup = BeamSetup::Ssd;
+    SelectWedge(*state, static_cast<WedgeFilter>(wedgeKind));
+    ReadConditionEntries(state->Conditions, "5.0", width, length);
     return state;
 }
 

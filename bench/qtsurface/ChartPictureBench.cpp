@@ -21,9 +21,9 @@ CalculationState Calculated(const char* width, int wedgeKind) {
     BeamDataLoadResult loaded = LoadBeamDataFile(CORVANE_BENCH_DATA_FILE);
     if (!loaded.data) throw std::runtime_error(loaded.error());
     state.Beam = *loaded.data;
-    state.Conditions.Setup = 1;
-    SelectWedge(state, wedgeKind);
-    ReadConditionEntries(state, "5.0", width, "10.0");
+    state.Conditions.Setup = BeamSetup::Ssd;
+    SelectWedge(state, static_cast<WedgeFilter>(wedgeKind));
+    ReadConditionEntries(state.Conditions, "5.0", width, "10.0");
     ComputeDoseGrid(state);
     return state;
 }
@@ -44,7 +44,7 @@ BENCHMARK(ChartPicture997x685Antialiased)
 
 void ChartPictureWithFineMeshAndWedge(benchmark::State& bench) {
     CalculationState state = Calculated("10.0", 4);
-    state.MeshMode = 1;
+    state.MeshMode = ChartMesh::OneCm;
     for (auto _ : bench) {
         state.Curves.reset();
         QImage image = RenderChartImage(state);

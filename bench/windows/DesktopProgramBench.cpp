@@ -82,7 +82,7 @@ void MouseMoves(benchmark::State& st, bool repaint) {
         QApplication::sendEvent(picture, &move);
         if (repaint) QCoreApplication::processEvents();
     }
-    if (program.state->CursorInChart != 1) st.SkipWithError("the cursor is not in the chart");
+    if (!program.state->CursorInChart) st.SkipWithError("the cursor is not in the chart");
 }
 void BM_MouseMoveReadout(benchmark::State& st) { MouseMoves(st, false); }
 void BM_MouseMoveReadoutRepainted(benchmark::State& st) { MouseMoves(st, true); }

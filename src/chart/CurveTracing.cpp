@@ -21,7 +21,7 @@ std::string FieldSizeCaption(double fieldWidth, double fieldLength) {
     return FormatPrintNumber(fieldWidth) + "x" + FormatPrintNumber(fieldLength) + "cm";
 }
 
-std::string SetupCaption(int setup) { return setup == 1 ? "SSD = 100 cm" : "STD = 100 cm"; }
+std::string SetupCaption(BeamSetup setup) { return IsSsdSetup(setup) ? "SSD = 100 cm" : "STD = 100 cm"; }
 
 int LevelColour(int k) {
     if (k < 6) return ColourBlack;

@@ -23,7 +23,7 @@ int LevelColour(int k);
 // The captions both charts share: the field size as Print writes it
 // (" 10 x 10 cm") and the set-up ("SSD = 100 cm" for Setup 1, else STD).
 std::string FieldSizeCaption(double fieldWidth, double fieldLength);
-std::string SetupCaption(int setup);
+std::string SetupCaption(BeamSetup setup);
 
 // Operations drawn without a colour use the surface's foreground colour.
 inline constexpr OptionalColour Foreground = std::nullopt;

@@ -30,7 +30,7 @@ void DrawChart(CalculationState& state, DrawingSurface& surface) {
     surface.Cls();
 
     // 2. The 1 cm grid, only with MeshMode 1.
-    if (state.MeshMode == 1) {
+    if (state.MeshMode == ChartMesh::OneCm) {
         for (int x = 10; x <= 490; x += 10) surface.Line(x, 0, x, 250, ColourGrid);
         for (int y = 10; y <= 240; y += 10) surface.Line(0, y, 500, y, ColourGrid);
     }
@@ -108,7 +108,7 @@ void DrawChart(CalculationState& state, DrawingSurface& surface) {
     surface.LineTo(300, -150, Foreground);
 
     // 14. Wedge symbol, thick end at x = 350.
-    if (conditions.WedgeKind != 1) {
+    if (HasWedge(conditions.WedgeKind)) {
         surface.Line(150, -115, 350, -115, Foreground);
         surface.LineTo(350, -90, Foreground);
         surface.LineTo(150, -115, Foreground);
@@ -119,10 +119,10 @@ void DrawChart(CalculationState& state, DrawingSurface& surface) {
     PrintAt(surface, 300, -50, SetupCaption(conditions.Setup));
     const char* wedge = "Wedge filter : 60 degree";
     switch (conditions.WedgeKind) {
-    case 1: wedge = "Wedge filter : non"; break;
-    case 2: wedge = "Wedge filter : 30 degree"; break;
-    case 3: wedge = "Wedge filter : 45 degree"; break;
-    default: break;
+    case WedgeFilter::None: wedge = "Wedge filter : non"; break;
+    case WedgeFilter::Deg30: wedge = "Wedge filter : 30 degree"; break;
+    case WedgeFilter::Deg45: wedge = "Wedge filter : 45 degree"; break;
+    default: break;  // the 60 degree wedge, and any value not named
     }
     PrintAt(surface, 300, -70, wedge);
 }

@@ -71,7 +71,7 @@ void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurfa
     surface.Circle(250, 10 * conditions.Depth, 1, Foreground);
 
     // 10. The smaller wedge symbol.
-    if (conditions.WedgeKind != 1) {
+    if (HasWedge(conditions.WedgeKind)) {
         surface.Line(180, -25, 320, -25, Foreground);
         surface.LineTo(320, -10, Foreground);
         surface.LineTo(180, -25, Foreground);
@@ -83,10 +83,10 @@ void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurfa
     PrintAt(surface, 160, -20, chart_detail::SetupCaption(conditions.Setup));
     const char* wedge = nullptr;
     switch (conditions.WedgeKind) {
-    case 2: wedge = "Wedge filter : 30 degree"; break;
-    case 3: wedge = "Wedge filter : 45 degree"; break;
-    case 4: wedge = "Wedge filter : 60 degree"; break;
-    default: break;
+    case WedgeFilter::Deg30: wedge = "Wedge filter : 30 degree"; break;
+    case WedgeFilter::Deg45: wedge = "Wedge filter : 45 degree"; break;
+    case WedgeFilter::Deg60: wedge = "Wedge filter : 60 degree"; break;
+    default: break;  // no wedge, and any value not named: no caption
     }
     if (wedge) PrintAt(surface, 270, -24, wedge);
 

@@ -2,7 +2,6 @@
 
 #include "dose/CalculationFailure.h"
 #include "dose/PointDoseModel.h"
-#include "state/LeadingNumber.h"
 
 #include <algorithm>
 #include <array>
@@ -15,8 +14,6 @@ namespace corvane {
 
 namespace {
 
-constexpr int AxisColumn = 250;
-constexpr int LastRow = 250;  // rows below it are never computed
 
 // True when no value is infinite or NaN. An all-ones exponent carries into
 // the sign bit when one exponent unit is added; integer operations only, so
@@ -111,7 +108,7 @@ void computeHalfPlane(CalculationState& state, const DoseModelInputs& in) {
 // re-anchored by a full evaluation every few columns; it stays within a few
 // units in the last place of the literal formula. Where the thin end clamps
 // the thickness to 0 is found with the literal thickness.
-void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep, std::array<double, 501>& factors) {
+void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep, std::array<double, GridColumns>& factors) {
     constexpr int AnchorEvery = 64;
     const double distance = in.Ssd + d;
     const double mu = -LeadAttenuationPerCm;
@@ -147,11 +144,11 @@ void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep, std::a
 // Mirror, wedge and normalisation in one pass per row, with each cell formed
 // in the order of the steps: (half dose x wedge factor) / reference.
 void mirrorWedgeAndNormalise(CalculationState& state, const DoseModelInputs& in, double reference) {
-    const int lastStep = std::min(state.Chart.HalfWidthSteps, 250);
-    const bool wedged = in.WedgeKind != 1;
-    std::array<double, 501> factors;
+    const int lastStep = std::min(state.Chart.HalfWidthSteps, AxisColumn);
+    const bool wedged = HasWedge(in.WedgeKind);
+    std::array<double, GridColumns> factors;
     factors.fill(1.0);
-    for (int J = 0; J <= LastRow; ++J) {
+    for (int J = 0; J <= LastComputedRow; ++J) {
         const double d = 0.1 * J;
         const double* half = state.HalfDoseGrid.row(J);
         double* full = state.DoseGrid.row(J);
@@ -178,10 +175,10 @@ void mirrorWedgeAndNormalise(CalculationState& state, const DoseModelInputs& in,
 // cell there, times the wedge factor on the axis.
 double referenceDose(const CalculationState& state, const DoseModelInputs& in) {
     const double targetRow = 10 * state.Conditions.Depth;
-    if (!(targetRow >= 0) || !(targetRow < 301)) FailCalculation("target row outside the dose grid");
+    if (!(targetRow >= 0) || !(targetRow < GridRows)) FailCalculation("target row outside the dose grid");
     const int row = static_cast<int>(targetRow);
-    double reference = row <= LastRow ? state.HalfDoseGrid(0, row) : 0.0;
-    if (in.WedgeKind != 1 && reference != 0) reference = WedgeFactor(in, AxisColumn, 0.1 * row) * reference;
+    double reference = row <= LastComputedRow ? state.HalfDoseGrid(0, row) : 0.0;
+    if (HasWedge(in.WedgeKind) && reference != 0) reference = WedgeFactor(in, AxisColumn, 0.1 * row) * reference;
     if (reference == 0) FailCalculation("reference dose is 0");
     return RequireFinite(reference, "reference dose");
 }
@@ -211,14 +208,6 @@ void clearInside(Grid& grid, int first, int last, int lastRow) {
 
 }  // namespace
 
-void ReadConditionEntries(CalculationState& state, std::string_view depthText, std::string_view widthText,
-                          std::string_view lengthText) {
-    state.Conditions.Depth = ParseLeadingNumber(depthText);
-    state.Conditions.FieldWidth = ParseLeadingNumber(widthText);
-    state.Conditions.FieldLength = ParseLeadingNumber(lengthText);
-    state.Conditions.PhantomThickness = 25;
-}
-
 void ComputeDoseGrid(CalculationState& state) {
     const IrradiationConditions& cond = state.Conditions;
 
@@ -229,26 +218,26 @@ void ComputeDoseGrid(CalculationState& state) {
     state.Curves.reset();
 
     // Both are compared with their limit in double, before any conversion to int.
-    state.Chart.DepthSteps = static_cast<int>(std::min(10.0 * cond.PhantomThickness, 250.0));
+    state.Chart.DepthSteps = static_cast<int>(std::min(10.0 * cond.PhantomThickness, static_cast<double>(LastComputedRow)));
     const double halfWidthSteps = std::floor(10 * (1.7 * (cond.FieldWidth / 2))) + 1;
-    state.Chart.HalfWidthSteps = halfWidthSteps > 250 ? 250 : static_cast<int>(halfWidthSteps);
+    state.Chart.HalfWidthSteps = halfWidthSteps > AxisColumn ? AxisColumn : static_cast<int>(halfWidthSteps);
 
     // Every cell starts from 0. The cells that the passes below write anyway
     // are cleared only if a pass fails, so that a run that succeeds writes
     // each of them once and a failed run still leaves no old dose behind.
-    const int lastStep = std::min(state.Chart.HalfWidthSteps, 250);
-    const int lastHalfRow = std::min(state.Chart.DepthSteps, LastRow);
-    clearOutside(state.DoseGrid, AxisColumn - lastStep, AxisColumn + lastStep, LastRow);
+    const int lastStep = std::min(state.Chart.HalfWidthSteps, AxisColumn);
+    const int lastHalfRow = std::min(state.Chart.DepthSteps, LastComputedRow);
+    clearOutside(state.DoseGrid, AxisColumn - lastStep, AxisColumn + lastStep, LastComputedRow);
     clearOutside(state.HalfDoseGrid, 0, state.Chart.HalfWidthSteps, lastHalfRow);
     try {
-        const double ssd = RequireFinite(cond.Setup == 1 ? 100 : 100 - cond.Depth, "SSD");
+        const double ssd = RequireFinite(IsSsdSetup(cond.Setup) ? 100 : 100 - cond.Depth, "SSD");
         const DoseModelInputs in{
             state.Beam, ssd, cond.FieldWidth, cond.FieldLength, ratio, cond.WedgeKind, state.WedgeSlope};
         computeHalfPlane(state, in);
         const double reference = referenceDose(state, in);
         mirrorWedgeAndNormalise(state, in, reference);
     } catch (...) {
-        clearInside(state.DoseGrid, AxisColumn - lastStep, AxisColumn + lastStep, LastRow);
+        clearInside(state.DoseGrid, AxisColumn - lastStep, AxisColumn + lastStep, LastComputedRow);
         clearInside(state.HalfDoseGrid, 0, state.Chart.HalfWidthSteps, lastHalfRow);
         throw;
     }

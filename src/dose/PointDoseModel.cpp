@@ -1,5 +1,7 @@
 #include "dose/PointDoseModel.h"
 
+#include "state/GridGeometry.h"
+
 #include <cstdlib>
 
 namespace corvane {
@@ -78,9 +80,9 @@ double OcrAt(const BeamData& beam, double x, double d) {
 double WedgeThickness(const DoseModelInputs& in, int I, double d) {
     const double distance = in.Ssd + d;
     if (distance == 0) FailCalculation("source-point distance is 0");
-    const double l = 0.1 * std::abs(250 - I);
+    const double l = 0.1 * std::abs(AxisColumn - I);
     const double lWedge = l * 60.0 / distance;
-    if (I < 250) {
+    if (I < AxisColumn) {
         const double t = in.WedgeSlope * (15.0 - lWedge);
         return t < 0 ? 0.0 : t;  // beyond the thin end of the wedge
     }

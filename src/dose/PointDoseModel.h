@@ -5,6 +5,7 @@
 
 #include "dose/CalculationFailure.h"
 #include "state/BeamData.h"
+#include "state/Conditions.h"
 
 #include <cmath>
 
@@ -17,7 +18,7 @@ struct DoseModelInputs {
     double FieldWidth;          // W, cm at the SAD
     double FieldLength;         // L, cm at the SAD
     double AreaPerimeterRatio;  // L x W / ((L + W) x 2), cm
-    int WedgeKind;
+    WedgeFilter WedgeKind;
     double WedgeSlope;
 };
 

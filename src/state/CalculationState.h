@@ -3,20 +3,13 @@
 #pragma once
 
 #include "state/BeamData.h"
+#include "state/Conditions.h"
+#include "state/GridGeometry.h"
 #include "state/Matrix.h"
 
 #include <array>
 
 namespace corvane {
-
-struct IrradiationConditions {
-    int Setup = 0;             // 1 = SSD 100 cm; any other value = STD 100 cm
-    double Depth = 0;          // cm, depth of the target and normalisation point
-    double FieldWidth = 0;     // cm at the SAD, across the plotted plane
-    double FieldLength = 0;    // cm at the SAD, perpendicular to it
-    int PhantomThickness = 0;  // cm, always 25 once a calculation ran
-    int WedgeKind = 0;         // 1 = none, 2 = 30, 3 = 45, 4 = 60 degree wedge
-};
 
 struct ChartParams {
     int HalfWidthSteps = 0;    // mm, last lateral step computed on each side
@@ -45,8 +38,11 @@ struct CurveTables {
     }
 };
 
-using DoseMatrix = Matrix<501, 301>;      // (I lateral 0..500, J depth 0..300)
-using HalfDoseMatrix = Matrix<251, 301>;  // (i from the axis 0..250, J depth)
+// The background mesh of the screen chart; "Change mesh size" switches it.
+enum class ChartMesh : int { FiveCm = 0, OneCm = 1 };
+
+using DoseMatrix = Matrix<GridColumns, GridRows>;      // (I lateral 0..500, J depth 0..300)
+using HalfDoseMatrix = Matrix<HalfGridColumns, GridRows>;  // (i from the axis 0..250, J depth)
 
 // Owned by the application and handed to whoever needs it; every element
 // reads 0 until it is first assigned.
@@ -54,8 +50,8 @@ struct CalculationState {
     BeamData Beam;
     IrradiationConditions Conditions;
     double WedgeSlope = 0;  // tangent of the lead wedge's physical angle
-    int MeshMode = 0;       // 0 = 5 cm grid only, 1 = with the 1 cm grid
-    int CursorInChart = 0;  // 1 while the last mouse move was inside the chart
+    ChartMesh MeshMode = ChartMesh::FiveCm;  // the 5 cm grid, or with the 1 cm grid too
+    bool CursorInChart = false;  // the last mouse move over the picture was inside the chart
     ChartParams Chart;
     DoseMatrix DoseGrid;
     HalfDoseMatrix HalfDoseGrid;

@@ -203,12 +203,12 @@ void Form2::keepSelectedOptionsInTabChain() {
         o->setFocusPolicy(o->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void Form2::Option1_Click() { module_.state().Conditions.Setup = 1; }
-void Form2::Option2_Click() { module_.state().Conditions.Setup = 2; }
-void Form2::Option3_Click() { SelectWedge(module_.state(), 1); }
-void Form2::Option4_Click() { SelectWedge(module_.state(), 2); }
-void Form2::Option5_Click() { SelectWedge(module_.state(), 3); }
-void Form2::Option6_Click() { SelectWedge(module_.state(), 4); }
+void Form2::Option1_Click() { module_.state().Conditions.Setup = BeamSetup::Ssd; }
+void Form2::Option2_Click() { module_.state().Conditions.Setup = BeamSetup::Std; }
+void Form2::Option3_Click() { SelectWedge(module_.state(), WedgeFilter::None); }
+void Form2::Option4_Click() { SelectWedge(module_.state(), WedgeFilter::Deg30); }
+void Form2::Option5_Click() { SelectWedge(module_.state(), WedgeFilter::Deg45); }
+void Form2::Option6_Click() { SelectWedge(module_.state(), WedgeFilter::Deg60); }
 
 void Form2::Text1_KeyDown(int key) {
     if (!IsEnterKey(key)) return;
@@ -230,7 +230,7 @@ void Form2::Text3_KeyDown(int key) {
 
 void Form2::Command1_Click() {
     if (module_.IsCalculating()) return;
-    module_.state().MeshMode = 0;
+    module_.state().MeshMode = ChartMesh::FiveCm;
     module_.RunCalculation();
 }
 

@@ -131,7 +131,7 @@ void Form3::showDoseBox(int i, int j) { Text3->setText(DoseBoxText(module_.state
 void Form3::Picture1_MouseMove(float X, float Y) {
     CalculationState& state = module_.state();
     if (IsOutsideChart(X, Y)) {
-        state.CursorInChart = 0;
+        state.CursorInChart = false;
         Picture1->unsetCursor();
         Picture1->setCrossHairVisible(false);
         Text1->clear();
@@ -139,14 +139,14 @@ void Form3::Picture1_MouseMove(float X, float Y) {
         Text3->clear();
         return;
     }
-    state.CursorInChart = 1;
+    state.CursorInChart = true;
     Picture1->setCursor(Qt::CrossCursor);
     const int ix = ChartCell(X);
     const int iy = ChartCell(Y);
     Picture1->setLine1Y(iy);
     Picture1->setLine2X(ix);
     Picture1->setCrossHairVisible(true);
-    Text1->setText(WholeNumberText(ix - 250));
+    Text1->setText(WholeNumberText(ix - AxisColumn));
     Text2->setText(WholeNumberText(iy));
     showDoseBox(ix, iy);
     cursorX_ = static_cast<float>(ix);
@@ -154,14 +154,14 @@ void Form3::Picture1_MouseMove(float X, float Y) {
 }
 
 void Form3::Form_KeyDown(int key) {
-    if (module_.state().CursorInChart != 1) return;
+    if (!module_.state().CursorInChart) return;
     const int x = static_cast<int>(cursorX_);
     const int y = static_cast<int>(cursorY_);
-    if (key == Qt::Key_Right && cursorX_ < 500) {
+    if (key == Qt::Key_Right && cursorX_ < LastChartColumn) {
         cursorX_ = static_cast<float>(x + 1);
     } else if (key == Qt::Key_Left && cursorX_ > 0) {
         cursorX_ = static_cast<float>(x - 1);
-    } else if (key == Qt::Key_Down && cursorY_ < 250) {
+    } else if (key == Qt::Key_Down && cursorY_ < LastComputedRow) {
         cursorY_ = static_cast<float>(y + 1);
     } else if (key == Qt::Key_Up && cursorY_ > 0) {
         cursorY_ = static_cast<float>(y - 1);
@@ -172,7 +172,7 @@ void Form3::Form_KeyDown(int key) {
     const int iy = static_cast<int>(cursorY_);
     if (key == Qt::Key_Right || key == Qt::Key_Left) {
         Picture1->setLine2X(ix);
-        Text1->setText(WholeNumberText(ix - 250));
+        Text1->setText(WholeNumberText(ix - AxisColumn));
     } else {
         Picture1->setLine1Y(iy);
         Text2->setText(WholeNumberText(iy));
@@ -187,7 +187,7 @@ void Form3::Command2_Click() { hide(); }
 void Form3::Command3_Click() {
     CalculationState& state = module_.state();
     if (module_.IsCalculating()) return;
-    state.MeshMode = state.MeshMode == 0 ? 1 : 0;
+    state.MeshMode = state.MeshMode == ChartMesh::FiveCm ? ChartMesh::OneCm : ChartMesh::FiveCm;
     module_.RunCalculation();
 }
 

@@ -80,15 +80,15 @@ bool Module1::LoadBeamData() {
         MessageBoxes::show(form1_, QString::fromStdString(load.warning()), MessageIcon::Information);
     state_.Beam = *load.data;
     state_.Beam.FieldSizeTable = BeamData::FixedFieldSizes;
-    state_.MeshMode = 0;
+    state_.MeshMode = ChartMesh::FiveCm;
 
     Form2* conditions = form2();
     conditions->Option1->setChecked(true);
     conditions->Option1_Click();
-    state_.Conditions.Setup = 1;
+    state_.Conditions.Setup = BeamSetup::Ssd;
     conditions->Option3->setChecked(true);
     conditions->Option3_Click();
-    state_.Conditions.WedgeKind = 1;
+    state_.Conditions.WedgeKind = WedgeFilter::None;
     conditions->Text1->setText(QStringLiteral("5.0"));
     conditions->Text2->setText(QStringLiteral("10.0"));
     conditions->Text3->setText(QStringLiteral("10.0"));
@@ -112,14 +112,14 @@ void Module1::RunCalculation() {
         conditions->setCursor(Qt::WaitCursor);
         Form3* chart = form3();
         chart->ClearReadout();
-        ReadConditionEntries(state_, conditions->Text1->text().toStdString(),
+        ReadConditionEntries(state_.Conditions, conditions->Text1->text().toStdString(),
                              conditions->Text2->text().toStdString(),
                              conditions->Text3->text().toStdString());
         ComputeDoseGrid(state_);
         chart->Picture1->drawChart(state_);
         chart->show();
         chart->activateWindow();
-        state_.CursorInChart = 0;
+        state_.CursorInChart = false;
         conditions->unsetCursor();
     } catch (...) {
         // Every failure of the run, whatever its cause, ends here alike.

@@ -62,7 +62,7 @@ TEST(ChartEquivalence, ComputedGridsDrawAsTheCellByCellReference) {
     };
     for (const Case& c : cases) {
         auto state = test::ComputedState(c.setup, c.depth, c.width, c.length, c.wedge);
-        state->MeshMode = c.mesh;
+        state->MeshMode = static_cast<ChartMesh>(c.mesh);
         const std::string what = std::string("setup ") + std::to_string(c.setup) + " depth " + c.depth + " " +
                                  c.width + " x " + c.length + " wedge " + std::to_string(c.wedge);
         ExpectSameScreenChart(*state, what);
@@ -106,7 +106,7 @@ TEST(ChartEquivalence, RandomGridsDrawAsTheCellByCellReference) {
     for (int n = 0; n < 60; ++n) {
         auto state = BlankState();
         FillRandom(*state, random);
-        state->MeshMode = n % 2;
+        state->MeshMode = static_cast<ChartMesh>(n % 2);
         ExpectSameScreenChart(*state, "random grid " + std::to_string(n));
         ExpectSamePrintedChart(*state, "random grid " + std::to_string(n));
         auto check = BlankState();

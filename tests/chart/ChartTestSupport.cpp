@@ -11,8 +11,8 @@ namespace corvane::test {
 
 std::unique_ptr<CalculationState> BlankState() {
     auto state = std::make_unique<CalculationState>();
-    state->Conditions = {1, 5.0, 10.0, 10.0, 25, 1};
-    state->MeshMode = 0;
+    state->Conditions = {BeamSetup::Ssd, 5.0, 10.0, 10.0, 25, WedgeFilter::None};
+    state->MeshMode = ChartMesh::FiveCm;
     state->Chart.HalfWidthSteps = 86;
     state->Chart.DepthSteps = 250;
     state->Curves.reset();
@@ -34,9 +34,9 @@ std::unique_ptr<CalculationState> ComputedState(int setup, const std::string& de
                                                 const std::string& length, int wedgeKind) {
     auto state = std::make_unique<CalculationState>();
     state->Beam = BundledBeamData();
-    state->Conditions.Setup = setup;
-    SelectWedge(*state, wedgeKind);
-    ReadConditionEntries(*state, depth, width, length);
+    state->Conditions.Setup = static_cast<BeamSetup>(setup);
+    SelectWedge(*state, static_cast<WedgeFilter>(wedgeKind));
+    ReadConditionEntries(state->Conditions, depth, width, length);
     ComputeDoseGrid(*state);
     return state;
 }

@@ -122,7 +122,7 @@ TEST(DrawChart, AnEmptyGridDrawsTheFrameworkOnly) {
 
 TEST(DrawChart, MeshModeOneAddsTheCentimetreGridBeforeTheFiveCentimetreGrid) {
     auto state = BlankState();
-    state->MeshMode = 1;
+    state->MeshMode = ChartMesh::OneCm;
     const auto fine = Draw(*state);
     const auto head = ExpectedHead(1);
     ASSERT_GE(fine.lines.size(), head.size());
@@ -134,12 +134,12 @@ TEST(DrawChart, MeshModeOneAddsTheCentimetreGridBeforeTheFiveCentimetreGrid) {
     EXPECT_EQ(fine.lines[73], "Line 0 240 500 240 7");
     EXPECT_EQ(fine.lines[74], "Line 0 0 0 250 7");
 
-    state->MeshMode = 0;
+    state->MeshMode = ChartMesh::FiveCm;
     const auto coarse = Draw(*state);
     EXPECT_EQ(fine.lines.size(), coarse.lines.size() + 49 + 24);
     EXPECT_EQ(coarse.lines[1], "Line 0 0 0 250 7");
     // Only 1 switches the fine grid on.
-    state->MeshMode = 2;
+    state->MeshMode = static_cast<ChartMesh>(2);
     EXPECT_EQ(Draw(*state).lines, coarse.lines);
 }
 
@@ -453,9 +453,9 @@ TEST(DrawChart, CaptionsWriteNumbersByThePrintRule) {
     lines = Draw(*state).lines;
     EXPECT_EQ(lines[Find(lines, "Move 300 -30") + 1], "Print  .5 x 15 cm");
 
-    state->Conditions.Setup = 2;
+    state->Conditions.Setup = BeamSetup::Std;
     EXPECT_GE(Find(Draw(*state).lines, "Print STD = 100 cm"), 0);
-    state->Conditions.Setup = 0;
+    state->Conditions.Setup = static_cast<BeamSetup>(0);
     EXPECT_GE(Find(Draw(*state).lines, "Print STD = 100 cm"), 0);
 }
 
@@ -470,7 +470,7 @@ TEST(DrawChart, TheWedgeSymbolAndCaptionFollowTheWedgeKind) {
                           Case{3, "Wedge filter : 45 degree"}, Case{4, "Wedge filter : 60 degree"},
                           Case{0, "Wedge filter : 60 degree"}, Case{7, "Wedge filter : 60 degree"}}) {
         auto state = BlankState();
-        state->Conditions.WedgeKind = c.kind;
+        state->Conditions.WedgeKind = static_cast<WedgeFilter>(c.kind);
         const auto lines = Draw(*state).lines;
         const long head = Find(lines, "LineTo 300 -150 -");
         ASSERT_GE(head, 0);
@@ -503,7 +503,7 @@ TEST(DrawChart, WritesTheScratchValuesAndLeavesTheForegroundBlack) {
 
 TEST(DrawChart, NoOperationWritesPageSettings) {
     auto state = test::ComputedState(1, "5.0", "10.0", "10.0", 3);
-    state->MeshMode = 1;
+    state->MeshMode = ChartMesh::OneCm;
     const auto drawing = Draw(*state);
     ASSERT_FALSE(drawing.failed);
     for (const char* setting : {"ScaleMode", "ScaleTop", "ScaleLeft", "Font", "DrawWidth", "EndDoc"})

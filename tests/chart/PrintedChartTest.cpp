@@ -115,7 +115,7 @@ TEST(PrintedChart, TheWedgeSymbolAndThirdCaptionFollowTheWedgeKind) {
           Case{3, true, "Wedge filter : 45 degree"}, Case{4, true, "Wedge filter : 60 degree"},
           Case{5, true, nullptr}, Case{0, true, nullptr}}) {
         auto state = BlankState();
-        state->Conditions.WedgeKind = c.kind;
+        state->Conditions.WedgeKind = static_cast<WedgeFilter>(c.kind);
         const auto lines = DrawPrinted(*state).lines;
         const long marker = Find(lines, "Circle 250 50 1 -");
         ASSERT_GE(marker, 0);
@@ -142,7 +142,7 @@ TEST(PrintedChart, CaptionsWriteNumbersByThePrintRule) {
     auto state = BlankState();
     state->Conditions.FieldWidth = 0.5;
     state->Conditions.FieldLength = 15;
-    state->Conditions.Setup = 2;
+    state->Conditions.Setup = BeamSetup::Std;
     const auto lines = DrawPrinted(*state).lines;
     EXPECT_GE(Find(lines, "Print Field size =  .5 x 15 cm"), 0);
     EXPECT_GE(Find(lines, "Print STD = 100 cm"), 0);

@@ -39,7 +39,7 @@ void ReferenceDrawChart(CalculationState& s, DrawingSurface& surface) {
     const OptionalColour fg;
 
     surface.Cls();
-    if (s.MeshMode == 1) {
+    if (s.MeshMode == ChartMesh::OneCm) {
         for (int x = 10; x <= 490; x += 10) surface.Line(x, 0, x, 250, 7);
         for (int y = 10; y <= 240; y += 10) surface.Line(0, y, 500, y, 7);
     }
@@ -181,7 +181,7 @@ void ReferenceDrawChart(CalculationState& s, DrawingSurface& surface) {
     surface.Line(200, -150, 200, -130, fg);
     surface.LineTo(300, -130, fg);
     surface.LineTo(300, -150, fg);
-    if (s.Conditions.WedgeKind != 1) {
+    if (HasWedge(s.Conditions.WedgeKind)) {
         surface.Line(150, -115, 350, -115, fg);
         surface.LineTo(350, -90, fg);
         surface.LineTo(150, -115, fg);
@@ -189,9 +189,9 @@ void ReferenceDrawChart(CalculationState& s, DrawingSurface& surface) {
     surface.SetCurrentXY(300, -30);
     surface.Print(Caption(s.Conditions.FieldWidth, s.Conditions.FieldLength));
     surface.SetCurrentXY(300, -50);
-    surface.Print(s.Conditions.Setup == 1 ? "SSD = 100 cm" : "STD = 100 cm");
+    surface.Print(IsSsdSetup(s.Conditions.Setup) ? "SSD = 100 cm" : "STD = 100 cm");
     surface.SetCurrentXY(300, -70);
-    const int w = s.Conditions.WedgeKind;
+    const int w = static_cast<int>(s.Conditions.WedgeKind);
     surface.Print(w == 1   ? "Wedge filter : non"
                   : w == 2 ? "Wedge filter : 30 degree"
                   : w == 3 ? "Wedge filter : 45 degree"
@@ -310,7 +310,7 @@ void ReferenceDrawPrintedChart(CalculationState& s, PrintTables& t, DrawingSurfa
                   static_cast<long long>(t.PrintEndY[0][k]));
     }
     surface.Circle(250, 10 * s.Conditions.Depth, 1, none);
-    if (s.Conditions.WedgeKind != 1) {
+    if (HasWedge(s.Conditions.WedgeKind)) {
         surface.Line(180, -25, 320, -25, none);
         surface.LineTo(320, -10, none);
         surface.LineTo(180, -25, none);
@@ -318,8 +318,8 @@ void ReferenceDrawPrintedChart(CalculationState& s, PrintTables& t, DrawingSurfa
     surface.SetCurrentXY(160, -12);
     surface.Print("Field size = " + Caption(s.Conditions.FieldWidth, s.Conditions.FieldLength));
     surface.SetCurrentXY(160, -20);
-    surface.Print(s.Conditions.Setup == 1 ? "SSD = 100 cm" : "STD = 100 cm");
-    const int w = s.Conditions.WedgeKind;
+    surface.Print(IsSsdSetup(s.Conditions.Setup) ? "SSD = 100 cm" : "STD = 100 cm");
+    const int w = static_cast<int>(s.Conditions.WedgeKind);
     if (w == 2 || w == 3 || w == 4) {
         surface.SetCurrentXY(270, -24);
         surface.Print(w == 2   ? "Wedge filter : 30 degree"

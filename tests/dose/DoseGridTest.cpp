@@ -24,9 +24,9 @@ std::unique_ptr<CalculationState> stateFor(const char* depth, const char* width,
                                            int setup = 1, int wedgeKind = 1) {
     auto state = std::make_unique<CalculationState>();
     state->Beam = test::BundledBeamData();
-    state->Conditions.Setup = setup;
-    SelectWedge(*state, wedgeKind);
-    ReadConditionEntries(*state, depth, width, length);
+    state->Conditions.Setup = static_cast<BeamSetup>(setup);
+    SelectWedge(*state, static_cast<WedgeFilter>(wedgeKind));
+    ReadConditionEntries(state->Conditions, depth, width, length);
     return state;
 }
 
@@ -93,7 +93,7 @@ TEST(DoseGrid, WedgeLowersTheDoseTowardsLargerColumns) {
 // CalculationFailure where one of the formulas fails.
 DoseMatrix LiteralDoseGrid(const CalculationState& state) {
     const IrradiationConditions& cond = state.Conditions;
-    const double ssd = RequireFinite(cond.Setup == 1 ? 100 : 100 - cond.Depth, "SSD");
+    const double ssd = RequireFinite(IsSsdSetup(cond.Setup) ? 100 : 100 - cond.Depth, "SSD");
     const DoseModelInputs in{state.Beam,
                              ssd,
                              cond.FieldWidth,
@@ -123,7 +123,7 @@ DoseMatrix LiteralDoseGrid(const CalculationState& state) {
             grid(250 + i, J) = half(i, J);
             grid(250 - i, J) = half(i, J);
         }
-    if (cond.WedgeKind != 1)
+    if (HasWedge(cond.WedgeKind))
         for (int J = 0; J <= 300; ++J)
             for (int I = 0; I <= 500; ++I)
                 if (double& cell = grid(I, J); cell != 0)
@@ -258,19 +258,19 @@ TEST(DoseGrid, FailureBeforeClearingKeepsThePreviousGrid) {
     state->Curves.CurveStartX[0][3] = 42;
 
     for (const char* bad : {"0", "-1", "-0.5"}) {
-        ReadConditionEntries(*state, "5", bad, bad);
+        ReadConditionEntries(state->Conditions, "5", bad, bad);
         EXPECT_FALSE(computes(*state)) << bad;
         EXPECT_TRUE(state->DoseGrid == previous) << bad;
         EXPECT_EQ(state->Curves.CurveStartX[0][3], 42) << bad;
     }
     // A single negative size fails before anything is cleared, too.
-    ReadConditionEntries(*state, "5", "10", "-3");
+    ReadConditionEntries(state->Conditions, "5", "10", "-3");
     EXPECT_FALSE(computes(*state));
     EXPECT_TRUE(state->DoseGrid == previous);
 
     // -0 counts as 0: not negative, so the width of 0 fails later, at the
     // first point, after the clearing.
-    ReadConditionEntries(*state, "5", "-0", "10");
+    ReadConditionEntries(state->Conditions, "5", "-0", "10");
     EXPECT_FALSE(computes(*state));
     EXPECT_EQ(state->DoseGrid(250, 50), 0.0);
 }
@@ -280,8 +280,8 @@ TEST(DoseGrid, FailureAfterClearingLeavesWhatWasComputed) {
     ASSERT_TRUE(computes(*state));
     state->Curves.CurveStartX[1][7] = 99;
     // The STD set-up with a deep target fails in the first rows of the half plane.
-    state->Conditions.Setup = 2;
-    ReadConditionEntries(*state, "20", "10", "10");
+    state->Conditions.Setup = BeamSetup::Std;
+    ReadConditionEntries(state->Conditions, "20", "10", "10");
     EXPECT_FALSE(computes(*state));
     EXPECT_EQ(state->Curves.CurveStartX[1][7], -1);
     EXPECT_EQ(state->DoseGrid(250 + 100, 100), 0.0);  // cleared, never refilled
@@ -292,7 +292,7 @@ TEST(DoseGrid, RecomputingGivesTheSameGrid) {
     auto state = stateFor("7.3", "12", "8", 1, 3);
     ASSERT_TRUE(computes(*state));
     const DoseMatrix first = state->DoseGrid;
-    state->MeshMode = 1;
+    state->MeshMode = ChartMesh::OneCm;
     ASSERT_TRUE(computes(*state));
     EXPECT_TRUE(state->DoseGrid == first);
 }

@@ -12,9 +12,9 @@ namespace {
 
 const BeamData& beam() { return test::BundledBeamData(); }
 
-DoseModelInputs inputs(double ssd, double width, double length, int wedgeKind = 1) {
-    const double slope = wedgeKind == 1 ? 0 : WedgeSlopeForAngle(PhysicalWedgeAngle(wedgeKind));
-    return DoseModelInputs{beam(), ssd, width, length, AreaPerimeterRatio(width, length), wedgeKind, slope};
+DoseModelInputs inputs(double ssd, double width, double length, WedgeFilter wedge = WedgeFilter::None) {
+    const double slope = HasWedge(wedge) ? WedgeSlopeForAngle(PhysicalWedgeAngle(wedge)) : 0;
+    return DoseModelInputs{beam(), ssd, width, length, AreaPerimeterRatio(width, length), wedge, slope};
 }
 
 TEST(EquivalentSquare, IsFourTimesAreaOverPerimeterScaledToDepth) {
@@ -94,16 +94,16 @@ TEST(InverseSquareAndHalfWidth, FollowTheSourceDistance) {
 }
 
 TEST(WedgeFactor, ThinEndTowardsSmallerColumns) {
-    const auto w60 = inputs(100, 10, 10, 4);
+    const auto w60 = inputs(100, 10, 10, WedgeFilter::Deg60);
     EXPECT_NEAR(WedgeFactor(w60, 250, 0), 0.11225, 5e-6);
     EXPECT_NEAR(WedgeFactor(w60, 250, 20), 0.11225, 5e-6);
-    EXPECT_NEAR(WedgeFactor(inputs(100, 10, 10, 2), 250, 3), 0.42764, 5e-6);
-    EXPECT_NEAR(WedgeFactor(inputs(100, 10, 10, 3), 250, 3), 0.25251, 5e-6);
+    EXPECT_NEAR(WedgeFactor(inputs(100, 10, 10, WedgeFilter::Deg30), 250, 3), 0.42764, 5e-6);
+    EXPECT_NEAR(WedgeFactor(inputs(100, 10, 10, WedgeFilter::Deg45), 250, 3), 0.25251, 5e-6);
     // l' >= 15 at the wedge plane: no lead, factor 1.
     EXPECT_EQ(WedgeFactor(w60, 0, 0), 1.0);
     EXPECT_LT(WedgeFactor(w60, 500, 0), WedgeFactor(w60, 250, 0));
     EXPECT_GT(WedgeFactor(w60, 200, 0), WedgeFactor(w60, 250, 0));
-    EXPECT_THROW(WedgeFactor(inputs(-5, 10, 10, 4), 250, 5), CalculationFailure);
+    EXPECT_THROW(WedgeFactor(inputs(-5, 10, 10, WedgeFilter::Deg60), 250, 5), CalculationFailure);
 }
 
 TEST(WedgeSlope, UsesPiAs3Point14159) {

@@ -24,10 +24,10 @@ CalculationState Calculated(const char* width = "10.0", const char* length = "10
     BeamDataLoadResult loaded = LoadBeamDataFile(CORVANE_TEST_DATA_FILE);
     EXPECT_TRUE(loaded.data.has_value()) << loaded.error();
     if (loaded.data) state.Beam = *loaded.data;
-    state.Conditions.Setup = 1;
-    SelectWedge(state, wedgeKind);
-    ReadConditionEntries(state, "5.0", width, length);
-    state.MeshMode = meshMode;
+    state.Conditions.Setup = BeamSetup::Ssd;
+    SelectWedge(state, static_cast<WedgeFilter>(wedgeKind));
+    ReadConditionEntries(state.Conditions, "5.0", width, length);
+    state.MeshMode = static_cast<ChartMesh>(meshMode);
     ComputeDoseGrid(state);
     return state;
 }

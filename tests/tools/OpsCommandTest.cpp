@@ -52,14 +52,14 @@ InProcess drawHere(bool printed, int setup, const char* depth, const char* width
                    int wedge, int mesh) {
     auto state = std::make_unique<CalculationState>();
     state->Beam = test::BundledBeamData();
-    state->Conditions.Setup = setup;
-    SelectWedge(*state, wedge);
-    ReadConditionEntries(*state, depth, width, length);
+    state->Conditions.Setup = static_cast<BeamSetup>(setup);
+    SelectWedge(*state, static_cast<WedgeFilter>(wedge));
+    ReadConditionEntries(state->Conditions, depth, width, length);
     RecordingSurface surface;
     InProcess result;
     try {
         ComputeDoseGrid(*state);
-        state->MeshMode = mesh;
+        state->MeshMode = static_cast<ChartMesh>(mesh);
         if (printed) {
             PrintTables tables;
             DrawPrintedChart(*state, tables, surface);

@@ -70,7 +70,7 @@ void ChartWindowTest::theFullRoadShowsTheTargetAtOneHundredPercent() {
     QVERIFY(chart != nullptr);
     QVERIFY(chart->isVisible());
     QVERIFY(program.messages.empty());
-    QCOMPARE(program.state().CursorInChart, 0);
+    QCOMPARE(program.state().CursorInChart, false);
     QCOMPARE(conditions->cursor().shape(), Qt::ArrowCursor);  // the pointer is back to normal
     // The chart drawn while the window was still hidden shows whole (below
     // the readout panel, which lies over the picture's top-left corner).
@@ -81,7 +81,7 @@ void ChartWindowTest::theFullRoadShowsTheTargetAtOneHundredPercent() {
     // The mouse over the target: x 250, depth 50 mm. Pixel (498, 305) of the
     // inner area is chart (250.17, 50.36).
     testing::SendMouseMove(chart->Picture1, QPointF(498 + PictureBorder, 305 + PictureBorder));
-    QCOMPARE(program.state().CursorInChart, 1);
+    QCOMPARE(program.state().CursorInChart, true);
     QCOMPARE(chart->Text1->text(), QStringLiteral("0"));
     QCOMPARE(chart->Text2->text(), QStringLiteral("50"));
     QCOMPARE(chart->Text3->text(), Decimal("100.0"));
@@ -149,7 +149,7 @@ void ChartWindowTest::chartEdgesAreInsideAndBeyondThemOutside() {
     Form3* chart = program.module().existingForm3();
 
     chart->Picture1_MouseMove(500.0f, 250.0f);
-    QCOMPARE(program.state().CursorInChart, 1);
+    QCOMPARE(program.state().CursorInChart, true);
     QCOMPARE(chart->Text1->text(), QStringLiteral("250"));
     QCOMPARE(chart->Text2->text(), QStringLiteral("250"));
     QCOMPARE(chart->Picture1->line2().X1, 500.0);
@@ -164,7 +164,7 @@ void ChartWindowTest::chartEdgesAreInsideAndBeyondThemOutside() {
     for (auto [x, y] : outside) {
         chart->Picture1_MouseMove(100.0f, 100.0f);
         chart->Picture1_MouseMove(x, y);
-        QCOMPARE(program.state().CursorInChart, 0);
+        QCOMPARE(program.state().CursorInChart, false);
         QCOMPARE(chart->Text1->text(), QString());
         QCOMPARE(chart->Text2->text(), QString());
         QCOMPARE(chart->Text3->text(), QString());
@@ -295,18 +295,18 @@ void ChartWindowTest::changeMeshSizeTwiceGivesBackTheFirstMesh() {
 
     chart->Picture1_MouseMove(250.0f, 50.0f);
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
-    QCOMPARE(program.state().MeshMode, 1);
+    QCOMPARE(program.state().MeshMode, ChartMesh::OneCm);
     QVERIFY(chart->Picture1->image() != first);
     QVERIFY(program.state().DoseGrid == firstGrid);
     QCOMPARE(chart->Text1->text(), QString());
     QCOMPARE(chart->Text3->text(), QString());
     QVERIFY(!chart->Picture1->line1().Visible);
-    QCOMPARE(program.state().CursorInChart, 0);
+    QCOMPARE(program.state().CursorInChart, false);
     QTest::keyClick(chart->focusWidget(), Qt::Key_Right);
     QCOMPARE(chart->Text1->text(), QString());
 
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
-    QCOMPARE(program.state().MeshMode, 0);
+    QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
     QVERIFY(chart->Picture1->image() == first);
     QVERIFY(chart->isVisible());
     QCOMPARE(program.module().existingForm3(), chart);
@@ -328,7 +328,7 @@ void ChartWindowTest::changeMeshSizeReadsTheEntriesAsTheyStand() {
     program.module().form2()->Text1->setText(QStringLiteral("20"));
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
     QCOMPARE(program.messages.size(), std::size_t(2));
-    QCOMPARE(program.state().MeshMode, 0);
+    QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
     QVERIFY(!chart->isVisible());
 }
 
@@ -422,7 +422,7 @@ void ChartWindowTest::closeHidesAndKeepsTheChart() {
     QVERIFY(program.module().form2()->isVisible());
     QCOMPARE(program.endRequests, 0);
     QVERIFY(chart->Picture1->image() == image);
-    QCOMPARE(program.state().CursorInChart, 1);
+    QCOMPARE(program.state().CursorInChart, true);
     QCOMPARE(chart->CursorX(), 260.0f);
 }
 

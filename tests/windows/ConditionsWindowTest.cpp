@@ -54,7 +54,7 @@ void ConditionsWindowTest::loadPutsBackTheDefaults() {
     conditions->Text1->setText(QStringLiteral("7"));
     conditions->Text2->setText(QStringLiteral("8"));
     conditions->Text3->setText(QStringLiteral("9"));
-    program.state().MeshMode = 1;
+    program.state().MeshMode = ChartMesh::OneCm;
     const double slope = program.state().WedgeSlope;
 
     program.start();
@@ -63,9 +63,9 @@ void ConditionsWindowTest::loadPutsBackTheDefaults() {
     QCOMPARE(conditions->Text1->text(), QStringLiteral("5.0"));
     QCOMPARE(conditions->Text2->text(), QStringLiteral("10.0"));
     QCOMPARE(conditions->Text3->text(), QStringLiteral("10.0"));
-    QCOMPARE(program.state().Conditions.Setup, 1);
-    QCOMPARE(program.state().Conditions.WedgeKind, 1);
-    QCOMPARE(program.state().MeshMode, 0);
+    QCOMPARE(program.state().Conditions.Setup, BeamSetup::Ssd);
+    QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::None);
+    QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
     QCOMPARE(program.state().WedgeSlope, slope);  // the loader leaves the slope alone
     QCOMPARE(program.state().Beam.FieldSizeTable[10], 35.0);
     QVERIFY(conditions->isVisible());
@@ -100,7 +100,7 @@ void ConditionsWindowTest::aFileThatDoesNotLoadChangesNothing() {
     QVERIFY(program.state().Beam.DepthTable == loaded.DepthTable);
     QVERIFY(program.state().Beam.TmrTable == loaded.TmrTable);
     QCOMPARE(conditions->Text1->text(), QStringLiteral("7"));
-    QCOMPARE(program.state().Conditions.Setup, 2);
+    QCOMPARE(program.state().Conditions.Setup, BeamSetup::Std);
     QVERIFY(conditions->Option2->isChecked());
 }
 
@@ -141,23 +141,23 @@ void ConditionsWindowTest::optionButtonsActAtOnce() {
     QCOMPARE(program.state().WedgeSlope, 0.0);
 
     QTest::mouseClick(conditions->Option2, Qt::LeftButton);
-    QCOMPARE(program.state().Conditions.Setup, 2);
+    QCOMPARE(program.state().Conditions.Setup, BeamSetup::Std);
     QTest::mouseClick(conditions->Option1, Qt::LeftButton);
-    QCOMPARE(program.state().Conditions.Setup, 1);
+    QCOMPARE(program.state().Conditions.Setup, BeamSetup::Ssd);
 
     QTest::mouseClick(conditions->Option4, Qt::LeftButton);
-    QCOMPARE(program.state().Conditions.WedgeKind, 2);
+    QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::Deg30);
     const double thirty = std::tan(5.458 / 180 * 3.14159);
     QCOMPARE(program.state().WedgeSlope, thirty);
     QTest::mouseClick(conditions->Option3, Qt::LeftButton);
-    QCOMPARE(program.state().Conditions.WedgeKind, 1);
+    QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::None);
     QCOMPARE(program.state().WedgeSlope, thirty);  // "Non" leaves the slope
 
     QTest::mouseClick(conditions->Option5, Qt::LeftButton);
-    QCOMPARE(program.state().Conditions.WedgeKind, 3);
+    QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::Deg45);
     QCOMPARE(program.state().WedgeSlope, std::tan(8.8 / 180 * 3.14159));
     QTest::mouseClick(conditions->Option6, Qt::LeftButton);
-    QCOMPARE(program.state().Conditions.WedgeKind, 4);
+    QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::Deg60);
     QVERIFY(std::abs(program.state().WedgeSlope - 0.2459934995) < 1e-9);
 }
 
@@ -232,9 +232,9 @@ void ConditionsWindowTest::okResetsTheMeshAndCalculates() {
     program.clickOk("5.0", "10.0", "10.0");
     Form3* chart = program.module().existingForm3();
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
-    QCOMPARE(program.state().MeshMode, 1);
+    QCOMPARE(program.state().MeshMode, ChartMesh::OneCm);
     program.clickOk("5.0", "10.0", "10.0");
-    QCOMPARE(program.state().MeshMode, 0);
+    QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
     QCOMPARE(program.state().Conditions.FieldWidth, 10.0);
     QCOMPARE(program.state().Conditions.PhantomThickness, 25);
     QCOMPARE(program.state().DoseGrid(250, 50), 1.0);
@@ -271,7 +271,7 @@ void ConditionsWindowTest::deepTargetInTheStdSetUpFailsWithBothMessages() {
     QVERIFY(conditions->isVisible());
     // The readout was emptied before the failure; CursorInChart is left as it was.
     QCOMPARE(chart->Text1->text(), QString());
-    QCOMPARE(program.state().CursorInChart, 1);
+    QCOMPARE(program.state().CursorInChart, true);
     QCOMPARE(program.state().Conditions.Depth, 20.0);
 
     // The window is usable at once.
@@ -337,7 +337,7 @@ void ConditionsWindowTest::clicksDuringTheMessagesStartNoSecondRun() {
     Form2* conditions = program.module().form2();
     program.clickOk("5.0", "10.0", "10.0");
     Form3* chart = program.module().existingForm3();
-    const int meshBefore = program.state().MeshMode;
+    const ChartMesh meshBefore = program.state().MeshMode;
     program.whileBoxOpen = [&](const MessageRequest&) {
         QTest::mouseClick(conditions->Command1, Qt::LeftButton);
         QTest::mouseClick(chart->Command3, Qt::LeftButton);

@@ -95,7 +95,7 @@ void WindowFlowTest::wholeRoadGivesTheDefaultsBack() {
     SaveScreenshot(conditions, QStringLiteral("Form2-on-the-road"));
     SaveScreenshot(chart, QStringLiteral("Form3-on-the-road"));
     Click(chart->Command3);  // a mesh change, so there is something to reset
-    QCOMPARE(program.state.MeshMode, 1);
+    QCOMPARE(program.state.MeshMode, ChartMesh::OneCm);
 
     QVERIFY(chart->close());  // the title-bar close
     program.settle();
@@ -115,9 +115,9 @@ void WindowFlowTest::wholeRoadGivesTheDefaultsBack() {
     QCOMPARE(conditions->Text3->text(), QStringLiteral("10.0"));
     QVERIFY(conditions->Option1->isChecked());
     QVERIFY(conditions->Option3->isChecked());
-    QCOMPARE(program.state.Conditions.Setup, 1);
-    QCOMPARE(program.state.Conditions.WedgeKind, 1);
-    QCOMPARE(program.state.MeshMode, 0);
+    QCOMPARE(program.state.Conditions.Setup, BeamSetup::Ssd);
+    QCOMPARE(program.state.Conditions.WedgeKind, WedgeFilter::None);
+    QCOMPARE(program.state.MeshMode, ChartMesh::FiveCm);
 
     // And the road runs again: OK gives a chart.
     Click(conditions->Command1);

@@ -57,15 +57,15 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
         return ExitUsage;
     }
     const std::string wedge = options.get("wedge", "non");
-    int wedgeKind = 0;
+    WedgeFilter wedgeKind = WedgeFilter::None;
     if (wedge == "non")
-        wedgeKind = 1;
+        wedgeKind = WedgeFilter::None;
     else if (wedge == "30")
-        wedgeKind = 2;
+        wedgeKind = WedgeFilter::Deg30;
     else if (wedge == "45")
-        wedgeKind = 3;
+        wedgeKind = WedgeFilter::Deg45;
     else if (wedge == "60")
-        wedgeKind = 4;
+        wedgeKind = WedgeFilter::Deg60;
     else {
         error = "--wedge takes non, 30, 45 or 60, not " + QuoteForMessage(wedge);
         return ExitUsage;
@@ -82,10 +82,10 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
 
     // As the start button and the conditions window would leave the state.
     state.Beam = *loaded.data;
-    state.MeshMode = 0;
-    state.Conditions.Setup = setup == "ssd" ? 1 : 2;
+    state.MeshMode = ChartMesh::FiveCm;
+    state.Conditions.Setup = setup == "ssd" ? BeamSetup::Ssd : BeamSetup::Std;
     SelectWedge(state, wedgeKind);
-    ReadConditionEntries(state, options.get("depth", "5.0"), options.get("width", "10.0"),
+    ReadConditionEntries(state.Conditions, options.get("depth", "5.0"), options.get("width", "10.0"),
                          options.get("length", "10.0"));
     return ExitSuccess;
 }

@@ -57,14 +57,14 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
         return ExitSuccess;
     }
 
-    int meshMode = 0;
+    ChartMesh meshMode = ChartMesh::FiveCm;
     if (chart == Chart::Screen) {
         const std::string mesh = parsed.options->get("mesh", "0");
         if (mesh != "0" && mesh != "1") {
             err << "corvane-chart " << name << ": --mesh takes 0 or 1, not " << QuoteForMessage(mesh) << "\n";
             return ExitUsage;
         }
-        meshMode = mesh == "1" ? 1 : 0;
+        meshMode = mesh == "1" ? ChartMesh::OneCm : ChartMesh::FiveCm;
     }
 
     auto state = std::make_unique<CalculationState>();

@@ -152,7 +152,7 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << Name << error << "\n";
         return prepared;
     }
-    state.MeshMode = meshText == "1" ? 1 : 0;
+    state.MeshMode = meshText == "1" ? ChartMesh::OneCm : ChartMesh::FiveCm;
 
     GuiSession session;
     QByteArray bytes;

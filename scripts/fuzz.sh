@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANE_FUZZ_BUILD_DIR:-$root/build-fuzz}
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DCORVANE_BUILD_FUZZERS=ON -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF \
+  -DCORVANE_BUILD_FUZZERS=ON -DCORVANE_BUILD_GUI=OFF -DBUILD_TESTING=OFF \
   -DCORVANE_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target corvane_fuzzers
 

@@ -6,7 +6,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANE_BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh"
+# The tests and the benchmarks too: the benchmarks are built so that they
+# keep compiling, and run by hand (docs/performance.md).
+"$root/scripts/build.sh" -DBUILD_TESTING=ON -DCORVANE_BUILD_BENCH=ON
 
 status=0
 # The printing tests need a real CUPS queue; the helper starts a private one
@@ -21,7 +23,7 @@ eval "$service_environment"
 # The core once more with AddressSanitizer, to catch any read outside a table.
 asan=${build}-asan
 cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON \
-  -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_BENCH=OFF >/dev/null
+  -DCORVANE_BUILD_GUI=OFF -DBUILD_TESTING=ON -DCORVANE_BUILD_BENCH=OFF >/dev/null
 cmake --build "$asan" -j2
 (cd "$asan" && ctest --output-on-failure -j2 --timeout 600) || status=1
 

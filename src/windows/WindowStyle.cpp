@@ -1,15 +1,12 @@
 #include "windows/WindowStyle.h"
 
+#include "assets/Pictures.h"
 #include "qtsurface/Fonts.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
-
-#ifdef CORVANE_WITH_ASSETS
-#include "assets/Pictures.h"
-#endif
 
 namespace corvane {
 
@@ -44,10 +41,6 @@ void MakeFixedWindow(QWidget* window, const QSize& clientSize) {
     window->setFixedSize(clientSize);
 }
 
-void ApplyProgramIcon([[maybe_unused]] QWidget* window) {
-#ifdef CORVANE_WITH_ASSETS
-    window->setWindowIcon(ProgramIcon());
-#endif
-}
+void ApplyProgramIcon(QWidget* window) { window->setWindowIcon(ProgramIcon()); }
 
 }  // namespace corvane

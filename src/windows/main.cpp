@@ -3,15 +3,56 @@
 #include "state/CalculationState.h"
 #include "windows/Module1.h"
 #include "windows/PrintChart.h"
+#include "state/MessageText.h"
+#include "windows/ProgramOptions.h"
 #include "windows/VisibleWindowGuard.h"
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Writes the whole text to standard output; false when it did not get there.
+bool WriteOut(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // --help and --version are answered before Qt starts, so that they need
+    // no display.
+    const corvane::ProgramOptions options =
+        corvane::ParseProgramOptions(std::vector<std::string>(argv, argv + argc));
+    switch (options.action) {
+    case corvane::ProgramOptions::Action::ShowHelp: return WriteOut(corvane::ProgramHelpText()) ? 0 : 3;
+    case corvane::ProgramOptions::Action::ShowVersion: return WriteOut(corvane::ProgramVersionText()) ? 0 : 3;
+    case corvane::ProgramOptions::Action::BadUsage:
+        std::fprintf(stderr, "corvane: %s; try --help\n", options.error.c_str());
+        return 2;
+    case corvane::ProgramOptions::Action::Run: break;
+    }
+
+    // Qt sees the program name and whatever was not ours.
+    std::vector<std::string> qtArguments = options.qtArguments;
+    std::vector<char*> qtArgv;
+    for (std::string& argument : qtArguments) qtArgv.push_back(argument.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArguments.size());
+
+    QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationName(QStringLiteral("Corvane"));
+    // What Qt did not take is not an option of this program either.
+    const QStringList rest = QApplication::arguments().mid(1);
+    if (!rest.isEmpty()) {
+        std::fprintf(stderr, "corvane: unknown argument %s; try --help\n",
+                     corvane::QuoteForMessage(rest.front().toStdString()).c_str());
+        return 2;
+    }
     corvane::RegisterFontSubstitutions();
 
     // The program-wide state lives from here to the end of the program.

@@ -49,7 +49,8 @@ OptionalColour CurveTracer::CurveColour() const {
 
 double CurveTracer::Cell(long long I, long long J) const {
     if (I < 0 || I >= Columns || J < 0 || J >= Rows) {
-        // The original's subscript error; the printed page never gets here.
+        // The screen chart stops here rather than read outside the matrix;
+        // the printed page clamps its columns and never gets here.
         Fail("chart drawing: a read outside DoseGrid");
     }
     return grid_(static_cast<int>(I), static_cast<int>(J));
@@ -314,9 +315,11 @@ void CurveTracer::CloseAcross(int k, double xFrom, double y, double xTo, double 
             }
         }
     } else if (!std::isnan(xFrom) && !std::isnan(xTo) && upperRow >= 0 && upperRow + 1 < Rows) {
-        // The mended fault: the column range is clamped to 0..500 in double
-        // before it becomes an integer, and a column whose two cells are
-        // equal adds no point (the line goes on from the last point drawn).
+        // The page never fails and never reads outside DoseGrid: the column
+        // range is clamped to 0..500 in double before it becomes an integer
+        // (a flank may start far outside the window), and a column whose two
+        // cells are equal adds no point (the line goes on from the last point
+        // drawn) rather than dividing by zero.
         const int J = static_cast<int>(upperRow);
         const int first = static_cast<int>(std::floor(std::clamp(xFrom + 1, 0.0, 500.0)));
         const int last = static_cast<int>(std::floor(std::clamp(xTo, 0.0, 500.0)));

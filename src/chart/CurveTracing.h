@@ -78,9 +78,9 @@ public:
     CurveTracer(CalculationState& state, DrawingSurface& surface, TraceTables tables,
                 const TraceBounds& bounds, TraceMode mode);
 
-    // The first row, start point and flank of level k, left (t = 0) or right (t = 1): the first
-    // row, the start point and the flank's segments. Returns false when the
-    // level has no curve (nothing drawn).
+    // The left (trace t = 0) or right (t = 1) flank of level k: the first row
+    // the level reaches, the start point in it, then one segment per row down
+    // the flank. Returns false when the level has no curve (nothing drawn).
     bool TraceLeftFlank(int k);
     bool TraceRightFlank(int k);
 

@@ -1,4 +1,5 @@
-// DrawChart: the screen chart, drawn in its fixed order from Cls to the captions.
+// DrawChart: the screen chart, drawn in its fixed order from Cls to the
+// captions, as four steps that other charts can compose (see DrawChart.h).
 #include "chart/DrawChart.h"
 
 #include "chart/CurveTracing.h"
@@ -21,21 +22,14 @@ using chart_detail::LevelCount;
 using chart_detail::PrintAt;
 using chart_detail::SetupCaption;
 
-}  // namespace
-
-void DrawChart(CalculationState& state, DrawingSurface& surface) {
-    const IrradiationConditions& conditions = state.Conditions;
-
-    // 1.
-    surface.Cls();
-
-    // 2. The 1 cm grid, only with MeshMode 1.
-    if (state.MeshMode == ChartMesh::OneCm) {
+// The grids in light grey, every 5 cm line with a 5-unit tick in the
+// foreground colour at both ends; with MeshMode OneCm the 1 cm lines come
+// first, beneath them.
+void DrawGrids(ChartMesh mesh, DrawingSurface& surface) {
+    if (mesh == ChartMesh::OneCm) {
         for (int x = 10; x <= 490; x += 10) surface.Line(x, 0, x, 250, ColourGrid);
         for (int y = 10; y <= 240; y += 10) surface.Line(0, y, 500, y, ColourGrid);
     }
-
-    // 3. The 5 cm grid and the ticks.
     for (int x = 0; x <= 500; x += 50) {
         surface.Line(x, 0, x, 250, ColourGrid);
         surface.Line(x, 0, x, 5, Foreground);
@@ -46,17 +40,26 @@ void DrawChart(CalculationState& state, DrawingSurface& surface) {
         surface.Line(0, y, 5, y, Foreground);
         surface.Line(500, y, 495, y, Foreground);
     }
+}
 
-    // 4. Frame. 5. Central axis, from the picture's top edge to 2 below the chart.
+// The frame, and the central axis from the picture's top edge (y = -150),
+// through the beam-head symbol, to 2 units below the chart.
+void DrawFrameAndAxis(DrawingSurface& surface) {
     surface.Box(0, 0, 500, 250);
     surface.Line(250, -150, 250, 252, Foreground);
+}
 
-    // 6. Target marker at the target row, Int(10 x Depth).
-    const double targetRow = std::floor(10 * conditions.Depth);
+// A small circle on the axis at the target's row, floor(10 x Depth): the row
+// whose dose the chart is normalised to.
+void DrawTargetMarker(double depth, DrawingSurface& surface) {
+    const double targetRow = std::floor(10 * depth);
     if (!std::isfinite(targetRow)) throw CalculationFailure("chart drawing: a non-finite target depth");
     surface.Circle(250, targetRow, 2, ColourLightRed);
+}
 
-    // 7. Depth labels. 8. Off-centre labels, at y = 251.
+// The depth in cm down the left edge, then the off-centre distance in cm
+// along the bottom edge (y = 251), each number beside the grid line it names.
+void DrawAxisLabels(DrawingSurface& surface) {
     PrintAt(surface, -10, -8, "0");
     PrintAt(surface, -10, 42, "5");
     PrintAt(surface, -18, 92, "10");
@@ -72,49 +75,80 @@ void DrawChart(CalculationState& state, DrawingSurface& surface) {
     PrintAt(surface, 137, 251, "-10");
     PrintAt(surface, 87, 251, "-15");
     PrintAt(surface, 37, 251, "-20");
+}
 
+// The label of level k in the column right of the chart, 15 units apart
+// from 10 % at the bottom: the white point sets the position, the text
+// takes the level's colour.
+void LabelLevel(int k, int colour, DrawingSurface& surface) {
+    surface.PSet(520, 250 - 15 * k, ColourWhite);
+    surface.ForeColor(colour);
+    surface.Print(FormatPrintNumber(10 * k) + "%");
+}
+
+}  // namespace
+
+void DrawChart(CalculationState& state, DrawingSurface& surface) {
+    DrawChartFramework(state, surface);
+    DrawChartCurves(state, surface);
+    DrawChartSymbols(state.Conditions, surface);
+    DrawChartCaptions(state.Conditions, surface);
+}
+
+void DrawChartFramework(const CalculationState& state, DrawingSurface& surface) {
+    surface.Cls();
+    DrawGrids(state.MeshMode, surface);
+    DrawFrameAndAxis(surface);
+    DrawTargetMarker(state.Conditions.Depth, surface);
+    DrawAxisLabels(surface);
+}
+
+void DrawChartCurves(CalculationState& state, DrawingSurface& surface) {
     CurveTables& curves = state.Curves;
     CurveTracer tracer(state, surface,
                        {curves.CurveStartX, curves.CurveStartY, curves.CurveEndX, curves.CurveEndY},
                        chart_detail::ScreenBounds, chart_detail::TraceMode::Screen);
 
-    // 9. Left pass, each level found with its label in the column x = 520.
+    // The left flanks; only the levels that have a curve get a label.
     for (int k = 1; k <= LevelCount; ++k) {
         state.Chart.CurveColour = LevelColour(k);
-        if (!tracer.TraceLeftFlank(k)) continue;
-        surface.PSet(520, 250 - 15 * k, ColourWhite);
-        surface.ForeColor(state.Chart.CurveColour);
-        surface.Print(FormatPrintNumber(10 * k) + "%");
+        if (tracer.TraceLeftFlank(k)) LabelLevel(k, state.Chart.CurveColour, surface);
     }
 
-    // 10.
+    // The labels may have left the foreground in a level's colour; what
+    // follows in the foreground colour (symbols, captions) is black.
     surface.ForeColor(ColourBlack);
 
-    // 11. Right pass, without labels.
+    // The right flanks, without labels.
     for (int k = 1; k <= LevelCount; ++k) {
         state.Chart.CurveColour = LevelColour(k);
         tracer.TraceRightFlank(k);
     }
 
-    // 12. Closing pass: top and bottom of every level.
+    // The lines across the top and the bottom of each curve, from the left
+    // flank to the right one.
     for (int k = 1; k <= LevelCount; ++k) {
         state.Chart.CurveColour = LevelColour(k);
         tracer.CloseCurve(k);
     }
+}
 
-    // 13. Beam-head symbol, open towards the top edge.
+void DrawChartSymbols(const IrradiationConditions& conditions, DrawingSurface& surface) {
+    // The beam head: a bracket open towards the picture's top edge.
     surface.Line(200, -150, 200, -130, Foreground);
     surface.LineTo(300, -130, Foreground);
     surface.LineTo(300, -150, Foreground);
 
-    // 14. Wedge symbol, thick end at x = 350.
+    // The wedge: a triangle whose thick end is at x = 350.
     if (HasWedge(conditions.WedgeKind)) {
         surface.Line(150, -115, 350, -115, Foreground);
         surface.LineTo(350, -90, Foreground);
         surface.LineTo(150, -115, Foreground);
     }
+}
 
-    // 15. Captions: field size, set-up, wedge (read from the top: wedge first).
+void DrawChartCaptions(const IrradiationConditions& conditions, DrawingSurface& surface) {
+    // Drawn bottom up: read from the top, the wedge comes first.
     PrintAt(surface, 300, -30, FieldSizeCaption(conditions.FieldWidth, conditions.FieldLength));
     PrintAt(surface, 300, -50, SetupCaption(conditions.Setup));
     const char* wedge = "Wedge filter : 60 degree";

@@ -9,7 +9,39 @@ namespace corvane {
 // The screen chart: grids, frame, axis, target, labels, the 20 isodose
 // levels, symbols and captions. Throws CalculationFailure; what was drawn
 // before a failure stays drawn.
+//
+// DrawChart is these four steps in this order:
+//     DrawChartFramework(state, surface);
+//     DrawChartCurves(state, surface);
+//     DrawChartSymbols(state.Conditions, surface);
+//     DrawChartCaptions(state.Conditions, surface);
+// A chart that shows more composes them itself, for instance a second set
+// of curves drawn between the framework and the current curves. Every step
+// draws in chart units (x = 0..500 across, y = 0..250 down, 1 mm each, the
+// central axis at x = 250). The symbols and captions draw in the foreground
+// colour, which the curves step leaves black.
 void DrawChart(CalculationState& state, DrawingSurface& surface);
+
+// Clears the picture, then draws the background: the 1 cm grid (with
+// MeshMode OneCm), the 5 cm grid with its ticks, the frame, the central axis,
+// the target marker and the depth and off-centre labels. Throws
+// CalculationFailure for a target depth that gives no finite row.
+void DrawChartFramework(const CalculationState& state, DrawingSurface& surface);
+
+// The isodose curves of state.DoseGrid, levels 10 % to 200 %, each in its
+// level's colour: the left flanks (a level found gets its label in the
+// column x = 520), the right flanks, then the lines that close each curve at
+// its top and bottom. Fills state.Curves and the curve fields of
+// state.Chart; ends with the foreground colour black. Throws
+// CalculationFailure where the tracing would read outside the grid, divide
+// by zero or meet a non-finite value; what was drawn before stays drawn.
+void DrawChartCurves(CalculationState& state, DrawingSurface& surface);
+
+// The beam head above the phantom and, for a wedge, the wedge symbol.
+void DrawChartSymbols(const IrradiationConditions& conditions, DrawingSurface& surface);
+
+// The field size, set-up and wedge captions at the top right.
+void DrawChartCaptions(const IrradiationConditions& conditions, DrawingSurface& surface);
 
 // The printed page's own work tables, index [trace][level].
 struct PrintTables {
@@ -35,9 +67,9 @@ struct PrintTables {
 // solid lines, transparent text background and one copy; they are not
 // separate operations and are not recorded.
 //
-// The printed page never fails: it clamps the closing pass's column range to
-// 0..500 and never reads outside DoseGrid, where the original read past
-// the matrix and crashed on fields wider than the printed window.
+// The printed page never fails: the closing pass clamps its column range to
+// 0..500 so that it never reads outside DoseGrid, even for a field wider than
+// the printed window, whose flanks may start far outside it.
 void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface);
 
 }  // namespace corvane

@@ -1,7 +1,6 @@
 // DrawPrintedChart: the printed page from its page set-up to the end of the
-// document (the
-// question box before it and the button state after it belong to the
-// window's PrintChart).
+// document (the question box before it and the button state after it belong
+// to the window's PrintChart).
 //
 // Choices made here:
 // - The line setting: DrawWidth(n) is a solid line n x 0.1 mm wide on the
@@ -34,50 +33,56 @@ using chart_detail::Foreground;
 using chart_detail::LevelCount;
 using chart_detail::PrintAt;
 
-}  // namespace
-
-void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface) {
-    const IrradiationConditions& conditions = state.Conditions;
-
-    // 2. Page set-up: millimetres, top edge -36, left edge 150, the font, line setting 1.
+// Millimetres, with the page's top edge at y = -36 (room for the captions
+// above the chart) and its left edge at x = 150, the left end of the printed
+// window; the captions' font; thin lines for the grid.
+void SetUpPage(DrawingSurface& surface) {
     surface.ScaleModeMillimetres();
     surface.ScaleTop(-36);
     surface.ScaleLeft(150);
     surface.Font("Times New Roman", 16);
     surface.DrawWidth(1);
+}
 
-    // 3. The 1 cm grid over the window; its outer lines are the frame.
+// The 1 cm grid over the window, whose outer lines are the frame; then thick
+// lines from the central axis on, which rises 30 mm above the chart, through
+// the wedge symbol.
+void DrawPageFramework(DrawingSurface& surface) {
     for (int x = 150; x <= 350; x += 10) surface.Line(x, 0, x, 250, Foreground);
     for (int y = 0; y <= 250; y += 10) surface.Line(150, y, 350, y, Foreground);
-
-    // 4. Line setting 4 from the central axis on.
     surface.DrawWidth(4);
     surface.Line(250, -30, 250, 250, Foreground);
+}
 
-    // 5. The print tables start empty.
+// The curves of the 20 levels inside the window: left flanks, right flanks,
+// closing lines; no labels and no colours. The tables start empty (-1), so
+// that a level without a curve leaves nothing for the closing pass.
+void DrawPageCurves(CalculationState& state, PrintTables& tables, DrawingSurface& surface) {
     for (CurveTable* table : {&tables.PrintStartX, &tables.PrintStartY, &tables.PrintEndX, &tables.PrintEndY})
         for (auto& trace : *table) trace.fill(-1.0);
 
     CurveTracer tracer(state, surface,
                        {tables.PrintStartX, tables.PrintStartY, tables.PrintEndX, tables.PrintEndY},
                        chart_detail::PrintBounds, chart_detail::TraceMode::Printed);
-
-    // 6. Left pass, 7. right pass, 8. closing pass; no labels, one colour.
     for (int k = 1; k <= LevelCount; ++k) tracer.TraceLeftFlank(k);
     for (int k = 1; k <= LevelCount; ++k) tracer.TraceRightFlank(k);
     for (int k = 1; k <= LevelCount; ++k) tracer.CloseCurve(k);
+}
 
-    // 9. Target marker, radius 1, at the unrounded depth.
+// The target marker, radius 1, at the depth itself (the screen rounds it
+// down to a whole row), and the wedge symbol, smaller than on the screen.
+void DrawPageSymbols(const IrradiationConditions& conditions, DrawingSurface& surface) {
     surface.Circle(250, 10 * conditions.Depth, 1, Foreground);
-
-    // 10. The smaller wedge symbol.
     if (HasWedge(conditions.WedgeKind)) {
         surface.Line(180, -25, 320, -25, Foreground);
         surface.LineTo(320, -10, Foreground);
         surface.LineTo(180, -25, Foreground);
     }
+}
 
-    // 11. Captions; the wedge caption only for a wedge, to the right.
+// The field size and the set-up at the top left; the wedge caption only for
+// a wedge, to the right of the axis.
+void DrawPageCaptions(const IrradiationConditions& conditions, DrawingSurface& surface) {
     PrintAt(surface, 160, -12,
             "Field size = " + chart_detail::FieldSizeCaption(conditions.FieldWidth, conditions.FieldLength));
     PrintAt(surface, 160, -20, chart_detail::SetupCaption(conditions.Setup));
@@ -89,8 +94,16 @@ void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurfa
     default: break;  // no wedge, and any value not named: no caption
     }
     if (wedge) PrintAt(surface, 270, -24, wedge);
+}
 
-    // 12. End of document.
+}  // namespace
+
+void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface) {
+    SetUpPage(surface);
+    DrawPageFramework(surface);
+    DrawPageCurves(state, tables, surface);
+    DrawPageSymbols(state.Conditions, surface);
+    DrawPageCaptions(state.Conditions, surface);
     surface.EndDoc();
 }
 

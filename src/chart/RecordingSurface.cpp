@@ -1,19 +1,8 @@
 #include "chart/RecordingSurface.h"
 
-#include <charconv>
-#include <system_error>
+#include "chart/TextRules.h"
 
 namespace corvane {
-
-std::string FormatRecordedNumber(double value) {
-    if (value == 0) value = 0.0;  // -0 is written 0
-    char buffer[64];
-    // to_chars with a precision gives exactly printf's %.*g, and it never
-    // consults the locale.
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    if (result.ec != std::errc{}) return "0";  // cannot happen: 64 chars hold any %.17g
-    return std::string(buffer, result.ptr);
-}
 
 void RecordingSurface::begin(std::string_view name) {
     text_ += name;
@@ -22,7 +11,7 @@ void RecordingSurface::begin(std::string_view name) {
 
 void RecordingSurface::number(double value) {
     text_ += ' ';
-    text_ += FormatRecordedNumber(value);
+    text_ += FormatNumber17(value);
 }
 
 void RecordingSurface::colour(OptionalColour colour) {

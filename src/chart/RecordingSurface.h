@@ -11,16 +11,13 @@
 
 namespace corvane {
 
-// A number as the recorded lines write it: printf("%.17g") in the C locale,
-// whatever the environment's locale, with -0 written 0.
-std::string FormatRecordedNumber(double value);
-
 // Writes one operation per line, each ending in LF:
 //   Cls | Line X1 Y1 X2 Y2 C | LineTo X2 Y2 C | Box X1 Y1 X2 Y2 | PSet X Y C
 //   Circle X Y R C | Move X Y | ForeColor C | Print TEXT
 // and the page settings ScaleMode mm | ScaleTop Y | ScaleLeft X |
 //   Font NAME POINTS | DrawWidth N | EndDoc.
-// C is the colour number, or "-" where the operation names no colour.
+// C is the colour number, or "-" where the operation names no colour; the
+// numbers are written by FormatNumber17 (TextRules.h).
 class RecordingSurface final : public DrawingSurface {
 public:
     void Cls() override;

@@ -1,7 +1,6 @@
-// How numbers are written in the chart texts and the cursor readout
-// (chart captions, level labels and the cursor readout). Everything here is
-// locale-independent:
-// std::to_chars never looks at the C or C++ locale.
+// How numbers are written in the chart texts (captions, level labels), the
+// cursor readout and the machine-readable outputs. Everything here is
+// locale-independent: std::to_chars never looks at the C or C++ locale.
 #include "chart/TextRules.h"
 
 #include <charconv>
@@ -76,5 +75,15 @@ std::string FormatDoseBox(double d, std::string_view decimalSeparator) {
 }
 
 std::string FormatWholeNumber(long long value) { return std::to_string(value); }
+
+std::string FormatNumber17(double value) {
+    if (value == 0) value = 0.0;  // -0 is written 0
+    char buffer[64];
+    // to_chars with a precision gives exactly printf's %.*g, including "inf"
+    // and "nan", and it never consults the locale.
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    if (result.ec != std::errc{}) return "0";  // cannot happen: 64 chars hold any %.17g
+    return std::string(buffer, result.ptr);
+}
 
 }  // namespace corvane

@@ -1,4 +1,5 @@
-// How numbers are written in the chart texts and the cursor readout.
+// How numbers are written in the chart texts, the cursor readout and the
+// machine-readable outputs (recorded operations, the dose matrix).
 #pragma once
 
 #include <string>
@@ -17,5 +18,12 @@ std::string FormatDoseBox(double d, std::string_view decimalSeparator = ".");
 
 // A plain whole number: digits with a leading "-" when negative.
 std::string FormatWholeNumber(long long value);
+
+// A number written so that it reads back exactly: printf("%.17g") in the C
+// locale whatever the environment's locale, with -0 written 0. 0.1 ->
+// "0.10000000000000001", 250 -> "250", 1e20 -> "1e+20"; infinities and NaN
+// come out as printf writes them: "inf", "-inf", "nan", "-nan". The recorded
+// drawing operations and the dose command's matrix are written with it.
+std::string FormatNumber17(double value);
 
 }  // namespace corvane

@@ -14,7 +14,6 @@ namespace corvane {
 
 namespace {
 
-
 // True when no value is infinite or NaN. An all-ones exponent carries into
 // the sign bit when one exponent unit is added; integer operations only, so
 // the compiler turns the loop into vector code.
@@ -108,7 +107,8 @@ void computeHalfPlane(CalculationState& state, const DoseModelInputs& in) {
 // re-anchored by a full evaluation every few columns; it stays within a few
 // units in the last place of the literal formula. Where the thin end clamps
 // the thickness to 0 is found with the literal thickness.
-void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep, std::array<double, GridColumns>& factors) {
+void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep,
+                       std::array<double, GridColumns>& factors) {
     constexpr int AnchorEvery = 64;
     const double distance = in.Ssd + d;
     const double mu = -LeadAttenuationPerCm;
@@ -178,7 +178,8 @@ double referenceDose(const CalculationState& state, const DoseModelInputs& in) {
     if (!(targetRow >= 0) || !(targetRow < GridRows)) FailCalculation("target row outside the dose grid");
     const int row = static_cast<int>(targetRow);
     double reference = row <= LastComputedRow ? state.HalfDoseGrid(0, row) : 0.0;
-    if (HasWedge(in.WedgeKind) && reference != 0) reference = WedgeFactor(in, AxisColumn, 0.1 * row) * reference;
+    if (HasWedge(in.WedgeKind) && reference != 0)
+        reference = WedgeFactor(in, AxisColumn, 0.1 * row) * reference;
     if (reference == 0) FailCalculation("reference dose is 0");
     return RequireFinite(reference, "reference dose");
 }
@@ -218,7 +219,8 @@ void ComputeDoseGrid(CalculationState& state) {
     state.Curves.reset();
 
     // Both are compared with their limit in double, before any conversion to int.
-    state.Chart.DepthSteps = static_cast<int>(std::min(10.0 * cond.PhantomThickness, static_cast<double>(LastComputedRow)));
+    state.Chart.DepthSteps =
+        static_cast<int>(std::min(10.0 * cond.PhantomThickness, static_cast<double>(LastComputedRow)));
     const double halfWidthSteps = std::floor(10 * (1.7 * (cond.FieldWidth / 2))) + 1;
     state.Chart.HalfWidthSteps = halfWidthSteps > AxisColumn ? AxisColumn : static_cast<int>(halfWidthSteps);
 
@@ -237,9 +239,10 @@ void ComputeDoseGrid(CalculationState& state) {
         const double reference = referenceDose(state, in);
         mirrorWedgeAndNormalise(state, in, reference);
     } catch (...) {
+        // Any exception, not only a CalculationFailure, must leave no partly computed dose behind.
         clearInside(state.DoseGrid, AxisColumn - lastStep, AxisColumn + lastStep, LastComputedRow);
         clearInside(state.HalfDoseGrid, 0, state.Chart.HalfWidthSteps, lastHalfRow);
-        throw;
+        throw;  // unchanged, for the caller to report
     }
 }
 

@@ -15,9 +15,9 @@ namespace {
 
 using test::BlankState;
 
-void ExpectSameScreenChart(const CalculationState& original, const std::string& what) {
-    auto fast = std::make_unique<CalculationState>(original);
-    auto slow = std::make_unique<CalculationState>(original);
+void ExpectSameScreenChart(const CalculationState& given, const std::string& what) {
+    auto fast = std::make_unique<CalculationState>(given);
+    auto slow = std::make_unique<CalculationState>(given);
     const auto a = test::Draw(*fast);
     const auto b = test::Record([&](DrawingSurface& s) { test::ReferenceDrawChart(*slow, s); });
     EXPECT_EQ(a.failed, b.failed) << what;
@@ -28,9 +28,9 @@ void ExpectSameScreenChart(const CalculationState& original, const std::string& 
     EXPECT_EQ(fast->Curves.CurveEndY, slow->Curves.CurveEndY) << what;
 }
 
-void ExpectSamePrintedChart(const CalculationState& original, const std::string& what) {
-    auto fast = std::make_unique<CalculationState>(original);
-    auto slow = std::make_unique<CalculationState>(original);
+void ExpectSamePrintedChart(const CalculationState& given, const std::string& what) {
+    auto fast = std::make_unique<CalculationState>(given);
+    auto slow = std::make_unique<CalculationState>(given);
     PrintTables ta, tb;
     const auto a = test::DrawPrinted(*fast, ta);
     const auto b = test::Record([&](DrawingSurface& s) { test::ReferenceDrawPrintedChart(*slow, tb, s); });

@@ -1,5 +1,6 @@
 #include "chart/ChartTestSupport.h"
 
+#include "chart/TextRules.h"
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "state/WedgeOptions.h"
@@ -67,7 +68,7 @@ Drawing DrawPrinted(CalculationState& state) {
     return DrawPrinted(state, tables);
 }
 
-std::string N(double value) { return FormatRecordedNumber(value); }
+std::string N(double value) { return FormatNumber17(value); }
 
 long Find(const std::vector<std::string>& lines, const std::string& line, std::size_t from) {
     for (std::size_t i = from; i < lines.size(); ++i)

@@ -5,7 +5,7 @@
 namespace corvane {
 namespace {
 
-TEST(Palette, TheChartsColoursHaveThePartsValues) {
+TEST(Palette, TheChartsNamedColoursHaveTheirNumbersAndRgbValues) {
     EXPECT_EQ(PaletteColour(ColourBlack), (Rgb{0, 0, 0}));
     EXPECT_EQ(PaletteColour(ColourGrid), (Rgb{192, 192, 192}));
     EXPECT_EQ(PaletteColour(ColourLightBlue), (Rgb{0, 0, 255}));

@@ -1,5 +1,5 @@
-// The printed page, from page set-up to end of document, with the mended
-// closing pass.
+// The printed page, from page set-up to end of document, whose closing pass
+// never fails and never reads outside DoseGrid.
 #include "chart/ChartTestSupport.h"
 
 #include "chart/DrawChart.h"
@@ -230,8 +230,9 @@ TEST(PrintedChart, AColumnWithTwoEqualCellsAddsNoPointInsteadOfFailing) {
 }
 
 TEST(PrintedChart, ThirtyCentimetreFieldPrintsWithoutReadingOutsideTheGrid) {
-    // The original walked the columns from an extrapolated crossing near
-    // x = -21448 and read far outside DoseGrid; run under AddressSanitizer
+    // A flank of this page starts from a crossing extrapolated near
+    // x = -21448; a closing pass that walked the columns from there without
+    // clamping would read far outside DoseGrid. Run under AddressSanitizer,
     // this test catches any such read.
     for (int wedge : {1, 4}) {
         auto state = test::ComputedState(1, "5.0", "30", "30", wedge);

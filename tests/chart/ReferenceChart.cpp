@@ -13,8 +13,8 @@ namespace {
 
 struct Grid {
     const DoseMatrix& m;
-    // Like the original's bounds-checked arrays: a subscript outside the
-    // matrix is a run-time error, which takes the failure path.
+    // Every read is checked: a subscript outside the matrix throws, as the
+    // screen chart does, and takes the failure path.
     double operator()(long long I, long long J) const {
         if (I < 0 || I > 500 || J < 0 || J > 300) throw CalculationFailure("reference: subscript");
         return m(static_cast<int>(I), static_cast<int>(J));
@@ -67,7 +67,7 @@ void ReferenceDrawChart(CalculationState& s, DrawingSurface& surface) {
         surface.Print(l.t);
     }
 
-    // 9. Left pass.
+    // Left pass, each level found labelled at x = 520.
     for (int k = 1; k <= 20; ++k) {
         p.CurveColour = ColourOf(k);
         const double L = 0.1 * k;
@@ -109,7 +109,7 @@ void ReferenceDrawChart(CalculationState& s, DrawingSurface& surface) {
     }
     surface.ForeColor(0);
 
-    // 11. Right pass.
+    // Right pass, without labels.
     for (int k = 1; k <= 20; ++k) {
         p.CurveColour = ColourOf(k);
         const double L = 0.1 * k;
@@ -147,7 +147,7 @@ void ReferenceDrawChart(CalculationState& s, DrawingSurface& surface) {
         } while (p.SegmentEndX < 500 && p.SegmentEndY < p.DepthSteps);
     }
 
-    // 12. Closing pass.
+    // Closing pass: the top and the bottom line of every level.
     for (int k = 1; k <= 20; ++k) {
         p.CurveColour = ColourOf(k);
         const int C = p.CurveColour;

@@ -10,12 +10,13 @@
 
 namespace corvane::test {
 
-// The whole screen chart; throws CalculationFailure where the
-// original would stop (any subscript outside DoseGrid, an equal pair of
-// cells in a closing interpolation, a non-finite value).
+// The whole screen chart; throws CalculationFailure where the screen chart
+// must stop (any subscript outside DoseGrid, an equal pair of cells in a
+// closing interpolation, a non-finite value).
 void ReferenceDrawChart(CalculationState& state, DrawingSurface& surface);
 
-// The whole printed page, with the mended closing pass.
+// The whole printed page, which never fails: its closing pass clamps the
+// column range to 0..500 and skips a column whose two cells are equal.
 void ReferenceDrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface);
 
 }  // namespace corvane::test

@@ -1,10 +1,10 @@
 #include "chart/TextRules.h"
-#include "chart/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <locale>
 #include <string>
@@ -81,7 +81,7 @@ TEST(PrintNumberRule, AlwaysAPointWhateverTheLocale) {
     ASSERT_EQ(std::string(buffer), "0,5");  // the locale is really in force
     EXPECT_EQ(FormatPrintNumber(10.5), " 10.5 ");
     EXPECT_EQ(FormatPrintNumber(0.5), " .5 ");
-    EXPECT_EQ(FormatRecordedNumber(0.1), "0.10000000000000001");
+    EXPECT_EQ(FormatNumber17(0.1), "0.10000000000000001");
     EXPECT_EQ(FormatDoseBox(0.57349), "57.3");
 }
 
@@ -136,6 +136,26 @@ TEST(WholeNumberRule, DigitsWithAMinusWhenNegative) {
     EXPECT_EQ(FormatWholeNumber(0), "0");
     EXPECT_EQ(FormatWholeNumber(37), "37");
     EXPECT_EQ(FormatWholeNumber(250), "250");
+}
+
+// The recorded operations and the dose matrix: printf's %.17g, so that every
+// value reads back exactly, -0 written 0 and the non-finite values as printf
+// writes them.
+TEST(Number17Rule, IsPrintfSeventeenGInTheCLocale) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (double v : {0.1, 1.0 / 3, 99.5, -21448.239228976247, 1e20, 1e-5, 123456789.123, 250.0, -36.0, 5e-324,
+                     1.7976931348623157e308, inf, -inf, nan, -nan}) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.17g", v);
+        EXPECT_EQ(FormatNumber17(v), expected);
+    }
+    EXPECT_EQ(FormatNumber17(0.1), "0.10000000000000001");
+    EXPECT_EQ(FormatNumber17(250), "250");
+    EXPECT_EQ(FormatNumber17(-0.0), "0");
+    EXPECT_EQ(FormatNumber17(0.0), "0");
+    EXPECT_EQ(FormatNumber17(-inf), "-inf");
+    EXPECT_EQ(FormatNumber17(nan), "nan");
 }
 
 }  // namespace

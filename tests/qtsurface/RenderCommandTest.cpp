@@ -1,5 +1,5 @@
 // corvane-chart render, run as the built tool.
-#include "support/TestData.h"
+#include "support/ChartTool.h"
 
 #include <QFile>
 #include <QImage>
@@ -18,6 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ProcessResult;
+using test::RunChartTool;
+using test::WithoutBundledData;
 using ::testing::ContainsRegex;
 using ::testing::HasSubstr;
 using ::testing::Not;
@@ -30,12 +32,11 @@ protected:
 
     fs::path Out(const std::string& name) const { return folder.path() / name; }
 
+    // render with the bundled data, writing the file `outName` in the test's folder.
     ProcessResult Render(const std::string& outName, std::vector<std::string> args = {},
                          std::vector<std::string> env = {}) {
-        std::vector<std::string> argv{CORVANE_CHART_EXECUTABLE, "render", "--data",
-                                      CORVANE_TEST_DATA_FILE,   "--out",  Out(outName).string()};
-        argv.insert(argv.end(), args.begin(), args.end());
-        return test::RunProcess(argv, env);
+        args.insert(args.begin(), {"--out", Out(outName).string()});
+        return RunChartTool("render", args, {.environment = env});
     }
 
     // The PDF's text, as a reader would extract it.
@@ -189,22 +190,21 @@ TEST_F(RenderCommand, BadUsageExitsTwoAndWritesNothing) {
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
         EXPECT_TRUE(fs::is_empty(folder.path())) << name;
     }
-    const ProcessResult noOut = test::RunProcess({CORVANE_CHART_EXECUTABLE, "render"});
+    const ProcessResult noOut = RunChartTool("render", {}, WithoutBundledData);
     EXPECT_EQ(noOut.exitCode, 2);
     const ProcessResult missingData =
-        test::RunProcess({CORVANE_CHART_EXECUTABLE, "render", "--data", Out("none.dat").string(), "--out",
-                          Out("chart.png").string()});
+        RunChartTool("render", {"--data", Out("none.dat").string(), "--out", Out("chart.png").string()},
+                     WithoutBundledData);
     EXPECT_EQ(missingData.exitCode, 2);
     EXPECT_TRUE(fs::is_empty(folder.path()));
 }
 
 // Run in the test's folder, so that the messages name the short paths given.
 ProcessResult RenderIn(const fs::path& folder, const std::string& out, bool limitFileSize = false) {
-    const std::vector<std::string> argv{CORVANE_CHART_EXECUTABLE, "render", "--data",
-                                        CORVANE_TEST_DATA_FILE,   "--out",  out};
     // Qt sets the environment's locale; the reason stays in English.
-    return test::RunProcess(limitFileSize ? test::UnderFileSizeLimit(argv) : argv,
-                            {"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"}, folder);
+    return RunChartTool(
+        "render", {"--out", out},
+        {.environment = test::GermanLocale, .workingDirectory = folder, .fileSizeLimit = limitFileSize});
 }
 
 std::vector<std::string> Entries(const fs::path& folder) {
@@ -232,7 +232,7 @@ TEST_F(RenderCommand, AnUnwritablePlaceExitsThreeWithAShortPlainPath) {
         EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"taken.png"}) << "no temporary left";
     }
     const ProcessResult help =
-        test::RunProcess({CORVANE_CHART_EXECUTABLE, "render", "--help"}, {}, {}, "/dev/full");
+        RunChartTool("render", {"--help"}, {.bundledData = false, .standardOutput = "/dev/full"});
     EXPECT_EQ(help.exitCode, 3);
     EXPECT_EQ(help.err, "corvane-chart render: cannot write the output: No space left on device\n");
 }

@@ -1,4 +1,4 @@
-#include "support/TestData.h"
+#include "support/ChartTool.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,16 +11,13 @@ namespace corvane {
 namespace {
 
 using test::ProcessResult;
+using test::RunChartTool;
+using test::WithoutBundledData;
 using ::testing::AllOf;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 using test::ChartFailureText;
-
-ProcessResult dose(std::vector<std::string> args, std::vector<std::string> env = {}) {
-    args.insert(args.begin(), {CORVANE_CHART_EXECUTABLE, "dose", "--data", CORVANE_TEST_DATA_FILE});
-    return test::RunProcess(args, env);
-}
 
 std::vector<std::vector<std::string>> table(const std::string& text) {
     std::vector<std::vector<std::string>> rows;
@@ -35,7 +32,7 @@ std::vector<std::vector<std::string>> table(const std::string& text) {
 }
 
 TEST(DoseCommand, WritesTheWholeMatrixOneDepthRowPerLine) {
-    const ProcessResult run = dose({});
+    const ProcessResult run = RunChartTool("dose");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     ASSERT_EQ(run.out.back(), '\n');
@@ -58,25 +55,25 @@ TEST(DoseCommand, WritesTheWholeMatrixOneDepthRowPerLine) {
 }
 
 TEST(DoseCommand, OutputDoesNotDependOnTheLocale) {
-    const ProcessResult plain = dose({"--wedge", "45"});
-    const ProcessResult german = dose({"--wedge", "45"}, {"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"});
+    const ProcessResult plain = RunChartTool("dose", {"--wedge", "45"});
+    const ProcessResult german = RunChartTool("dose", {"--wedge", "45"}, {.environment = test::GermanLocale});
     ASSERT_EQ(plain.exitCode, 0);
     ASSERT_EQ(german.exitCode, 0);
     EXPECT_EQ(plain.out, german.out);
 }
 
 TEST(DoseCommand, OptionsComeInAnyOrderAndTakeTheNextArgument) {
-    const ProcessResult a = dose({"--width", "12", "--setup", "std", "--depth", "8"});
-    const ProcessResult b = dose({"--depth", "8", "--width", "12abc", "--setup", "std"});
+    const ProcessResult a = RunChartTool("dose", {"--width", "12", "--setup", "std", "--depth", "8"});
+    const ProcessResult b = RunChartTool("dose", {"--depth", "8", "--width", "12abc", "--setup", "std"});
     ASSERT_EQ(a.exitCode, 0) << a.err;
     EXPECT_EQ(a.out, b.out);
     // A value that starts with "-" is still a value: a negative depth fails.
-    const ProcessResult negative = dose({"--depth", "-5"});
+    const ProcessResult negative = RunChartTool("dose", {"--depth", "-5"});
     EXPECT_EQ(negative.exitCode, 1);
     EXPECT_EQ(negative.out, "");
     EXPECT_EQ(negative.err, ChartFailureText);
     // An empty depth reads as 0: the surface cell is the reference.
-    const ProcessResult empty = dose({"--depth", ""});
+    const ProcessResult empty = RunChartTool("dose", {"--depth", ""});
     ASSERT_EQ(empty.exitCode, 0);
     EXPECT_EQ(table(empty.out)[0][250], "1");
 }
@@ -88,7 +85,7 @@ TEST(DoseCommand, CalculationFailuresExitWithTheTwoMessages) {
                                                                   {"--width", "0.5"},
                                                                   {"--width", "0", "--length", "0"},
                                                                   {"--width", "1e999"}}) {
-        const ProcessResult run = dose(args);
+        const ProcessResult run = RunChartTool("dose", args);
         EXPECT_EQ(run.exitCode, 1) << args[1];
         EXPECT_EQ(run.out, "") << args[1];
         EXPECT_EQ(run.err, ChartFailureText) << args[1];
@@ -104,7 +101,7 @@ TEST(DoseCommand, BadUsageExitsWith2AndOneLine) {
                                                                   {"--depth"},
                                                                   {"stray"},
                                                                   {"--setup", "\x1b[2J\nssd"}}) {
-        const ProcessResult run = dose(args);
+        const ProcessResult run = RunChartTool("dose", args);
         EXPECT_EQ(run.exitCode, 2) << args[0];
         EXPECT_EQ(run.out, "") << args[0];
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -121,7 +118,7 @@ TEST(DoseCommand, ADataFileThatDoesNotLoadExitsWith2) {
              {folder.write("short.dat", "a\nb\nc\n0, 1, 2\n").string(), "ends early"},
              {fifo.string(), "named pipe (FIFO), not a regular file"},
              {"/dev/zero", "character device, not a regular file"}}) {
-        const ProcessResult run = test::RunProcess({CORVANE_CHART_EXECUTABLE, "dose", "--data", file});
+        const ProcessResult run = RunChartTool("dose", {"--data", file}, WithoutBundledData);
         EXPECT_EQ(run.exitCode, 2) << file;
         EXPECT_EQ(run.out, "") << file;
         EXPECT_THAT(run.err, AllOf(StartsWith("corvane-chart dose: Beam data file"), HasSubstr(expected)));
@@ -136,29 +133,30 @@ TEST(DoseCommand, OcrRowsOutOfPlaceWarnAndComputeAsBefore) {
     lines[47].replace(0, 5, third);
     test::TemporaryFolder folder;
     const auto file = folder.write("swapped.dat", test::JoinLines(lines));
-    const ProcessResult run = test::RunProcess({CORVANE_CHART_EXECUTABLE, "dose", "--data", file.string()});
+    const ProcessResult run = RunChartTool("dose", {"--data", file.string()}, WithoutBundledData);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_THAT(run.err,
                 AllOf(StartsWith("warning: Beam data file"), HasSubstr("line 47"), HasSubstr("line 48")));
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
-    EXPECT_TRUE(run.out == dose({}).out) << "the calculation must not change";
+    EXPECT_TRUE(run.out == RunChartTool("dose").out) << "the calculation must not change";
 }
 
 TEST(DoseCommand, FindsTheBundledFileWithoutDataOption) {
     // From a folder without the file, the copy beside the executable is used.
     test::TemporaryFolder folder;
-    const ProcessResult run = test::RunProcess({CORVANE_CHART_EXECUTABLE, "dose"}, {}, folder.path());
+    const ProcessResult run =
+        RunChartTool("dose", {}, {.bundledData = false, .workingDirectory = folder.path()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, dose({}).out);
+    EXPECT_EQ(run.out, RunChartTool("dose").out);
 }
 
 TEST(DoseCommand, HelpDescribesTheContract) {
-    const ProcessResult run = test::RunProcess({CORVANE_CHART_EXECUTABLE, "--help"});
+    const ProcessResult run = RunChartTool("--help", {}, WithoutBundledData);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_THAT(run.out, StartsWith("Usage: corvane-chart"));
     EXPECT_THAT(run.out, HasSubstr("--wedge non|30|45|60"));
     EXPECT_THAT(run.out, HasSubstr("Exit codes"));
-    const ProcessResult commandHelp = test::RunProcess({CORVANE_CHART_EXECUTABLE, "dose", "--help"});
+    const ProcessResult commandHelp = RunChartTool("dose", {"--help"}, WithoutBundledData);
     EXPECT_EQ(commandHelp.exitCode, 0);
     EXPECT_THAT(commandHelp.out, HasSubstr("%.17g"));
 }

@@ -1,5 +1,5 @@
 // corvane-chart ops and print-ops, run as a user runs them.
-#include "support/TestData.h"
+#include "support/ChartTool.h"
 
 #include "chart/DrawChart.h"
 #include "chart/RecordingSurface.h"
@@ -19,15 +19,12 @@ namespace corvane {
 namespace {
 
 using test::ProcessResult;
+using test::RunChartTool;
+using test::WithoutBundledData;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 using test::ChartFailureText;
-
-ProcessResult run(const char* command, std::vector<std::string> args, std::vector<std::string> env = {}) {
-    args.insert(args.begin(), {CORVANE_CHART_EXECUTABLE, command, "--data", CORVANE_TEST_DATA_FILE});
-    return test::RunProcess(args, env);
-}
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
@@ -74,7 +71,7 @@ InProcess drawHere(bool printed, int setup, const char* depth, const char* width
 }
 
 TEST(OpsCommand, WritesTheScreenChartOneOperationPerLine) {
-    const ProcessResult r = run("ops", {});
+    const ProcessResult r = RunChartTool("ops");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");
     ASSERT_FALSE(r.out.empty());
@@ -93,9 +90,9 @@ TEST(OpsCommand, WritesTheScreenChartOneOperationPerLine) {
 }
 
 TEST(OpsCommand, MeshOneAddsTheCentimetreGrid) {
-    const ProcessResult coarse = run("ops", {"--mesh", "0"});
-    const ProcessResult fine = run("ops", {"--mesh", "1"});
-    const ProcessResult fallback = run("ops", {});
+    const ProcessResult coarse = RunChartTool("ops", {"--mesh", "0"});
+    const ProcessResult fine = RunChartTool("ops", {"--mesh", "1"});
+    const ProcessResult fallback = RunChartTool("ops");
     ASSERT_EQ(coarse.exitCode, 0);
     ASSERT_EQ(fine.exitCode, 0);
     EXPECT_EQ(coarse.out, fallback.out);
@@ -109,8 +106,8 @@ TEST(OpsCommand, MeshOneAddsTheCentimetreGrid) {
 }
 
 TEST(OpsCommand, TakesTheCalculationOptions) {
-    const ProcessResult r = run("ops", {"--wedge", "45", "--setup", "std", "--depth", "8", "--width", "12",
-                                        "--length", "15abc", "--mesh", "1"});
+    const ProcessResult r = RunChartTool("ops", {"--wedge", "45", "--setup", "std", "--depth", "8", "--width",
+                                                 "12", "--length", "15abc", "--mesh", "1"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto all = lines(r.out);
     EXPECT_NE(std::find(all.begin(), all.end(), "Print  12 x 15 cm"), all.end());
@@ -122,7 +119,7 @@ TEST(OpsCommand, TakesTheCalculationOptions) {
 }
 
 TEST(OpsCommand, AFortyCentimetreFieldFailsAfterTheOperationsDrawnBeforeIt) {
-    const ProcessResult r = run("ops", {"--width", "40", "--length", "40"});
+    const ProcessResult r = RunChartTool("ops", {"--width", "40", "--length", "40"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, ChartFailureText);
     const auto all = lines(r.out);
@@ -136,11 +133,11 @@ TEST(OpsCommand, AFortyCentimetreFieldFailsAfterTheOperationsDrawnBeforeIt) {
 }
 
 TEST(OpsCommand, AFailedCalculationWritesNoOperations) {
-    const ProcessResult r = run("ops", {"--setup", "std", "--depth", "20"});
+    const ProcessResult r = RunChartTool("ops", {"--setup", "std", "--depth", "20"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, ChartFailureText);
-    const ProcessResult p = run("print-ops", {"--width", ""});
+    const ProcessResult p = RunChartTool("print-ops", {"--width", ""});
     EXPECT_EQ(p.exitCode, 1);
     EXPECT_EQ(p.out, "");
     EXPECT_EQ(p.err, ChartFailureText);
@@ -156,40 +153,40 @@ TEST(OpsCommand, BadUsageExitsTwoWithOneLine) {
                                                {"--wedge", "90"},
                                                {"stray"},
                                                {"--setup", "SSD"}}) {
-        const ProcessResult r = run("ops", args);
+        const ProcessResult r = RunChartTool("ops", args);
         EXPECT_EQ(r.exitCode, 2) << args.front();
         EXPECT_EQ(r.out, "") << args.front();
         ASSERT_FALSE(r.err.empty()) << args.front();
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
     }
     // print-ops has no mesh.
-    const ProcessResult p = run("print-ops", {"--mesh", "1"});
+    const ProcessResult p = RunChartTool("print-ops", {"--mesh", "1"});
     EXPECT_EQ(p.exitCode, 2);
     EXPECT_EQ(p.out, "");
     // A data file that does not load.
     const ProcessResult missing =
-        test::RunProcess({CORVANE_CHART_EXECUTABLE, "ops", "--data", "/nonexistent/6MVTMROCR.dat"});
+        RunChartTool("ops", {"--data", "/nonexistent/6MVTMROCR.dat"}, WithoutBundledData);
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.out, "");
     EXPECT_THAT(missing.err, HasSubstr("6MVTMROCR.dat"));
 }
 
 TEST(OpsCommand, HelpDescribesTheCommands) {
-    const ProcessResult ops = run("ops", {"--help"});
+    const ProcessResult ops = RunChartTool("ops", {"--help"});
     EXPECT_EQ(ops.exitCode, 0);
     EXPECT_THAT(ops.out, HasSubstr("--mesh 0|1"));
     EXPECT_THAT(ops.out, HasSubstr("--width"));
-    const ProcessResult print = run("print-ops", {"--help"});
+    const ProcessResult print = RunChartTool("print-ops", {"--help"});
     EXPECT_EQ(print.exitCode, 0);
     EXPECT_THAT(print.out, HasSubstr("DrawWidth"));
-    const ProcessResult all = test::RunProcess({CORVANE_CHART_EXECUTABLE, "--help"});
+    const ProcessResult all = RunChartTool("--help", {}, WithoutBundledData);
     EXPECT_EQ(all.exitCode, 0);
     EXPECT_THAT(all.out, HasSubstr("  ops "));
     EXPECT_THAT(all.out, HasSubstr("  print-ops "));
 }
 
 TEST(PrintOpsCommand, WritesThePrintedPageWithItsSettings) {
-    const ProcessResult r = run("print-ops", {});
+    const ProcessResult r = RunChartTool("print-ops");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const auto all = lines(r.out);
@@ -211,7 +208,7 @@ TEST(PrintOpsCommand, WritesThePrintedPageWithItsSettings) {
 }
 
 TEST(PrintOpsCommand, TheWedgeCaptionStandsToTheRight) {
-    const ProcessResult r = run("print-ops", {"--wedge", "60"});
+    const ProcessResult r = RunChartTool("print-ops", {"--wedge", "60"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto all = lines(r.out);
     ASSERT_GE(all.size(), 3u);
@@ -222,20 +219,20 @@ TEST(PrintOpsCommand, TheWedgeCaptionStandsToTheRight) {
 
 TEST(PrintOpsCommand, FieldsTooWideForTheScreenStillPrint) {
     for (const char* width : {"30", "40"}) {
-        const ProcessResult r = run("print-ops", {"--width", width, "--length", width});
+        const ProcessResult r = RunChartTool("print-ops", {"--width", width, "--length", width});
         EXPECT_EQ(r.exitCode, 0) << width << r.err;
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(lines(r.out).back(), "EndDoc");
         EXPECT_EQ(r.out, drawHere(true, 1, "5.0", width, width, 1, 0).text);
     }
-    EXPECT_EQ(run("ops", {"--width", "40", "--length", "40"}).exitCode, 1);
+    EXPECT_EQ(RunChartTool("ops", {"--width", "40", "--length", "40"}).exitCode, 1);
 }
 
 TEST(OpsCommand, OutputDoesNotDependOnTheLocale) {
     for (const char* command : {"ops", "print-ops"}) {
-        const ProcessResult plain = run(command, {"--depth", "4.37", "--width", "10.5"});
-        const ProcessResult german =
-            run(command, {"--depth", "4.37", "--width", "10.5"}, {"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"});
+        const ProcessResult plain = RunChartTool(command, {"--depth", "4.37", "--width", "10.5"});
+        const ProcessResult german = RunChartTool(command, {"--depth", "4.37", "--width", "10.5"},
+                                                  {.environment = test::GermanLocale});
         ASSERT_EQ(plain.exitCode, 0);
         ASSERT_EQ(german.exitCode, 0);
         EXPECT_EQ(plain.out, german.out);

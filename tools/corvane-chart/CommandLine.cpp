@@ -8,7 +8,6 @@
 #include "state/WedgeOptions.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ostream>
 
 namespace corvane::cli {
@@ -92,15 +91,6 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
 
 void WriteFailureMessages(std::ostream& err) {
     err << FailureMessageFirst << '\n' << FailureMessageSecond << '\n';
-}
-
-std::string FormatNumber17(double value) {
-    if (value == 0) return "0";
-    // to_chars with a precision is specified as printf in the C locale, so
-    // the environment's locale cannot put a decimal comma here.
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return std::string(buffer, result.ptr);
 }
 
 std::string CalculationOptionsHelp() {

@@ -55,9 +55,6 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
 // The two failure messages, one per line, in UTF-8.
 void WriteFailureMessages(std::ostream& err);
 
-// %.17g in the C locale whatever the environment's locale; -0 is written 0.
-std::string FormatNumber17(double value);
-
 // The text of "--help" for the options every calculating command takes.
 std::string CalculationOptionsHelp();
 

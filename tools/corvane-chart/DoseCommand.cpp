@@ -1,6 +1,7 @@
 // corvane-chart dose: the normalised dose matrix, one depth row per line.
 #include "CommandLine.h"
 
+#include "chart/TextRules.h"
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 

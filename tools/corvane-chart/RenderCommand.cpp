@@ -20,7 +20,9 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane::cli {
 namespace {
@@ -100,66 +102,70 @@ private:
     std::optional<QGuiApplication> app_;
 };
 
-int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+// What render is asked to make, read from its options.
+struct RenderRequest {
+    std::string path;  // the file to write, as given
+    PictureFormat format = PictureFormat::Png;
+    ChartMesh mesh = ChartMesh::FiveCm;
+    int scale = 1;  // PNG only
+};
+
+// The options render takes beyond those of every calculation.
+std::vector<std::string> RenderOptions() {
     std::vector<std::string> allowed = CalculationOptions;
     allowed.insert(allowed.end(), {"out", "mesh", "scale"});
-    const ParsedOptions parsed = ParseOptions(args, allowed);
-    if (!parsed.options) {
-        err << Name << parsed.error << "\n";
-        return ExitUsage;
-    }
-    if (parsed.help) {
-        out << Help();
-        return ExitSuccess;
-    }
-    const Options& options = *parsed.options;
+    return allowed;
+}
 
-    if (!options.has("out") || options.get("out", "").empty()) {
-        err << Name << "--out FILE is required\n";
-        return ExitUsage;
+// Reads --out, --mesh and --scale, checked in this order, before anything is
+// loaded. Returns nothing for bad usage, with a one-line reason in `error`.
+std::optional<RenderRequest> ReadRequest(const Options& options, std::string& error) {
+    RenderRequest request;
+    request.path = options.get("out", "");
+    if (request.path.empty()) {
+        error = "--out FILE is required";
+        return std::nullopt;
     }
-    const std::string path = options.get("out", "");
-    const std::optional<PictureFormat> format = FormatOf(path);
+    const std::optional<PictureFormat> format = FormatOf(request.path);
     if (!format) {
-        err << Name << "--out must name a .png, .svg or .pdf file: " << PathForMessage(path) << "\n";
-        return ExitUsage;
+        error = "--out must name a .png, .svg or .pdf file: " + PathForMessage(request.path);
+        return std::nullopt;
     }
-    const std::string meshText = options.get("mesh", "0");
-    if (meshText != "0" && meshText != "1") {
-        err << Name << "--mesh must be 0 or 1: " << QuoteForMessage(meshText) << "\n";
-        return ExitUsage;
+    request.format = *format;
+
+    const std::string mesh = options.get("mesh", "0");
+    if (mesh != "0" && mesh != "1") {
+        error = "--mesh must be 0 or 1: " + QuoteForMessage(mesh);
+        return std::nullopt;
     }
-    int scale = 1;
+    request.mesh = mesh == "1" ? ChartMesh::OneCm : ChartMesh::FiveCm;
+
     if (options.has("scale")) {
-        if (*format != PictureFormat::Png) {
-            err << Name << "--scale applies to PNG pictures only\n";
-            return ExitUsage;
+        if (request.format != PictureFormat::Png) {
+            error = "--scale applies to PNG pictures only";
+            return std::nullopt;
         }
-        const std::optional<int> parsedScale = ParseScale(options.get("scale", ""));
-        if (!parsedScale) {
-            err << Name << "--scale must be a whole number from 1 to " << MaxScale << ": "
-                << QuoteForMessage(options.get("scale", "")) << "\n";
-            return ExitUsage;
+        const std::string text = options.get("scale", "");
+        const std::optional<int> scale = ParseScale(text);
+        if (!scale) {
+            error = "--scale must be a whole number from 1 to " + std::to_string(MaxScale) + ": " +
+                    QuoteForMessage(text);
+            return std::nullopt;
         }
-        scale = *parsedScale;
+        request.scale = *scale;
     }
+    return request;
+}
 
-    // Some megabytes of matrices: not on the stack.
-    auto owned = std::make_unique<CalculationState>();
-    CalculationState& state = *owned;
-    std::string error;
-    if (const int prepared = PrepareCalculation(options, state, error, err); prepared != ExitSuccess) {
-        err << Name << error << "\n";
-        return prepared;
-    }
-    state.MeshMode = meshText == "1" ? ChartMesh::OneCm : ChartMesh::FiveCm;
-
-    GuiSession session;
-    QByteArray bytes;
+// Computes the dose grid and draws the picture into `bytes`. Returns
+// ExitSuccess, or the exit code after writing why on `err`: the two failure
+// messages when the calculation or the drawing fails, one line when Qt could
+// not make the picture. Needs a GuiSession.
+int MakePicture(CalculationState& state, const RenderRequest& request, QByteArray& bytes, std::ostream& err) {
     try {
         ComputeDoseGrid(state);
-        switch (*format) {
-        case PictureFormat::Png: bytes = ChartPng(state, scale); break;
+        switch (request.format) {
+        case PictureFormat::Png: bytes = ChartPng(state, request.scale); break;
         case PictureFormat::Svg: bytes = ChartSvg(state); break;
         // The printed page reads the grid only: no screen chart is drawn.
         case PictureFormat::Pdf: bytes = PrintedChartPdf(state); break;
@@ -171,14 +177,48 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << Name << "the picture could not be made: " << e.what() << "\n";
         return ExitUsage;
     }
+    return ExitSuccess;
+}
 
-    // Written whole or not at all: an existing file stays as it was on failure.
+// Written whole or not at all: an existing file stays as it was on failure.
+int WritePicture(const std::string& path, const QByteArray& bytes, std::ostream& err) {
     const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (const std::optional<std::string> reason = WriteFileAtomically(path, content)) {
         err << Name << "cannot write " << PathForMessage(path) << ": " << *reason << "\n";
         return ExitOutputFailure;
     }
     return ExitSuccess;
+}
+
+int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const ParsedOptions parsed = ParseOptions(args, RenderOptions());
+    if (!parsed.options) {
+        err << Name << parsed.error << "\n";
+        return ExitUsage;
+    }
+    if (parsed.help) {
+        out << Help();
+        return ExitSuccess;
+    }
+    std::string error;
+    const std::optional<RenderRequest> request = ReadRequest(*parsed.options, error);
+    if (!request) {
+        err << Name << error << "\n";
+        return ExitUsage;
+    }
+
+    // Some megabytes of matrices: not on the stack.
+    auto state = std::make_unique<CalculationState>();
+    if (const int code = PrepareCalculation(*parsed.options, *state, error, err); code != ExitSuccess) {
+        err << Name << error << "\n";
+        return code;
+    }
+    state->MeshMode = request->mesh;
+
+    const GuiSession session;
+    QByteArray bytes;
+    if (const int code = MakePicture(*state, *request, bytes, err); code != ExitSuccess) return code;
+    return WritePicture(request->path, bytes, err);
 }
 
 const CommandRegistration registration{"render", RenderUsage, Render};

@@ -146,12 +146,13 @@ Form5::Form5(QWidget* parent) : QWidget(parent) {
 }
 
 // The symbols of the attenuation coefficient sit in gaps of Label16's text.
-// The gaps fall where this font puts them, which is not where the designed
-// font put them, so the symbols follow the text: mu with its subscript in the
-// gap after the coefficient's name, the exponent right after "cm".
+// Where those gaps fall depends on the face that renders the text here, so
+// the symbols are placed from the text as it is measured: mu with its
+// subscript in the gap after the coefficient's name, the exponent right
+// after "cm".
 void Form5::PlaceCoefficientSymbols() {
-    // This font's blanks are narrower than the designed font's; a little
-    // extra room per blank keeps the exponent clear of the following word.
+    // The rendering face's blanks are narrow; a little extra room per blank
+    // keeps the exponent clear of the following word.
     QFont wider = Label16->font();
     wider.setWordSpacing(6);
     Label16->setFont(wider);

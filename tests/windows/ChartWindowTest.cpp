@@ -43,7 +43,7 @@ class ChartWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void theFullRoadShowsTheTargetAtOneHundredPercent();
-    void layoutFollowsTheDesign();
+    void layoutIsTheDesignedOne();
     void chartEdgesAreInsideAndBeyondThemOutside();
     void readoutRoundsDown();
     void arrowKeysStopAtTheChartLimits();
@@ -108,7 +108,7 @@ void ChartWindowTest::theFullRoadShowsTheTargetAtOneHundredPercent() {
     QCOMPARE(chart->Text3->text(), QString());
 }
 
-void ChartWindowTest::layoutFollowsTheDesign() {
+void ChartWindowTest::layoutIsTheDesignedOne() {
     ProgramHarness program;
     Form3* chart = program.runToChart();
     QCOMPARE(chart->windowTitle(), QStringLiteral("Corvane"));

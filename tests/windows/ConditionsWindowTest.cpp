@@ -27,7 +27,7 @@ class ConditionsWindowTest : public QObject {
 private slots:
     void loadPutsBackTheDefaults();
     void aFileThatDoesNotLoadChangesNothing();
-    void layoutFollowsTheDesign();
+    void layoutIsTheDesignedOne();
     void optionButtonsActAtOnce();
     void enterClampsAndMovesOn_data();
     void enterClampsAndMovesOn();
@@ -91,7 +91,7 @@ void ConditionsWindowTest::aFileThatDoesNotLoadChangesNothing() {
     QVERIFY(conditions->Option2->isChecked());
 }
 
-void ConditionsWindowTest::layoutFollowsTheDesign() {
+void ConditionsWindowTest::layoutIsTheDesignedOne() {
     ProgramHarness program;
     program.start();
     Form2* conditions = program.conditions();

@@ -222,7 +222,7 @@ void WindowFlowTest::shortFileAtStartKeepsWhatWasLoaded() {
     QVERIFY(!start->isVisible());
     QCOMPARE(conditions->Text1->text(), QStringLiteral("5.0"));
 
-    // Mended, the file loads on the next press without a word.
+    // Whole again, the file loads on the next press without a word.
     QVERIFY(conditions->close());
     program.settle();
     start->show();

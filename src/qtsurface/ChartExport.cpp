@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QScopeGuard>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -17,13 +18,13 @@ namespace corvane {
 
 namespace {
 
-// Ends the painter on every path, a throw included.
-struct PainterGuard {
-    QPainter& painter;
-    ~PainterGuard() {
+// Ends the painter when the returned guard goes out of scope, on every way
+// out, a throw included.
+[[nodiscard]] auto EndOnScopeExit(QPainter& painter) {
+    return qScopeGuard([&painter] {
         if (painter.isActive()) painter.end();
-    }
-};
+    });
+}
 
 void DrawChartWith(CalculationState& state, QPainter& painter) {
     PainterSurface surface = PainterSurface::ChartPicture(painter);
@@ -38,7 +39,7 @@ QImage RenderChartImage(CalculationState& state, int scale) {
     if (image.isNull()) throw std::runtime_error("not enough memory for the picture");
     image.fill(Qt::white);
     QPainter painter(&image);
-    PainterGuard guard{painter};
+    const auto endPainter = EndOnScopeExit(painter);
     painter.scale(scale, scale);
     DrawChartWith(state, painter);
     return image;
@@ -65,7 +66,7 @@ QByteArray ChartSvg(CalculationState& state) {
     generator.setTitle(QStringLiteral("Corvane"));
     {
         QPainter painter(&generator);
-        PainterGuard guard{painter};
+        const auto endPainter = EndOnScopeExit(painter);
         DrawChartWith(state, painter);
     }
     return bytes;
@@ -83,7 +84,7 @@ QByteArray PrintedChartPdf(CalculationState& state) {
     {
         QPainter painter;
         if (!painter.begin(&writer)) throw std::runtime_error("the PDF could not be started");
-        PainterGuard guard{painter};
+        const auto endPainter = EndOnScopeExit(painter);
         PrintTables tables;
         PaintPrintedChart(state, tables, painter);
     }

@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 
 #include <cmath>
 
@@ -23,10 +24,8 @@ ChartPictureBox::ChartPictureBox(QWidget* parent)
 }
 
 void ChartPictureBox::drawChart(CalculationState& state) {
-    struct RepaintWhenDone {
-        ChartPictureBox* picture;
-        ~RepaintWhenDone() { picture->update(); }
-    } repaint{this};
+    // Repainted on every way out, a throw included, so that whatever was drawn shows.
+    const auto repaintWhenDone = qScopeGuard([this] { update(); });
     QPainter painter(&image_);
     PainterSurface surface = PainterSurface::ChartPicture(painter);
     DrawChart(state, surface);

@@ -2,6 +2,8 @@
 // cross-hair laid over it, reporting mouse moves in chart coordinates.
 #pragma once
 
+#include "qtsurface/ChartPicture.h"
+
 #include <QImage>
 #include <QLineF>
 #include <QWidget>
@@ -29,7 +31,8 @@ public:
     // throws; whatever was drawn before that stays in the image.
     void drawChart(CalculationState& state);
 
-    // Line1 is the horizontal line (x 0..500), Line2 the vertical (y 0..250).
+    // Line1 is the horizontal line across the chart area, Line2 the vertical
+    // line down it.
     const OverlayLine& line1() const { return line1_; }
     const OverlayLine& line2() const { return line2_; }
     void setLine1Y(double y);
@@ -54,8 +57,8 @@ private:
     void moveLine(OverlayLine& line, const OverlayLine& moved);
 
     QImage image_;
-    OverlayLine line1_{0, 0, 500, 0, false};
-    OverlayLine line2_{0, 0, 0, 250, false};
+    OverlayLine line1_{ChartAreaLeft, ChartAreaTop, ChartAreaRight, ChartAreaTop, false};
+    OverlayLine line2_{ChartAreaLeft, ChartAreaTop, ChartAreaLeft, ChartAreaBottom, false};
 };
 
 }  // namespace corvane

@@ -19,9 +19,9 @@ constexpr QSize TwipsSize(int width, int height) { return QSize(Twips(width), Tw
 // parent window.
 void MakeFixedCentredWindow(QWidget* window, QSize client, bool dialog);
 
-// A label without border at its designed place. Where the font used here
-// needs more room than the designed one did, the label grows right and down
-// just enough to show its whole text, instead of clipping it.
+// A label without border at its designed place. Where the face that renders
+// its font here needs more room than the designed box gives, the label grows
+// right and down just enough to show its whole text, instead of clipping it.
 void PlaceLabel(QLabel* label, const QRect& designed);
 
 // Enter presses the focused button of `window`, as Space does.

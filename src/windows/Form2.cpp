@@ -20,6 +20,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <utility>
 
 namespace corvane {
 
@@ -40,6 +41,132 @@ bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter;
 constexpr QRect Shape2Rect = TwipsRect(465, 345, 4935, 1215);
 constexpr QRect Shape1Rect = TwipsRect(480, 360, 4935, 1215);
 
+// The kinds of control the window is made of.
+enum class ControlKind {
+    Label,       // a caption in Times New Roman, on the window's own background
+    BoxedLabel,  // a caption centred in a light yellow box
+    Frame,       // a group box whose caption sits on its top line
+    Option,      // an option button
+    Entry,       // a text box with its text centred
+    Button,      // a command button with the light yellow face
+    DegreeSign,  // a "°" that placeDegreeSigns moves right after its angle
+};
+
+// One control of the window: its name, kind, the frame it sits in (none:
+// the window itself), its caption, its rectangle in twips inside that
+// container, and the size of its font in points.
+struct ControlRow {
+    const char* name;
+    ControlKind kind;
+    const char* container;
+    const char* caption;
+    TwipsBox twips;
+    double points;
+};
+
+// The degree signs are set in this face; their box is 14 x 20 pixels.
+const QString DegreeSignFace = QStringLiteral("ＭＳ Ｐゴシック");
+constexpr TwipsBox DegreeSignBox{0, 0, 210, 300};
+
+// The window's controls in the order they are made, which is also the order
+// in which they are stacked. (The enumerators stand alone so that the rows
+// stay short.)
+using enum ControlKind;
+constexpr ControlRow Controls[] = {
+    // clang-format off
+    // name      kind        container caption                              twips                    points
+    {"Label13",  Label,      nullptr,  "6 MV X-ray  (SAD = 100 cm)",        {720, 480, 3735, 345},   15.75},
+    {"Label14",  Label,      nullptr,  "Water phantom (thickness = 25 cm)", {720, 960, 4440, 345},   15.75},
+    {"Frame1",   Frame,      nullptr,  "Mode",                              {480, 1800, 4935, 855},  14.25},
+    {"Option1",  Option,     "Frame1", "SSD (100cm)",                       {480, 360, 1695, 255},   12},
+    {"Option2",  Option,     "Frame1", "STD (100cm)",                       {2760, 360, 1695, 255},  12},
+    {"Frame4",   Frame,      nullptr,  " Depth and Field Size ",            {480, 2880, 4935, 2055}, 14.25},
+    {"Label1",   BoxedLabel, "Frame4", "Depth of target",                   {240, 480, 2820, 375},   14.25},
+    {"Text1",    Entry,      "Frame4", "",                                  {3000, 480, 1095, 390},  14.25},
+    {"Label4",   BoxedLabel, "Frame4", "cm",                                {4080, 480, 615, 375},   14.25},
+    {"Label2",   BoxedLabel, "Frame4", "Field Width at SAD",                {240, 960, 2805, 375},   14.25},
+    {"Text2",    Entry,      "Frame4", "",                                  {3000, 960, 1095, 375},  14.25},
+    {"Label5",   BoxedLabel, "Frame4", "cm",                                {4080, 960, 615, 375},   14.25},
+    {"Label3",   BoxedLabel, "Frame4", "Field Length at SAD",               {240, 1440, 2775, 375},  14.25},
+    {"Text3",    Entry,      "Frame4", "",                                  {3000, 1440, 1095, 375}, 14.25},
+    {"Label6",   BoxedLabel, "Frame4", "cm",                                {4080, 1440, 615, 375},  14.25},
+    {"Frame2",   Frame,      nullptr,  "Wedge filter",                      {480, 5160, 4935, 975},  14.25},
+    {"Option3",  Option,     "Frame2", "Non",                               {360, 360, 855, 375},    14.25},
+    {"Option4",  Option,     "Frame2", "30",                                {1560, 360, 615, 375},   14.25},
+    {"Option5",  Option,     "Frame2", "45",                                {2640, 360, 615, 375},   14.25},
+    {"Option6",  Option,     "Frame2", "60",                                {3600, 360, 615, 375},   14.25},
+    {"Label11",  DegreeSign, "Frame2", "°",                                 DegreeSignBox,           15.75},
+    {"Label10",  DegreeSign, "Frame2", "°",                                 DegreeSignBox,           15.75},
+    {"Label12",  DegreeSign, "Frame2", "°",                                 DegreeSignBox,           15.75},
+    {"Command1", Button,     nullptr,  "OK",                                {1080, 6360, 1575, 615}, 15.75},
+    {"Command2", Button,     nullptr,  "Exit",                              {3240, 6360, 1575, 615}, 15.75},
+    // clang-format on
+};
+
+QLabel* MakeLabel(const ControlRow& row, QWidget* container) {
+    auto* label = new QLabel(QString::fromUtf8(row.caption), container);
+    label->setFont(row.kind == ControlKind::DegreeSign ? NamedFont(DegreeSignFace, row.points)
+                                                       : TimesFont(row.points));
+    // Where the face that renders the font here runs a little wider than
+    // the designed box, the box grows to the right instead of clipping.
+    QRect geometry = TwipsRect(row.twips);
+    geometry.setWidth(std::max(geometry.width(), label->sizeHint().width()));
+    label->setGeometry(geometry);
+    if (row.kind == ControlKind::BoxedLabel) {
+        label->setAlignment(Qt::AlignCenter);
+        StyleLabel(label, LightYellow, true);
+    }
+    if (row.kind == ControlKind::DegreeSign) label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+QWidget* MakeControl(const ControlRow& row, QWidget* container) {
+    const QString caption = QString::fromUtf8(row.caption);
+    const QRect geometry = TwipsRect(row.twips);
+    QWidget* control = nullptr;
+    switch (row.kind) {
+    case ControlKind::Label:
+    case ControlKind::BoxedLabel:
+    case ControlKind::DegreeSign: control = MakeLabel(row, container); break;
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(caption, container);
+        frame->setGeometry(geometry);
+        frame->setFont(TimesFont(row.points));
+        // The caption sits on the frame's top line.
+        frame->setStyleSheet(
+            QStringLiteral("QGroupBox { border: 1px solid rgb(160, 160, 160); margin-top: 10px; }"
+                           "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                           " left: 6px; padding: 0 2px; }"));
+        control = frame;
+        break;
+    }
+    case ControlKind::Option:
+        control = new QRadioButton(caption, container);
+        control->setGeometry(geometry);
+        control->setFont(TimesFont(row.points));
+        break;
+    case ControlKind::Entry: {
+        auto* entry = new QLineEdit(container);
+        entry->setGeometry(geometry);
+        entry->setFont(TimesFont(row.points));
+        entry->setAlignment(Qt::AlignCenter);
+        control = entry;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, container);
+        button->setGeometry(geometry);
+        StyleButton(button, TimesFont(row.points));
+        // Enter belongs to the text boxes only.
+        button->setAutoDefault(false);
+        control = button;
+        break;
+    }
+    }
+    control->setObjectName(QString::fromLatin1(row.name));
+    return control;
+}
+
 }  // namespace
 
 Form2::Form2(Module1& module, QWidget* parent) : QWidget(parent), module_(module) {
@@ -53,136 +180,47 @@ Form2::Form2(Module1& module, QWidget* parent) : QWidget(parent), module_(module
         move(screen->availableGeometry().topLeft() + QPoint(24, 24));
 }
 
+template <typename Control>
+Control* Form2::control(const char* name) const {
+    return findChild<Control*>(QString::fromLatin1(name));
+}
+
 void Form2::buildControls() {
-    auto label = [](QWidget* parent, const QString& caption, QRect geometry, const QFont& font) {
-        auto* l = new QLabel(caption, parent);
-        l->setFont(font);
-        // Where the face that renders the font here runs a little wider than
-        // the designed box, the box grows to the right instead of clipping.
-        geometry.setWidth(std::max(geometry.width(), l->sizeHint().width()));
-        l->setGeometry(geometry);
-        return l;
-    };
-    auto boxed = [&](QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-        QLabel* l = label(parent, caption, geometry, TimesFont(14.25));
-        l->setObjectName(QString::fromLatin1(name));
-        l->setAlignment(Qt::AlignCenter);
-        StyleLabel(l, LightYellow, true);
-        return l;
-    };
-    auto option = [](QWidget* parent, const char* name, const QString& caption, QRect geometry,
-                     double points) {
-        auto* o = new QRadioButton(caption, parent);
-        o->setObjectName(QString::fromLatin1(name));
-        o->setGeometry(geometry);
-        o->setFont(TimesFont(points));
-        return o;
-    };
-    auto entry = [](QWidget* parent, const char* name, QRect geometry) {
-        auto* t = new QLineEdit(parent);
-        t->setObjectName(QString::fromLatin1(name));
-        t->setGeometry(geometry);
-        t->setFont(TimesFont(14.25));
-        t->setAlignment(Qt::AlignCenter);
-        return t;
-    };
-    auto frame = [this](const char* name, const QString& caption, QRect geometry) {
-        auto* f = new QGroupBox(caption, this);
-        f->setObjectName(QString::fromLatin1(name));
-        f->setGeometry(geometry);
-        f->setFont(TimesFont(14.25));
-        // The caption sits on the frame's top line.
-        f->setStyleSheet(
-            QStringLiteral("QGroupBox { border: 1px solid rgb(160, 160, 160); margin-top: 10px; }"
-                           "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-                           " left: 6px; padding: 0 2px; }"));
-        return f;
-    };
+    for (const ControlRow& row : Controls)
+        MakeControl(row, row.container ? control<QWidget>(row.container) : this);
 
-    label(this, QStringLiteral("6 MV X-ray  (SAD = 100 cm)"), TwipsRect(720, 480, 3735, 345),
-          TimesFont(15.75))
-        ->setObjectName(QStringLiteral("Label13"));
-    label(this, QStringLiteral("Water phantom (thickness = 25 cm)"), TwipsRect(720, 960, 4440, 345),
-          TimesFont(15.75))
-        ->setObjectName(QStringLiteral("Label14"));
+    Frame1 = control<QGroupBox>("Frame1");
+    Frame2 = control<QGroupBox>("Frame2");
+    Frame4 = control<QGroupBox>("Frame4");
+    Option1 = control<QRadioButton>("Option1");
+    Option2 = control<QRadioButton>("Option2");
+    Option3 = control<QRadioButton>("Option3");
+    Option4 = control<QRadioButton>("Option4");
+    Option5 = control<QRadioButton>("Option5");
+    Option6 = control<QRadioButton>("Option6");
+    Text1 = control<QLineEdit>("Text1");
+    Text2 = control<QLineEdit>("Text2");
+    Text3 = control<QLineEdit>("Text3");
+    Command1 = control<QPushButton>("Command1");
+    Command2 = control<QPushButton>("Command2");
 
-    Frame1 = frame("Frame1", QStringLiteral("Mode"), TwipsRect(480, 1800, 4935, 855));
-    Option1 = option(Frame1, "Option1", QStringLiteral("SSD (100cm)"), TwipsRect(480, 360, 1695, 255), 12);
-    Option2 = option(Frame1, "Option2", QStringLiteral("STD (100cm)"), TwipsRect(2760, 360, 1695, 255), 12);
-
-    Frame4 = frame("Frame4", QStringLiteral(" Depth and Field Size "), TwipsRect(480, 2880, 4935, 2055));
-    boxed(Frame4, "Label1", QStringLiteral("Depth of target"), TwipsRect(240, 480, 2820, 375));
-    Text1 = entry(Frame4, "Text1", TwipsRect(3000, 480, 1095, 390));
-    boxed(Frame4, "Label4", QStringLiteral("cm"), TwipsRect(4080, 480, 615, 375));
-    boxed(Frame4, "Label2", QStringLiteral("Field Width at SAD"), TwipsRect(240, 960, 2805, 375));
-    Text2 = entry(Frame4, "Text2", TwipsRect(3000, 960, 1095, 375));
-    boxed(Frame4, "Label5", QStringLiteral("cm"), TwipsRect(4080, 960, 615, 375));
-    boxed(Frame4, "Label3", QStringLiteral("Field Length at SAD"), TwipsRect(240, 1440, 2775, 375));
-    Text3 = entry(Frame4, "Text3", TwipsRect(3000, 1440, 1095, 375));
-    boxed(Frame4, "Label6", QStringLiteral("cm"), TwipsRect(4080, 1440, 615, 375));
     // The text boxes sit a pixel into the labels beside them; keep them on top.
     for (QLineEdit* text : {Text1, Text2, Text3}) text->raise();
-
-    Frame2 = frame("Frame2", QStringLiteral("Wedge filter"), TwipsRect(480, 5160, 4935, 975));
-    Option3 = option(Frame2, "Option3", QStringLiteral("Non"), TwipsRect(360, 360, 855, 375), 14.25);
-    Option4 = option(Frame2, "Option4", QStringLiteral("30"), TwipsRect(1560, 360, 615, 375), 14.25);
-    Option5 = option(Frame2, "Option5", QStringLiteral("45"), TwipsRect(2640, 360, 615, 375), 14.25);
-    Option6 = option(Frame2, "Option6", QStringLiteral("60"), TwipsRect(3600, 360, 615, 375), 14.25);
-    // A degree sign right after each angle. Placed from the option's own
-    // text width so that it neither covers the number nor is clipped.
-    const QFont degreeFont = NamedFont(QString::fromUtf8("ＭＳ Ｐゴシック"), 15.75);
-    const char* degreeNames[] = {"Label11", "Label10", "Label12"};
-    int n = 0;
-    for (QRadioButton* o : {Option4, Option5, Option6}) {
-        const int textLeft = o->x() +
-                             o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, o) +
-                             o->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, o);
-        const int textWidth = o->fontMetrics().horizontalAdvance(o->text());
-        const QString degree = QString::fromUtf8("°");
-        QLabel* sign = label(Frame2, degree, QRect(textLeft + textWidth, o->y() - 4, 14, 20), degreeFont);
-        sign->setObjectName(QString::fromLatin1(degreeNames[n++]));
-        sign->setAttribute(Qt::WA_TransparentForMouseEvents);
-        // The option's own box must reach past the sign, or the sign is cut.
-        o->resize(std::max(o->width(), textLeft + textWidth + 14 - o->x()), o->height());
-    }
-
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(TwipsRect(1080, 6360, 1575, 615));
-    StyleButton(Command1, TimesFont(15.75));
-    Command2 = new QPushButton(QStringLiteral("Exit"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(TwipsRect(3240, 6360, 1575, 615));
+    placeDegreeSigns();
     Command2->setToolTip(QStringLiteral("   bye   "));
-    StyleButton(Command2, TimesFont(15.75));
-    // Enter belongs to the text boxes only.
-    Command1->setAutoDefault(false);
-    Command2->setAutoDefault(false);
-
     Option1->setChecked(true);
     Option3->setChecked(true);
 
     // The option buttons act as soon as they become selected, however that happens.
-    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Option1_Click();
-    });
-    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Option2_Click();
-    });
-    connect(Option3, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Option3_Click();
-    });
-    connect(Option4, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Option4_Click();
-    });
-    connect(Option5, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Option5_Click();
-    });
-    connect(Option6, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Option6_Click();
-    });
-    for (QRadioButton* o : {Option1, Option2, Option3, Option4, Option5, Option6})
-        connect(o, &QRadioButton::toggled, this, [this] { keepSelectedOptionsInTabChain(); });
+    const std::pair<QRadioButton*, void (Form2::*)()> clicks[] = {
+        {Option1, &Form2::Option1_Click}, {Option2, &Form2::Option2_Click}, {Option3, &Form2::Option3_Click},
+        {Option4, &Form2::Option4_Click}, {Option5, &Form2::Option5_Click}, {Option6, &Form2::Option6_Click}};
+    for (auto [option, click] : clicks) {
+        connect(option, &QRadioButton::toggled, this, [this, click](bool on) {
+            if (on) (this->*click)();
+        });
+        connect(option, &QRadioButton::toggled, this, [this] { keepSelectedOptionsInTabChain(); });
+    }
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
     for (QLineEdit* text : {Text1, Text2, Text3}) text->installEventFilter(this);
@@ -194,6 +232,24 @@ void Form2::buildControls() {
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i) setTabOrder(chain[i], chain[i + 1]);
     keepSelectedOptionsInTabChain();
     Option1->setFocus();
+}
+
+void Form2::placeDegreeSigns() {
+    // Placed from the option's own text width, so that the sign neither
+    // covers the number nor is clipped.
+    const std::pair<QRadioButton*, const char*> angles[] = {
+        {Option4, "Label11"}, {Option5, "Label10"}, {Option6, "Label12"}};
+    for (auto [option, signName] : angles) {
+        const QStyle* style = option->style();
+        const int textLeft = option->x() +
+                             style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) +
+                             style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
+        const int signLeft = textLeft + option->fontMetrics().horizontalAdvance(option->text());
+        control<QLabel>(signName)->move(signLeft, option->y() - 4);
+        // The option's own box must reach past the sign, or the sign is cut.
+        const int signRight = signLeft + Twips(DegreeSignBox.width);
+        option->resize(std::max(option->width(), signRight - option->x()), option->height());
+    }
 }
 
 void Form2::keepSelectedOptionsInTabChain() {

@@ -32,20 +32,20 @@ public:
     void Command1_Click();  // OK
     void Command2_Click();  // Exit
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
-    QRadioButton* Option3 = nullptr;
-    QRadioButton* Option4 = nullptr;
-    QRadioButton* Option5 = nullptr;
-    QRadioButton* Option6 = nullptr;
-    QLineEdit* Text1 = nullptr;  // depth of target, cm
-    QLineEdit* Text2 = nullptr;  // field width at SAD, cm
-    QLineEdit* Text3 = nullptr;  // field length at SAD, cm
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QGroupBox* Frame1 = nullptr;      // "Mode": the set-up options
+    QGroupBox* Frame2 = nullptr;      // "Wedge filter": the wedge options
+    QGroupBox* Frame4 = nullptr;      // " Depth and Field Size ": the three entries
+    QRadioButton* Option1 = nullptr;  // SSD (100cm)
+    QRadioButton* Option2 = nullptr;  // STD (100cm)
+    QRadioButton* Option3 = nullptr;  // no wedge ("Non")
+    QRadioButton* Option4 = nullptr;  // 30 degree wedge
+    QRadioButton* Option5 = nullptr;  // 45 degree wedge
+    QRadioButton* Option6 = nullptr;  // 60 degree wedge
+    QLineEdit* Text1 = nullptr;       // depth of target, cm
+    QLineEdit* Text2 = nullptr;       // field width at SAD, cm
+    QLineEdit* Text3 = nullptr;       // field length at SAD, cm
+    QPushButton* Command1 = nullptr;  // OK
+    QPushButton* Command2 = nullptr;  // Exit
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,8 +53,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Makes the controls from the window's table of controls, then wires them.
     void buildControls();
+    // Moves each degree sign right after the angle of its option.
+    void placeDegreeSigns();
     void keepSelectedOptionsInTabChain();
+    // The control of that object name, which buildControls gave it.
+    template <typename Control>
+    Control* control(const char* name) const;
 
     Module1& module_;
 };

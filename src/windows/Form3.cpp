@@ -157,13 +157,14 @@ void Form3::Form_KeyDown(int key) {
     if (!module_.state().CursorInChart) return;
     const int x = static_cast<int>(cursorX_);
     const int y = static_cast<int>(cursorY_);
-    if (key == Qt::Key_Right && cursorX_ < LastChartColumn) {
+    // One cell a key, never past the chart area's edges.
+    if (key == Qt::Key_Right && cursorX_ < ChartAreaRight) {
         cursorX_ = static_cast<float>(x + 1);
-    } else if (key == Qt::Key_Left && cursorX_ > 0) {
+    } else if (key == Qt::Key_Left && cursorX_ > ChartAreaLeft) {
         cursorX_ = static_cast<float>(x - 1);
-    } else if (key == Qt::Key_Down && cursorY_ < LastComputedRow) {
+    } else if (key == Qt::Key_Down && cursorY_ < ChartAreaBottom) {
         cursorY_ = static_cast<float>(y + 1);
-    } else if (key == Qt::Key_Up && cursorY_ > 0) {
+    } else if (key == Qt::Key_Up && cursorY_ > ChartAreaTop) {
         cursorY_ = static_cast<float>(y - 1);
     } else {
         return;

@@ -34,20 +34,20 @@ public:
     float CursorX() const { return cursorX_; }
     float CursorY() const { return cursorY_; }
 
-    ChartPictureBox* Picture1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QLineEdit* Text1 = nullptr;  // off-centre distance, mm
-    QLineEdit* Text2 = nullptr;  // depth, mm
-    QLineEdit* Text3 = nullptr;  // dose, percent
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
+    ChartPictureBox* Picture1 = nullptr;  // the chart with its cross-hair
+    QPushButton* Command1 = nullptr;      // "Print Corvane"
+    QPushButton* Command2 = nullptr;      // "Close"
+    QPushButton* Command3 = nullptr;      // "Change mesh size"
+    QLineEdit* Text1 = nullptr;           // off-centre distance, mm
+    QLineEdit* Text2 = nullptr;           // depth, mm
+    QLineEdit* Text3 = nullptr;           // dose, percent
+    QLabel* Label1 = nullptr;             // "off center"
+    QLabel* Label2 = nullptr;             // "depth"
+    QLabel* Label3 = nullptr;             // "Dose"
+    QLabel* Label4 = nullptr;             // "cursor position", the readout's heading
+    QLabel* Label6 = nullptr;             // "%" after the dose
+    QLabel* Label7 = nullptr;             // "mm" after the depth
+    QLabel* Label8 = nullptr;             // "mm" after the off-centre distance
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -26,11 +26,11 @@ public:
     // which, over the window, and the program goes on.
     void FillAndShow();
 
-    QLabel* Label1;
-    QListWidget* List1;
-    QLabel* Picture1;  // TMR curves
-    QLabel* Picture2;  // OCR curves
-    QPushButton* Command1;
+    QLabel* Label1;         // the heading
+    QListWidget* List1;     // the data file's lines
+    QLabel* Picture1;       // TMR curves
+    QLabel* Picture2;       // OCR curves
+    QPushButton* Command1;  // Close
 
 private slots:
     void Command1_Click();

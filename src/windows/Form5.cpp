@@ -15,23 +15,106 @@ namespace corvane {
 namespace {
 const QString Meiryo = QStringLiteral("メイリオ");
 
-enum class Style { Upright, Italic };
+// The kinds of control the window is made of.
+enum class ControlKind {
+    Upright,  // a line of text in Meiryo
+    Italic,   // the same in italics
+    Picture,  // a picture at its designed top-left corner, as large as it is
+    Button,   // a command button with the light yellow face, Times New Roman
+};
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& designed, Style style,
-                  double points = 14.25) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(NamedFont(Meiryo, points, style == Style::Italic));
+// One control of the window: its kind, the member that holds it, its
+// rectangle in twips, its text and the size of its font in points. The rows
+// are written with the functions below, named after the kinds.
+struct ControlRow {
+    ControlKind kind;
+    QLabel* Form5::*label;        // for texts and pictures
+    QPushButton* Form5::*button;  // for buttons
+    TwipsBox twips;               // a picture's size is that of its pixmap
+    const char* text;
+    double points;
+    QPixmap (*picture)();
+};
+
+constexpr ControlRow Upright(QLabel* Form5::*label, TwipsBox twips, const char* text, double points = 14.25) {
+    return {ControlKind::Upright, label, nullptr, twips, text, points, nullptr};
+}
+constexpr ControlRow Italic(QLabel* Form5::*label, TwipsBox twips, const char* text, double points = 14.25) {
+    return {ControlKind::Italic, label, nullptr, twips, text, points, nullptr};
+}
+constexpr ControlRow Picture(QLabel* Form5::*label, int left, int top, QPixmap (*picture)()) {
+    return {ControlKind::Picture, label, nullptr, {left, top, 0, 0}, "", 0, picture};
+}
+constexpr ControlRow Button(QPushButton* Form5::*button, TwipsBox twips, const char* text) {
+    return {ControlKind::Button, nullptr, button, twips, text, 14.25, nullptr};
+}
+
+// The window's controls in the order they are made, which is also the order
+// in which they are stacked.
+const ControlRow Controls[] = {
+    Upright(&Form5::Label3, {360, 240, 3780, 465}, "簡易二次元線量分布計算式", 15.75),
+    Italic(&Form5::Label1, {720, 720, 8220, 420},
+           "照射野サイズ A，深さ d，中心軸から l の位置の任意点における"),
+    Italic(&Form5::Label2, {9000, 720, 6315, 420}, "線量 D(d,Ad,l) は、簡易的に次式で計算できる。"),
+    Picture(&Form5::Picture2, 480, 1320, FormulaPicture),
+    Upright(&Form5::Label4, {720, 2520, 855, 420}, "ここで"),
+    Italic(&Form5::Label5, {960, 2880, 9630, 420},
+           "D(dr,10×10)：照射野10×10cmでの基準点(最大線量点)線量（Ｘ線出力）"),
+    Italic(&Form5::Label6, {960, 3240, 4875, 420}, "OPFr(A)：基準点出力係数（Sc×Sp）"),
+    Italic(&Form5::Label7, {960, 3600, 3795, 420}, "TMR(d,Ad)：組織最大線量比"),
+    Italic(&Form5::Label8, {960, 3960, 3390, 420}, "OCR(d,Ad,l)：軸外線量比"),
+    Italic(&Form5::Label9, {960, 4320, 7965, 420},
+           "Fw(l')：楔フィルタによる減弱補正係数（ l' における減弱率）"),
+    Upright(&Form5::Label10, {720, 4920, 10650, 420},
+            "中心軸を含むファントム断面をメッシュ状 (本計算では１mmメッシュ) に区切り、"),
+    Upright(&Form5::Label11, {720, 5280, 10245, 420},
+            "各メッシュ交点における線量を計算する。標的中心の線量を100%とした時の、"),
+    Upright(&Form5::Label12, {720, 5640, 8550, 420},
+            "ファントム断面における等線量点を結んで等線量曲線を作図する。"),
+    Button(&Form5::Command3, {6000, 6000, 3375, 615}, "TMR and OCR data"),
+    Italic(&Form5::Label13, {840, 6120, 4965, 420}, "6MVＸ線の代表的なTMR，OCRデータ"),
+    Italic(&Form5::Label23, {840, 6720, 9120, 420},
+           "長方形照射野の場合、等価正方形に換算してデータ表から値を求める。"),
+    Italic(&Form5::Label24, {840, 7080, 10260, 420},
+           "照射野、深さなどがデータ点と一致しない場合、内挿・外挿補間で値を求める。"),
+    Upright(&Form5::Label20, {480, 7920, 7125, 420}, "なお、本計算では楔フィルタを下記のとおり設定した。"),
+    Italic(&Form5::Label22, {720, 8280, 6675, 420}, "（本計算では Dynamic wedge は想定していない）"),
+    Italic(&Form5::Label14, {840, 8760, 9495, 420},
+           "楔フィルタは鉛製 simple wedge とし、物理的角度は以下の通りとした。"),
+    Upright(&Form5::Label15, {1080, 9120, 5520, 420}, "30°：5.46°　45°：8.80°　60°：13.82°"),
+    Italic(&Form5::Label16, {840, 9600, 8880, 420},
+           "6MVＸ線に対する鉛の実効線減弱係数　　  = 0.5927 cm   とした。"),
+    Italic(&Form5::Label17, {5880, 9600, 180, 420}, "μ"),
+    Italic(&Form5::Label18, {6120, 9720, 225, 300}, "eff", 9.75),
+    Italic(&Form5::Label19, {8355, 9600, 210, 300}, "-1", 9.75),
+    Italic(&Form5::Label21, {840, 9960, 5355, 420}, "線源‐楔フィルタ間距離は 60 cmとした。"),
+    Picture(&Form5::Picture1, 11640, 1320, GeometrySketch),
+    Upright(&Form5::Label25, {12960, 8880, 3705, 420}, "照射ジオメトリを示す模式図"),
+    Button(&Form5::Command1, {11640, 9840, 1455, 615}, "Close"),
+};
+
+QLabel* MakeText(QWidget* parent, const ControlRow& row) {
+    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
+    label->setFont(NamedFont(Meiryo, row.points, row.kind == ControlKind::Italic));
     label->setTextFormat(Qt::PlainText);
-    PlaceLabel(label, designed);
+    PlaceLabel(label, TwipsRect(row.twips));
     return label;
 }
 
-QLabel* MakePicture(QWidget* parent, const QPixmap& pixmap, QPoint topLeft) {
+QLabel* MakePicture(QWidget* parent, const ControlRow& row) {
+    const QPixmap pixmap = row.picture();
     auto* picture = new QLabel(parent);
     picture->setPixmap(pixmap);
-    picture->setGeometry(QRect(topLeft, pixmap.size()));
+    picture->setGeometry(QRect(TwipsRect(row.twips).topLeft(), pixmap.size()));
     picture->setFocusPolicy(Qt::TabFocus);
     return picture;
+}
+
+QPushButton* MakeButton(QWidget* parent, const ControlRow& row) {
+    auto* button = new QPushButton(QString::fromUtf8(row.text), parent);
+    button->setGeometry(TwipsRect(row.twips));
+    StyleButton(button, TimesFont(row.points));
+    return button;
 }
 }  // namespace
 
@@ -41,72 +124,16 @@ Form5::Form5(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form5"));
     MakeFixedCentredWindow(this, TwipsSize(18420, 10740), true);
-    const auto I = Style::Italic;
-    const auto U = Style::Upright;
 
-    Label3 =
-        MakeLabel(this, QStringLiteral("簡易二次元線量分布計算式"), TwipsRect(360, 240, 3780, 465), U, 15.75);
-    Label1 = MakeLabel(this, QStringLiteral("照射野サイズ A，深さ d，中心軸から l の位置の任意点における"),
-                       TwipsRect(720, 720, 8220, 420), I);
-    Label2 = MakeLabel(this, QStringLiteral("線量 D(d,Ad,l) は、簡易的に次式で計算できる。"),
-                       TwipsRect(9000, 720, 6315, 420), I);
-    Picture2 = MakePicture(this, FormulaPicture(), TwipsRect(480, 1320, 0, 0).topLeft());
-    Label4 = MakeLabel(this, QStringLiteral("ここで"), TwipsRect(720, 2520, 855, 420), U);
-    Label5 =
-        MakeLabel(this, QStringLiteral("D(dr,10×10)：照射野10×10cmでの基準点(最大線量点)線量（Ｘ線出力）"),
-                  TwipsRect(960, 2880, 9630, 420), I);
-    Label6 = MakeLabel(this, QStringLiteral("OPFr(A)：基準点出力係数（Sc×Sp）"),
-                       TwipsRect(960, 3240, 4875, 420), I);
-    Label7 = MakeLabel(this, QStringLiteral("TMR(d,Ad)：組織最大線量比"), TwipsRect(960, 3600, 3795, 420), I);
-    Label8 = MakeLabel(this, QStringLiteral("OCR(d,Ad,l)：軸外線量比"), TwipsRect(960, 3960, 3390, 420), I);
-    Label9 = MakeLabel(this, QStringLiteral("Fw(l')：楔フィルタによる減弱補正係数（ l' における減弱率）"),
-                       TwipsRect(960, 4320, 7965, 420), I);
-    Label10 = MakeLabel(
-        this, QStringLiteral("中心軸を含むファントム断面をメッシュ状 (本計算では１mmメッシュ) に区切り、"),
-        TwipsRect(720, 4920, 10650, 420), U);
-    Label11 = MakeLabel(
-        this, QStringLiteral("各メッシュ交点における線量を計算する。標的中心の線量を100%とした時の、"),
-        TwipsRect(720, 5280, 10245, 420), U);
-    Label12 = MakeLabel(this, QStringLiteral("ファントム断面における等線量点を結んで等線量曲線を作図する。"),
-                        TwipsRect(720, 5640, 8550, 420), U);
-
-    Command3 = new QPushButton(QStringLiteral("TMR and OCR data"), this);
-    Command3->setGeometry(TwipsRect(6000, 6000, 3375, 615));
-    StyleButton(Command3, TimesFont(14.25));
-
-    Label13 = MakeLabel(this, QStringLiteral("6MVＸ線の代表的なTMR，OCRデータ"),
-                        TwipsRect(840, 6120, 4965, 420), I);
-    Label23 =
-        MakeLabel(this, QStringLiteral("長方形照射野の場合、等価正方形に換算してデータ表から値を求める。"),
-                  TwipsRect(840, 6720, 9120, 420), I);
-    Label24 = MakeLabel(
-        this, QStringLiteral("照射野、深さなどがデータ点と一致しない場合、内挿・外挿補間で値を求める。"),
-        TwipsRect(840, 7080, 10260, 420), I);
-    Label20 = MakeLabel(this, QStringLiteral("なお、本計算では楔フィルタを下記のとおり設定した。"),
-                        TwipsRect(480, 7920, 7125, 420), U);
-    Label22 = MakeLabel(this, QStringLiteral("（本計算では Dynamic wedge は想定していない）"),
-                        TwipsRect(720, 8280, 6675, 420), I);
-    Label14 =
-        MakeLabel(this, QStringLiteral("楔フィルタは鉛製 simple wedge とし、物理的角度は以下の通りとした。"),
-                  TwipsRect(840, 8760, 9495, 420), I);
-    Label15 = MakeLabel(this, QStringLiteral("30°：5.46°　45°：8.80°　60°：13.82°"),
-                        TwipsRect(1080, 9120, 5520, 420), U);
-    Label16 = MakeLabel(this, QStringLiteral("6MVＸ線に対する鉛の実効線減弱係数　　  = 0.5927 cm   とした。"),
-                        TwipsRect(840, 9600, 8880, 420), I);
-    Label17 = MakeLabel(this, QStringLiteral("μ"), TwipsRect(5880, 9600, 180, 420), I);
-    Label18 = MakeLabel(this, QStringLiteral("eff"), TwipsRect(6120, 9720, 225, 300), I, 9.75);
-    Label19 = MakeLabel(this, QStringLiteral("-1"), TwipsRect(8355, 9600, 210, 300), I, 9.75);
-    Label21 = MakeLabel(this, QStringLiteral("線源‐楔フィルタ間距離は 60 cmとした。"),
-                        TwipsRect(840, 9960, 5355, 420), I);
+    for (const ControlRow& row : Controls) {
+        switch (row.kind) {
+        case ControlKind::Upright:
+        case ControlKind::Italic: this->*row.label = MakeText(this, row); break;
+        case ControlKind::Picture: this->*row.label = MakePicture(this, row); break;
+        case ControlKind::Button: this->*row.button = MakeButton(this, row); break;
+        }
+    }
     PlaceCoefficientSymbols();
-
-    Picture1 = MakePicture(this, GeometrySketch(), TwipsRect(11640, 1320, 0, 0).topLeft());
-    Label25 =
-        MakeLabel(this, QStringLiteral("照射ジオメトリを示す模式図"), TwipsRect(12960, 8880, 3705, 420), U);
-
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
-    Command1->setGeometry(TwipsRect(11640, 9840, 1455, 615));
-    StyleButton(Command1, TimesFont(14.25));
 
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
@@ -119,12 +146,13 @@ Form5::Form5(QWidget* parent) : QWidget(parent) {
 }
 
 // The symbols of the attenuation coefficient sit in gaps of Label16's text.
-// The gaps fall where this font puts them, which is not where the designed
-// font put them, so the symbols follow the text: mu with its subscript in the
-// gap after the coefficient's name, the exponent right after "cm".
+// Where those gaps fall depends on the face that renders the text here, so
+// the symbols are placed from the text as it is measured: mu with its
+// subscript in the gap after the coefficient's name, the exponent right
+// after "cm".
 void Form5::PlaceCoefficientSymbols() {
-    // This font's blanks are narrower than the designed font's; a little
-    // extra room per blank keeps the exponent clear of the following word.
+    // The rendering face's blanks are narrow; a little extra room per blank
+    // keeps the exponent clear of the following word.
     QFont wider = Label16->font();
     wider.setWordSpacing(6);
     Label16->setFont(wider);

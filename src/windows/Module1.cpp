@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 namespace corvane {
 
@@ -102,10 +103,8 @@ void Module1::RunCalculation() {
     // its message boxes are open is turned away here.
     if (calculating_) return;
     calculating_ = true;
-    struct EndOfRun {
-        bool& flag;
-        ~EndOfRun() { flag = false; }
-    } endOfRun{calculating_};
+    // The run is over on every way out of here, a throw included.
+    const auto endOfRun = qScopeGuard([this] { calculating_ = false; });
 
     Form2* conditions = form2();
     try {

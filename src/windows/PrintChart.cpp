@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 
 #include <dlfcn.h>
@@ -50,13 +51,11 @@ constexpr double PreferredMarginMm = 5;
 // still holds the whole page.
 constexpr double SizeToleranceMm = 0.05;
 
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+// The wait cursor from now until the returned guard goes out of scope.
+[[nodiscard]] auto ShowWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    return qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+}
 
 QString WithReason(const QString& text, const char* reason) {
     if (reason == nullptr || *reason == '\0') return text;
@@ -147,7 +146,7 @@ PrintFailure PrintOnDefaultPrinter(CalculationState& state, PrintTables& tables,
 
     WarnIfPaperTooSmall(printer, parent);
 
-    WaitCursor busy;
+    const auto busy = ShowWaitCursor();
     QPainter painter;
     if (!painter.begin(&printer))
         return QStringLiteral("The printer \"%1\" could not begin the page, so nothing was "
@@ -198,7 +197,7 @@ void SaveAsPdf(CalculationState& state, QWidget* parent) {
 
     QString error;
     {
-        WaitCursor busy;
+        const auto busy = ShowWaitCursor();
         try {
             const QByteArray pdf = PrintedChartPdf(state);
             const std::optional<std::string> failed = WriteFileAtomically(

@@ -18,6 +18,12 @@ constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
 }
 
+// A rectangle of a window's layout as given in twips, for tables of controls.
+struct TwipsBox {
+    int left, top, width, height;
+};
+constexpr QRect TwipsRect(const TwipsBox& box) { return TwipsRect(box.left, box.top, box.width, box.height); }
+
 inline const QColor LightYellow{255, 255, 192};  // button faces, boxed labels, text boxes
 inline const QColor LightCyan{192, 255, 255};    // readout labels
 

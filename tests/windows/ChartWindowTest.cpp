@@ -43,7 +43,7 @@ class ChartWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void theFullRoadShowsTheTargetAtOneHundredPercent();
-    void layoutFollowsTheDesign();
+    void layoutIsTheDesignedOne();
     void chartEdgesAreInsideAndBeyondThemOutside();
     void readoutRoundsDown();
     void arrowKeysStopAtTheChartLimits();
@@ -60,13 +60,13 @@ private slots:
 void ChartWindowTest::theFullRoadShowsTheTargetAtOneHundredPercent() {
     ProgramHarness program;
     program.start();
-    Form2* conditions = program.module().form2();
+    Form2* conditions = program.conditions();
     QVERIFY(conditions->isVisible());
     QCOMPARE(conditions->Text1->text(), QStringLiteral("5.0"));
-    QVERIFY(program.module().existingForm3() == nullptr);
+    QVERIFY(program.chart() == nullptr);
 
     QTest::mouseClick(conditions->Command1, Qt::LeftButton);
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.chart();
     QVERIFY(chart != nullptr);
     QVERIFY(chart->isVisible());
     QVERIFY(program.messages.empty());
@@ -108,11 +108,9 @@ void ChartWindowTest::theFullRoadShowsTheTargetAtOneHundredPercent() {
     QCOMPARE(chart->Text3->text(), QString());
 }
 
-void ChartWindowTest::layoutFollowsTheDesign() {
+void ChartWindowTest::layoutIsTheDesignedOne() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     QCOMPARE(chart->windowTitle(), QStringLiteral("Corvane"));
     QCOMPARE(chart->size(), QSize(1020, 712));
     QVERIFY(!chart->windowIcon().isNull());
@@ -132,21 +130,14 @@ void ChartWindowTest::layoutFollowsTheDesign() {
     QVERIFY(chart->Picture1->geometry().contains(chart->Command2->geometry()));
     QCOMPARE(chart->childAt(chart->Command2->geometry().center()), static_cast<QWidget*>(chart->Command2));
     // Tab order: picture, the three boxes, print, close, mesh.
-    QWidget* expected[] = {chart->Text1,    chart->Text2,    chart->Text3,
-                           chart->Command1, chart->Command2, chart->Command3};
-    QWidget* w = chart->Picture1;
-    for (QWidget* next : expected) {
-        w = w->nextInFocusChain();
-        while (!(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
-        QCOMPARE(w, next);
-    }
+    const QList<QWidget*> expected{chart->Text1,    chart->Text2,    chart->Text3,
+                                   chart->Command1, chart->Command2, chart->Command3};
+    QCOMPARE(testing::TabStopsAfter(chart->Picture1, expected.size()), expected);
 }
 
 void ChartWindowTest::chartEdgesAreInsideAndBeyondThemOutside() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "30", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart("5.0", "30", "10.0");
 
     chart->Picture1_MouseMove(500.0f, 250.0f);
     QCOMPARE(program.state().CursorInChart, true);
@@ -182,9 +173,7 @@ void ChartWindowTest::chartEdgesAreInsideAndBeyondThemOutside() {
 
 void ChartWindowTest::readoutRoundsDown() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     chart->Picture1_MouseMove(249.7f, 49.99f);
     QCOMPARE(chart->Text1->text(), QStringLiteral("-1"));
     QCOMPARE(chart->Text2->text(), QStringLiteral("49"));
@@ -199,9 +188,7 @@ void ChartWindowTest::readoutRoundsDown() {
 
 void ChartWindowTest::arrowKeysStopAtTheChartLimits() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     QWidget* focused = chart->focusWidget();
 
     chart->Picture1_MouseMove(250.0f, 50.0f);
@@ -248,9 +235,7 @@ void ChartWindowTest::arrowKeysStopAtTheChartLimits() {
 
 void ChartWindowTest::arrowKeysDoNothingAfterAMoveOutOfTheChart() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     QWidget* focused = chart->focusWidget();
 
     // Right after a run the keys wait for the mouse.
@@ -269,9 +254,7 @@ void ChartWindowTest::arrowKeysDoNothingAfterAMoveOutOfTheChart() {
 
 void ChartWindowTest::arrowKeysReachTheFocusedControlToo() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     chart->Picture1_MouseMove(300.0f, 60.0f);
     // With the focus in the depth box, the key moves the cross-hair once and
     // the box's own text cursor as well.
@@ -287,9 +270,7 @@ void ChartWindowTest::arrowKeysReachTheFocusedControlToo() {
 
 void ChartWindowTest::changeMeshSizeTwiceGivesBackTheFirstMesh() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     const QImage first = chart->Picture1->image();
     const DoseMatrix firstGrid = program.state().DoseGrid;
 
@@ -309,23 +290,21 @@ void ChartWindowTest::changeMeshSizeTwiceGivesBackTheFirstMesh() {
     QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
     QVERIFY(chart->Picture1->image() == first);
     QVERIFY(chart->isVisible());
-    QCOMPARE(program.module().existingForm3(), chart);
+    QCOMPARE(program.chart(), chart);
 }
 
 void ChartWindowTest::changeMeshSizeReadsTheEntriesAsTheyStand() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     // Edited but OK not pressed: the new run uses the edited depth.
-    program.module().form2()->Text1->setText(QStringLiteral("12"));
+    program.conditions()->Text1->setText(QStringLiteral("12"));
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
     QCOMPARE(program.state().Conditions.Depth, 12.0);
     QCOMPARE(program.state().DoseGrid(250, 120), 1.0);
 
     // A failing recalculation keeps the switched mesh and hides the window.
-    program.module().form2()->Option2->click();
-    program.module().form2()->Text1->setText(QStringLiteral("20"));
+    program.conditions()->Option2->click();
+    program.conditions()->Text1->setText(QStringLiteral("20"));
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
     QCOMPARE(program.messages.size(), std::size_t(2));
     QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
@@ -334,9 +313,7 @@ void ChartWindowTest::changeMeshSizeReadsTheEntriesAsTheyStand() {
 
 void ChartWindowTest::crossHairNeverDamagesTheChart() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     const QImage image = chart->Picture1->image();
     const QImage clean = ShownPicture(chart);
 
@@ -370,9 +347,7 @@ void ChartWindowTest::printButtonStateFollowsClicksAndRebuilds() {
         ++prints;
         window.Command1->setEnabled(false);  // what a finished print does
     });
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     QVERIFY(chart->Command1->isEnabled());
 
     // A click on the picture is not a click on the window.
@@ -386,7 +361,7 @@ void ChartWindowTest::printButtonStateFollowsClicksAndRebuilds() {
     QTest::mouseClick(chart->Command2, Qt::LeftButton);
     QVERIFY(!chart->isVisible());
     program.clickOk("5.0", "10.0", "10.0");
-    QCOMPARE(program.module().existingForm3(), chart);
+    QCOMPARE(program.chart(), chart);
     QVERIFY(!chart->Command1->isEnabled());
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
     QVERIFY(!chart->Command1->isEnabled());
@@ -394,13 +369,11 @@ void ChartWindowTest::printButtonStateFollowsClicksAndRebuilds() {
     // The title-bar close destroys the window; the next run builds it anew.
     QPointer<Form3> closed = chart;
     chart->close();
-    QVERIFY(!program.module().form2()->isVisible());
-    QVERIFY(program.module().existingForm3() == nullptr);
+    QVERIFY(!program.conditions()->isVisible());
+    QVERIFY(program.chart() == nullptr);
     testing::ProcessDeferredDeletes();
     QVERIFY(closed.isNull());
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    chart = program.module().existingForm3();
+    chart = program.runToChart();
     QVERIFY(chart != nullptr && chart->isVisible());
     QVERIFY(chart->Command1->isEnabled());
 
@@ -412,14 +385,12 @@ void ChartWindowTest::printButtonStateFollowsClicksAndRebuilds() {
 
 void ChartWindowTest::closeHidesAndKeepsTheChart() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     chart->Picture1_MouseMove(260.0f, 70.0f);
     const QImage image = chart->Picture1->image();
     QTest::mouseClick(chart->Command2, Qt::LeftButton);
     QVERIFY(!chart->isVisible());
-    QVERIFY(program.module().form2()->isVisible());
+    QVERIFY(program.conditions()->isVisible());
     QCOMPARE(program.endRequests, 0);
     QVERIFY(chart->Picture1->image() == image);
     QCOMPARE(program.state().CursorInChart, true);
@@ -429,13 +400,13 @@ void ChartWindowTest::closeHidesAndKeepsTheChart() {
 void ChartWindowTest::screenshotWithChartAndCrossHair() {
     ProgramHarness program;
     program.start();
-    program.module().form2()->Option5->click();
+    program.conditions()->Option5->click();
     program.clickOk("10.0", "10.0", "15.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.chart();
     QVERIFY(QTest::qWaitForWindowExposed(chart));
     testing::SendMouseMove(chart->Picture1, QPointF(PictureBorder + 520, PictureBorder + 380));
     QVERIFY(!chart->Text3->text().isEmpty());
-    QVERIFY(chart->grab().save(testing::ScreenshotPath(QStringLiteral("chart-window.png"))));
+    testing::SaveScreenshot(chart, QStringLiteral("chart-window"));
 }
 
 QTEST_MAIN(ChartWindowTest)

@@ -8,15 +8,12 @@
 #include "windows/Form3.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -30,7 +27,7 @@ class ConditionsWindowTest : public QObject {
 private slots:
     void loadPutsBackTheDefaults();
     void aFileThatDoesNotLoadChangesNothing();
-    void layoutFollowsTheDesign();
+    void layoutIsTheDesignedOne();
     void optionButtonsActAtOnce();
     void enterClampsAndMovesOn_data();
     void enterClampsAndMovesOn();
@@ -48,7 +45,7 @@ private slots:
 void ConditionsWindowTest::loadPutsBackTheDefaults() {
     ProgramHarness program;
     program.start();
-    Form2* conditions = program.module().form2();
+    Form2* conditions = program.conditions();
     conditions->Option2->click();
     conditions->Option6->click();
     conditions->Text1->setText(QStringLiteral("7"));
@@ -74,26 +71,16 @@ void ConditionsWindowTest::loadPutsBackTheDefaults() {
 void ConditionsWindowTest::aFileThatDoesNotLoadChangesNothing() {
     ProgramHarness program;
     program.start();
-    Form2* conditions = program.module().form2();
+    Form2* conditions = program.conditions();
     conditions->Text1->setText(QStringLiteral("7"));
     conditions->Option2->click();
     const BeamData loaded = program.state().Beam;
 
     // The working directory is searched first: a file there that ends in
     // the TMR block is the one the program reads.
-    QTemporaryDir dir;
-    QFile source(QStringLiteral(CORVANE_TEST_DATA_FILE));
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    QFile shortFile(dir.filePath(QStringLiteral("6MVTMROCR.dat")));
-    QVERIFY(shortFile.open(QIODevice::WriteOnly));
-    for (int line = 0; line < 20; ++line) shortFile.write(source.readLine());
-    shortFile.close();
-    const QString before = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.path()));
-    const bool loadedAgain = program.module().LoadBeamData();
-    QDir::setCurrent(before);
-
-    QVERIFY(!loadedAgain);
+    testing::DataFileDirectory data;
+    data.write(data.firstLines(20));
+    QVERIFY(!program.module().LoadBeamData());
     QCOMPARE(program.messages.size(), std::size_t(1));
     QCOMPARE(program.messages[0].caption, QStringLiteral("Corvane"));
     QVERIFY(!program.messages[0].text.isEmpty());
@@ -104,10 +91,10 @@ void ConditionsWindowTest::aFileThatDoesNotLoadChangesNothing() {
     QVERIFY(conditions->Option2->isChecked());
 }
 
-void ConditionsWindowTest::layoutFollowsTheDesign() {
+void ConditionsWindowTest::layoutIsTheDesignedOne() {
     ProgramHarness program;
     program.start();
-    Form2* conditions = program.module().form2();
+    Form2* conditions = program.conditions();
     QCOMPARE(conditions->windowTitle(), QStringLiteral("Irradiate Condition"));
     QCOMPARE(conditions->size(), QSize(393, 486));
     QVERIFY(!conditions->windowIcon().isNull());
@@ -124,20 +111,15 @@ void ConditionsWindowTest::layoutFollowsTheDesign() {
     QVERIFY(!conditions->Command1->autoDefault() && !conditions->Command1->isDefault());
 
     // Tab stops: the selected set-up, OK, Exit, the selected wedge, Text3, Text2, Text1.
-    QWidget* expected[] = {conditions->Command1, conditions->Command2, conditions->Option3,
-                           conditions->Text3,    conditions->Text2,    conditions->Text1};
-    QWidget* w = conditions->Option1;
-    for (QWidget* next : expected) {
-        do w = w->nextInFocusChain();
-        while (!(w->focusPolicy() & Qt::TabFocus));
-        QCOMPARE(w, next);
-    }
+    const QList<QWidget*> expected{conditions->Command1, conditions->Command2, conditions->Option3,
+                                   conditions->Text3,    conditions->Text2,    conditions->Text1};
+    QCOMPARE(testing::TabStopsAfter(conditions->Option1, expected.size()), expected);
 }
 
 void ConditionsWindowTest::optionButtonsActAtOnce() {
     ProgramHarness program;
     program.start();
-    Form2* conditions = program.module().form2();
+    Form2* conditions = program.conditions();
     QCOMPARE(program.state().WedgeSlope, 0.0);
 
     QTest::mouseClick(conditions->Option2, Qt::LeftButton);
@@ -195,7 +177,7 @@ void ConditionsWindowTest::enterClampsAndMovesOn() {
     QFETCH(QString, after);
     ProgramHarness program;
     program.start();
-    Form2* conditions = program.module().form2();
+    Form2* conditions = program.conditions();
     QLineEdit* boxes[] = {nullptr, conditions->Text1, conditions->Text2, conditions->Text3};
     QWidget* next[] = {nullptr, conditions->Text2, conditions->Text3, conditions->Option3};
     boxes[box]->setFocus();
@@ -214,7 +196,7 @@ void ConditionsWindowTest::enterClampsAndMovesOn() {
 void ConditionsWindowTest::onlyEnterClamps() {
     ProgramHarness program;
     program.start();
-    Form2* conditions = program.module().form2();
+    Form2* conditions = program.conditions();
     conditions->Text1->setFocus();
     conditions->Text1->clear();
     QTest::keyClicks(conditions->Text1, QStringLiteral("0.5"));
@@ -223,14 +205,12 @@ void ConditionsWindowTest::onlyEnterClamps() {
     // The unclamped value reaches the calculation as typed.
     QTest::mouseClick(conditions->Command1, Qt::LeftButton);
     QCOMPARE(program.state().Conditions.Depth, 0.5);
-    QVERIFY(program.module().existingForm3()->isVisible());
+    QVERIFY(program.chart()->isVisible());
 }
 
 void ConditionsWindowTest::okResetsTheMeshAndCalculates() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
     QCOMPARE(program.state().MeshMode, ChartMesh::OneCm);
     program.clickOk("5.0", "10.0", "10.0");
@@ -243,10 +223,8 @@ void ConditionsWindowTest::okResetsTheMeshAndCalculates() {
 
 void ConditionsWindowTest::deepTargetInTheStdSetUpFailsWithBothMessages() {
     ProgramHarness program;
-    program.start();
-    Form2* conditions = program.module().form2();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
+    Form2* conditions = program.conditions();
     QVERIFY(chart->isVisible());
     chart->Picture1_MouseMove(250.0f, 50.0f);
 
@@ -306,11 +284,11 @@ void ConditionsWindowTest::anyEntryGivesAChartOrTheTwoMessages() {
     QFETCH(QString, length);
     ProgramHarness program;
     program.start();
-    for (QRadioButton* setUp : {program.module().form2()->Option1, program.module().form2()->Option2}) {
+    for (QRadioButton* setUp : {program.conditions()->Option1, program.conditions()->Option2}) {
         program.messages.clear();
         setUp->click();
         program.clickOk(depth, width, length);
-        Form3* chart = program.module().existingForm3();
+        Form3* chart = program.chart();
         QVERIFY(chart != nullptr);
         if (program.messages.empty()) {
             QVERIFY(chart->isVisible());
@@ -333,10 +311,8 @@ void ConditionsWindowTest::anyEntryGivesAChartOrTheTwoMessages() {
 
 void ConditionsWindowTest::clicksDuringTheMessagesStartNoSecondRun() {
     ProgramHarness program;
-    program.start();
-    Form2* conditions = program.module().form2();
-    program.clickOk("5.0", "10.0", "10.0");
-    Form3* chart = program.module().existingForm3();
+    Form3* chart = program.runToChart();
+    Form2* conditions = program.conditions();
     const ChartMesh meshBefore = program.state().MeshMode;
     program.whileBoxOpen = [&](const MessageRequest&) {
         QTest::mouseClick(conditions->Command1, Qt::LeftButton);
@@ -350,15 +326,14 @@ void ConditionsWindowTest::clicksDuringTheMessagesStartNoSecondRun() {
 
 void ConditionsWindowTest::exitAndTitleBarCloseEndTheProgram() {
     ProgramHarness program;
-    program.start();
-    program.clickOk("5.0", "10.0", "10.0");
-    QTest::mouseClick(program.module().form2()->Command2, Qt::LeftButton);
+    program.runToChart();
+    QTest::mouseClick(program.conditions()->Command2, Qt::LeftButton);
     QCOMPARE(program.endRequests, 1);
-    QVERIFY(!program.module().form2()->isVisible());
-    QVERIFY(!program.module().existingForm3()->isVisible());
+    QVERIFY(!program.conditions()->isVisible());
+    QVERIFY(!program.chart()->isVisible());
 
     program.start();
-    program.module().form2()->close();
+    program.conditions()->close();
     QCOMPARE(program.endRequests, 2);
 }
 
@@ -399,9 +374,9 @@ void ConditionsWindowTest::theRealMessageBoxShowsTheJapaneseText() {
 void ConditionsWindowTest::screenshot() {
     ProgramHarness program;
     program.start();
-    Form2* conditions = program.module().form2();
+    Form2* conditions = program.conditions();
     QVERIFY(QTest::qWaitForWindowExposed(conditions));
-    QVERIFY(conditions->grab().save(testing::ScreenshotPath(QStringLiteral("conditions-window.png"))));
+    testing::SaveScreenshot(conditions, QStringLiteral("conditions-window"));
 }
 
 QTEST_MAIN(ConditionsWindowTest)

@@ -55,7 +55,7 @@ void MethodWindowTest::framesAreFixedDialogsOfTheirDesignedSize() {
 void MethodWindowTest::method_labelsShowTheirTextsInTheirFonts() {
     Form5 method;
     QCOMPARE(method.Label3->font().pointSizeF(), 15.75);
-    // Italics exactly where the design has them.
+    // Italics exactly on the texts set in italics, and nowhere else.
     const QList<QLabel*> italic{
         method.Label1,  method.Label2,  method.Label5,  method.Label6,  method.Label7,  method.Label8,
         method.Label9,  method.Label13, method.Label14, method.Label16, method.Label17, method.Label18,
@@ -118,7 +118,7 @@ void MethodWindowTest::table_shortFileListsWhatItHasAndSaysWhatIsMissing() {
              qPrintable(messages.requests[0].text));
     QVERIFY(messages.requests[0].text.contains(QStringLiteral("6MVTMROCR.dat")));
 
-    // Fixed in the meantime: the next press lists all 66 lines, without a box.
+    // With the file whole again, the next press lists all 66 lines, without a box.
     data.write(data.firstLines(66));
     table.FillAndShow();
     QCOMPARE(table.List1->count(), 66);

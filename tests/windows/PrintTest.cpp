@@ -2,13 +2,12 @@
 // calculation, the question answered through the message-box seam, and the
 // page checked as the print service's cups-pdf queue wrote it.
 #include "support/PrintedPdfProbe.h"
+#include "support/ProgramHarness.h"
 
 #include "qtsurface/Fonts.h"
-#include "state/CalculationState.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
 #include "windows/MessageBoxes.h"
-#include "windows/Module1.h"
 #include "windows/PrintChart.h"
 
 #include <QFile>
@@ -72,10 +71,11 @@ private:
     // The chooser gives `path` and counts its calls.
     void answerSavePathWith(const QString& path);
 
-    std::unique_ptr<CalculationState> state_;
-    std::unique_ptr<Module1> module_;
-    QList<MessageRequest> messages_;
-    QList<MessageAnswer> answers_;
+    // The boxes shown since the last press of the print button.
+    const std::vector<MessageRequest>& messages() const { return program_->messages; }
+
+    // One program for all cases; its boxes' answers are set by each case.
+    std::unique_ptr<testing::ProgramHarness> program_;
     int savePathRequests_ = 0;
     QTemporaryDir saveDir_;
     QString rejectedQueue_;
@@ -84,20 +84,15 @@ private:
 void PrintTest::initTestCase() {
     QVERIFY(saveDir_.isValid());
     RegisterFontSubstitutions();
-    MessageBoxes::setHandler([this](const MessageRequest& request) {
-        messages_.append(request);
-        if (!answers_.isEmpty()) return answers_.takeFirst();
-        return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-    });
-    state_ = std::make_unique<CalculationState>();
-    module_ = std::make_unique<Module1>(*state_);
-    module_->setEndProgramHandler([] {});
-    InstallPrintChart(*module_);
+    program_ = std::make_unique<testing::ProgramHarness>();
+    // A question no case expects is answered No: nothing is printed or saved.
+    program_->yesNoAnswer = MessageAnswer::No;
+    InstallPrintChart(program_->module());
 }
 
 void PrintTest::init() {
-    messages_.clear();
-    answers_.clear();
+    program_->messages.clear();
+    program_->answers.clear();
     savePathRequests_ = 0;
 }
 
@@ -110,29 +105,22 @@ void PrintTest::cleanup() {
     }
 }
 
-void PrintTest::cleanupTestCase() {
-    module_.reset();
-    state_.reset();
-    MessageBoxes::setHandler({});
-}
+void PrintTest::cleanupTestCase() { program_.reset(); }
 
 Form3* PrintTest::freshChartWindow() {
     // A page still on its way from an earlier case must not pass for this one's.
     if (HaveService() && !WaitUntilNoJobPending(PdfTimeoutMs)) return nullptr;
-    if (QPointer<Form3> old = module_->existingForm3()) {
+    if (QPointer<Form3> old = program_->chart()) {
         old->close();
         if (!QTest::qWaitFor([&old] { return old.isNull(); }, 5000)) return nullptr;
     }
-    if (!module_->LoadBeamData()) return nullptr;
-    Form2* conditions = module_->form2();
-    QTest::mouseClick(conditions->Command1, Qt::LeftButton);
-    Form3* chart = module_->existingForm3();
+    Form3* chart = program_->runToChart();
     if (chart == nullptr || !chart->isVisible()) return nullptr;
     return chart;
 }
 
 void PrintTest::pressPrint(Form3* chart) {
-    messages_.clear();
+    program_->messages.clear();
     QTest::mouseClick(chart->Command1, Qt::LeftButton);
 }
 
@@ -150,14 +138,14 @@ void PrintTest::noLeavesEverythingAsItWas() {
     const QStringList jobsBefore = HaveService() ? PrintJobs() : QStringList();
     const QSet<QString> pdfsBefore = HaveService() ? PdfFilesIn(ServiceOutputDir()) : QSet<QString>();
 
-    answers_ = {MessageAnswer::No};
+    program_->answers = {MessageAnswer::No};
     pressPrint(chart);
 
-    QCOMPARE(messages_.size(), 1);
-    QCOMPARE(messages_[0].text, QStringLiteral("   Is the printer ready ?   "));
-    QCOMPARE(messages_[0].caption, QStringLiteral("Corvane"));
-    QCOMPARE(messages_[0].icon, MessageIcon::None);
-    QCOMPARE(messages_[0].buttons, MessageButtons::YesNo);
+    QCOMPARE(messages().size(), std::size_t(1));
+    QCOMPARE(messages()[0].text, QStringLiteral("   Is the printer ready ?   "));
+    QCOMPARE(messages()[0].caption, QStringLiteral("Corvane"));
+    QCOMPARE(messages()[0].icon, MessageIcon::None);
+    QCOMPARE(messages()[0].buttons, MessageButtons::YesNo);
     QVERIFY(chart->Command1->isEnabled());
     if (HaveService()) {
         // A job is queued before the print call returns, so none may show now.
@@ -172,10 +160,10 @@ void PrintTest::yesPrintsTheChartTrueToScale() {
     QVERIFY(chart != nullptr);
     const QSet<QString> before = PdfFilesIn(ServiceOutputDir());
 
-    answers_ = {MessageAnswer::Yes};
+    program_->answers = {MessageAnswer::Yes};
     pressPrint(chart);
 
-    QCOMPARE(messages_.size(), 1);  // the question, and nothing went wrong
+    QCOMPARE(messages().size(), std::size_t(1));  // the question, and nothing went wrong
     QVERIFY(!chart->Command1->isEnabled());
     const QString pdf = WaitForNewPdf(ServiceOutputDir(), before, PdfTimeoutMs);
     QVERIFY2(!pdf.isEmpty(), "the print service wrote no PDF");
@@ -200,25 +188,25 @@ void PrintTest::secondPrintOnlyAfterTheWindowIsRebuilt() {
     REQUIRE_PRINT_SERVICE();
     Form3* chart = freshChartWindow();
     QVERIFY(chart != nullptr);
-    answers_ = {MessageAnswer::Yes};
+    program_->answers = {MessageAnswer::Yes};
     pressPrint(chart);
     QVERIFY(!chart->Command1->isEnabled());
     const QStringList jobsAfterFirst = PrintJobs();
 
     // The disabled button takes no click: no question, no job.
-    answers_ = {MessageAnswer::Yes};
+    program_->answers = {MessageAnswer::Yes};
     pressPrint(chart);
-    QCOMPARE(messages_.size(), 0);
+    QCOMPARE(messages().size(), std::size_t(0));
 
     // "Close" and a new OK keep the same window, still disabled.
     QTest::mouseClick(chart->Command2, Qt::LeftButton);
     QVERIFY(!chart->isVisible());
-    QTest::mouseClick(module_->form2()->Command1, Qt::LeftButton);
-    QCOMPARE(module_->existingForm3(), chart);
+    QTest::mouseClick(program_->conditions()->Command1, Qt::LeftButton);
+    QCOMPARE(program_->chart(), chart);
     QVERIFY(chart->isVisible());
     QVERIFY(!chart->Command1->isEnabled());
     pressPrint(chart);
-    QCOMPARE(messages_.size(), 0);
+    QCOMPARE(messages().size(), std::size_t(0));
     QCOMPARE(PrintJobs(), jobsAfterFirst);
 
     // The title-bar close and a new run rebuild the window: printing again.
@@ -227,9 +215,9 @@ void PrintTest::secondPrintOnlyAfterTheWindowIsRebuilt() {
     QVERIFY(rebuilt->Command1->isEnabled());
     QVERIFY(WaitUntilNoJobPending(PdfTimeoutMs));
     const QSet<QString> before = PdfFilesIn(ServiceOutputDir());
-    answers_ = {MessageAnswer::Yes};
+    program_->answers = {MessageAnswer::Yes};
     pressPrint(rebuilt);
-    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(messages().size(), std::size_t(1));
     QVERIFY(!rebuilt->Command1->isEnabled());
     QVERIFY(!WaitForNewPdf(ServiceOutputDir(), before, PdfTimeoutMs).isEmpty());
 }
@@ -242,13 +230,13 @@ void PrintTest::smallerPaperKeepsTheScaleAndWarns() {
         [](QPrinter& printer) { printer.setPageSize(QPageSize(QPageSize::Letter)); });
     const QSet<QString> before = PdfFilesIn(ServiceOutputDir());
 
-    answers_ = {MessageAnswer::Yes};
+    program_->answers = {MessageAnswer::Yes};
     pressPrint(chart);
 
-    QCOMPARE(messages_.size(), 2);
-    QCOMPARE(messages_[1].caption, QStringLiteral("Corvane"));
-    QCOMPARE(messages_[1].buttons, MessageButtons::Ok);
-    QVERIFY2(messages_[1].text.contains(QStringLiteral("cut off")), qPrintable(messages_[1].text));
+    QCOMPARE(messages().size(), std::size_t(2));
+    QCOMPARE(messages()[1].caption, QStringLiteral("Corvane"));
+    QCOMPARE(messages()[1].buttons, MessageButtons::Ok);
+    QVERIFY2(messages()[1].text.contains(QStringLiteral("cut off")), qPrintable(messages()[1].text));
     QVERIFY(!chart->Command1->isEnabled());  // it was printed, cut or not
 
     const QString pdf = WaitForNewPdf(ServiceOutputDir(), before, PdfTimeoutMs);
@@ -277,15 +265,15 @@ void PrintTest::refusedPageIsNotPrintedAndCanBeSaved() {
     const QString saved = saveDir_.filePath(QStringLiteral("refused.pdf"));
     answerSavePathWith(saved);
 
-    answers_ = {MessageAnswer::Yes, MessageAnswer::Yes};
+    program_->answers = {MessageAnswer::Yes, MessageAnswer::Yes};
     pressPrint(chart);
 
-    QCOMPARE(messages_.size(), 2);
-    QCOMPARE(messages_[1].caption, QStringLiteral("Corvane"));
-    QCOMPARE(messages_[1].buttons, MessageButtons::YesNo);
-    QVERIFY2(messages_[1].text.contains(QStringLiteral("did not accept the page")),
-             qPrintable(messages_[1].text));
-    QVERIFY(messages_[1].text.contains(QStringLiteral("save the page as a PDF file")));
+    QCOMPARE(messages().size(), std::size_t(2));
+    QCOMPARE(messages()[1].caption, QStringLiteral("Corvane"));
+    QCOMPARE(messages()[1].buttons, MessageButtons::YesNo);
+    QVERIFY2(messages()[1].text.contains(QStringLiteral("did not accept the page")),
+             qPrintable(messages()[1].text));
+    QVERIFY(messages()[1].text.contains(QStringLiteral("save the page as a PDF file")));
     QCOMPARE(PrintJobs(), jobsBefore);
     QVERIFY(chart->Command1->isEnabled());
     QCOMPARE(savePathRequests_, 1);
@@ -303,13 +291,13 @@ void PrintTest::pageThatCannotBeginIsNotPrinted() {
     });
     answerSavePathWith(saveDir_.filePath(QStringLiteral("never.pdf")));
 
-    answers_ = {MessageAnswer::Yes, MessageAnswer::No};
+    program_->answers = {MessageAnswer::Yes, MessageAnswer::No};
     pressPrint(chart);
 
-    QCOMPARE(messages_.size(), 2);
-    QVERIFY2(messages_[1].text.contains(QStringLiteral("could not begin the page")),
-             qPrintable(messages_[1].text));
-    QCOMPARE(messages_[1].buttons, MessageButtons::YesNo);
+    QCOMPARE(messages().size(), std::size_t(2));
+    QVERIFY2(messages()[1].text.contains(QStringLiteral("could not begin the page")),
+             qPrintable(messages()[1].text));
+    QCOMPARE(messages()[1].buttons, MessageButtons::YesNo);
     QCOMPARE(savePathRequests_, 0);  // No to the offer: no file dialog
     QVERIFY(!QFile::exists(saveDir_.filePath(QStringLiteral("never.pdf"))));
     QVERIFY(chart->Command1->isEnabled());
@@ -345,22 +333,22 @@ void PrintTest::noPrinterInChild() {
 
     // First the offer declined: nothing is written, the button stays.
     answerSavePathWith(folder.filePath(QStringLiteral("declined.pdf")));
-    answers_ = {MessageAnswer::Yes, MessageAnswer::No};
+    program_->answers = {MessageAnswer::Yes, MessageAnswer::No};
     pressPrint(chart);
-    QCOMPARE(messages_.size(), 2);
-    QCOMPARE(messages_[1].caption, QStringLiteral("Corvane"));
-    QCOMPARE(messages_[1].icon, MessageIcon::Exclamation);
-    QCOMPARE(messages_[1].buttons, MessageButtons::YesNo);
-    QVERIFY2(messages_[1].text.contains(QStringLiteral("No printer")), qPrintable(messages_[1].text));
+    QCOMPARE(messages().size(), std::size_t(2));
+    QCOMPARE(messages()[1].caption, QStringLiteral("Corvane"));
+    QCOMPARE(messages()[1].icon, MessageIcon::Exclamation);
+    QCOMPARE(messages()[1].buttons, MessageButtons::YesNo);
+    QVERIFY2(messages()[1].text.contains(QStringLiteral("No printer")), qPrintable(messages()[1].text));
     QCOMPARE(savePathRequests_, 0);
     QVERIFY(chart->Command1->isEnabled());
 
     // Then taken: a whole PDF of the page, the name completed with ".pdf",
     // and the button still enabled since nothing was printed.
     answerSavePathWith(folder.filePath(QStringLiteral("no-printer")));
-    answers_ = {MessageAnswer::Yes, MessageAnswer::Yes};
+    program_->answers = {MessageAnswer::Yes, MessageAnswer::Yes};
     pressPrint(chart);
-    QCOMPARE(messages_.size(), 2);
+    QCOMPARE(messages().size(), std::size_t(2));
     QCOMPARE(savePathRequests_, 1);
     const QString saved = folder.filePath(QStringLiteral("no-printer.pdf"));
     QVERIFY(IsCompletePdf(saved));
@@ -371,13 +359,13 @@ void PrintTest::noPrinterInChild() {
     // A folder that cannot be written to is said so, and no file appears.
     const QString unwritable = folder.filePath(QStringLiteral("missing/chart.pdf"));
     answerSavePathWith(unwritable);
-    answers_ = {MessageAnswer::Yes, MessageAnswer::Yes};
+    program_->answers = {MessageAnswer::Yes, MessageAnswer::Yes};
     pressPrint(chart);
-    QCOMPARE(messages_.size(), 3);
-    QVERIFY2(messages_[2].text.contains(QStringLiteral("could not be written")) &&
-                 messages_[2].text.contains(QStringLiteral("No such file or directory")),
-             qPrintable(messages_[2].text));
-    QCOMPARE(messages_[2].caption, QStringLiteral("Corvane"));
+    QCOMPARE(messages().size(), std::size_t(3));
+    QVERIFY2(messages()[2].text.contains(QStringLiteral("could not be written")) &&
+                 messages()[2].text.contains(QStringLiteral("No such file or directory")),
+             qPrintable(messages()[2].text));
+    QCOMPARE(messages()[2].caption, QStringLiteral("Corvane"));
     QVERIFY(!QFile::exists(unwritable));
 }
 

@@ -1,60 +1,21 @@
-// Shared by the tests of the start, method and data table windows: a working
-// directory holding a data file, a log of message boxes, screenshots, and
-// where a label's text really lands on screen.
+// Shared by the tests of the start, method and data table windows and of the
+// road through the windows: a log of message boxes for windows made without
+// a program, the tab chain of a shown window, and where a label's text really
+// lands on screen.
 #pragma once
 
+#include "support/ProgramHarness.h"
 #include "windows/MessageBoxes.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
 #include <vector>
 
 namespace corvane::testing {
-
-// Makes a fresh temporary directory the working directory, where the data
-// file lookup looks first, with a copy of the bundled data file in it.
-class DataFileDirectory {
-public:
-    DataFileDirectory() : previous_(QDir::currentPath()) {
-        QDir::setCurrent(dir_.path());
-        QFile::copy(QStringLiteral(CORVANE_TEST_DATA_FILE), path());
-        QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
-    }
-    ~DataFileDirectory() { QDir::setCurrent(previous_); }
-    DataFileDirectory(const DataFileDirectory&) = delete;
-    DataFileDirectory& operator=(const DataFileDirectory&) = delete;
-
-    QString path() const { return dir_.filePath(QStringLiteral("6MVTMROCR.dat")); }
-
-    QByteArray read() const {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void write(const QByteArray& bytes) const {
-        QFile file(path());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write the data file");
-        file.write(bytes);
-    }
-    // The first `count` lines of the bundled file, each with its CR LF.
-    QByteArray firstLines(int count) const {
-        QFile file(QStringLiteral(CORVANE_TEST_DATA_FILE));
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        QByteArray bytes;
-        for (int i = 0; i < count && !file.atEnd(); ++i) bytes += file.readLine();
-        return bytes;
-    }
-
-private:
-    QString previous_;
-    QTemporaryDir dir_;
-};
 
 // Answers every message box with OK (or Yes) and keeps what it said.
 class MessageLog {
@@ -71,12 +32,6 @@ public:
 
     std::vector<MessageRequest> requests;
 };
-
-inline void SaveScreenshot(QWidget* window, const QString& name) {
-    QDir().mkpath(QStringLiteral(CORVANE_SCREENSHOT_DIR));
-    const QString file = QStringLiteral(CORVANE_SCREENSHOT_DIR "/") + name + QStringLiteral(".png");
-    QVERIFY2(window->grab().save(file), qPrintable(file));
-}
 
 // Shown for the first time, `window` has the focus on `first`; Tab then
 // moves it through `next` in order.

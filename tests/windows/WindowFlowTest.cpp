@@ -27,25 +27,6 @@ using namespace corvane;
 using namespace corvane::testing;
 
 namespace {
-// One program: the state, the module with its windows, and a count of the
-// times it asked to end.
-struct Program {
-    Program() : statePtr(std::make_unique<CalculationState>()), state(*statePtr), module(state) {
-        module.setEndProgramHandler([this] { ++endRequests; });
-    }
-    ~Program() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    void settle() {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    std::unique_ptr<CalculationState> statePtr;  // a few MB: not on the stack
-    CalculationState& state;
-    Module1 module;
-    int endRequests = 0;
-};
-
 void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 void TypeInto(QLineEdit* box, const QString& text) {
@@ -72,16 +53,15 @@ private slots:
 
 void WindowFlowTest::wholeRoadGivesTheDefaultsBack() {
     DataFileDirectory data;
-    MessageLog messages;
-    Program program;
-    Form1* start = program.module.form1();
+    ProgramHarness program;
+    Form1* start = program.module().form1();
     start->show();
     QVERIFY(QTest::qWaitForWindowExposed(start));
     Click(start->Command1);
-    Form2* conditions = program.module.form2();
+    Form2* conditions = program.conditions();
     QVERIFY(conditions->isVisible());
     QVERIFY(!start->isVisible());
-    QCOMPARE(program.state.Beam.DepthTable[37], 30.0);
+    QCOMPARE(program.state().Beam.DepthTable[37], 30.0);
 
     Click(conditions->Option2);
     Click(conditions->Option5);
@@ -89,13 +69,13 @@ void WindowFlowTest::wholeRoadGivesTheDefaultsBack() {
     TypeInto(conditions->Text2, QStringLiteral("12.0"));
     TypeInto(conditions->Text3, QStringLiteral("8.0"));
     Click(conditions->Command1);
-    QVERIFY(messages.requests.empty());
-    QPointer<Form3> chart = program.module.existingForm3();
+    QVERIFY(program.messages.empty());
+    QPointer<Form3> chart = program.chart();
     QVERIFY(chart && chart->isVisible());
     SaveScreenshot(conditions, QStringLiteral("Form2-on-the-road"));
     SaveScreenshot(chart, QStringLiteral("Form3-on-the-road"));
     Click(chart->Command3);  // a mesh change, so there is something to reset
-    QCOMPARE(program.state.MeshMode, ChartMesh::OneCm);
+    QCOMPARE(program.state().MeshMode, ChartMesh::OneCm);
 
     QVERIFY(chart->close());  // the title-bar close
     program.settle();
@@ -115,32 +95,31 @@ void WindowFlowTest::wholeRoadGivesTheDefaultsBack() {
     QCOMPARE(conditions->Text3->text(), QStringLiteral("10.0"));
     QVERIFY(conditions->Option1->isChecked());
     QVERIFY(conditions->Option3->isChecked());
-    QCOMPARE(program.state.Conditions.Setup, BeamSetup::Ssd);
-    QCOMPARE(program.state.Conditions.WedgeKind, WedgeFilter::None);
-    QCOMPARE(program.state.MeshMode, ChartMesh::FiveCm);
+    QCOMPARE(program.state().Conditions.Setup, BeamSetup::Ssd);
+    QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::None);
+    QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
 
     // And the road runs again: OK gives a chart.
     Click(conditions->Command1);
-    QVERIFY(program.module.existingForm3() && program.module.existingForm3()->isVisible());
-    QVERIFY(messages.requests.empty());
+    QVERIFY(program.chart() && program.chart()->isVisible());
+    QVERIFY(program.messages.empty());
 }
 
 void WindowFlowTest::methodWindowStaysOpenAcrossAStart() {
     DataFileDirectory data;
-    MessageLog messages;
-    Program program;
-    Form1* start = program.module.form1();
+    ProgramHarness program;
+    Form1* start = program.module().form1();
     start->show();
     Click(start->Command4);
-    QPointer<Form5> method = program.module.form5();
+    QPointer<Form5> method = program.module().form5();
     QVERIFY(method->isVisible());
     QVERIFY(start->isVisible());
     Click(start->Command4);
-    QCOMPARE(program.module.form5(), method.data());  // the same window each time
+    QCOMPARE(program.module().form5(), method.data());  // the same window each time
 
     Click(start->Command1);
     QVERIFY(!start->isVisible());
-    QVERIFY(program.module.form2()->isVisible());
+    QVERIFY(program.conditions()->isVisible());
     QVERIFY(method && method->isVisible());
     SaveScreenshot(method, QStringLiteral("Form5-on-the-road"));
 
@@ -156,23 +135,22 @@ void WindowFlowTest::methodWindowStaysOpenAcrossAStart() {
     program.settle();
     QVERIFY(!method);
     Click(start->Command4);
-    QVERIFY(program.module.form5()->isVisible());
+    QVERIFY(program.module().form5()->isVisible());
 }
 
 void WindowFlowTest::dataTableShowsTheFileWhileTheCalculationKeepsItsTables() {
     DataFileDirectory data;
-    MessageLog messages;
-    Program program;
-    Form1* start = program.module.form1();
+    ProgramHarness program;
+    Form1* start = program.module().form1();
     start->show();
     Click(start->Command1);
-    const double firstTmr = program.state.Beam.TmrTable[1][1];
+    const double firstTmr = program.state().Beam.TmrTable[1][1];
     QCOMPARE(firstTmr, 0.43);
 
     Click(start->Command4);
-    Form5* method = program.module.form5();
+    Form5* method = program.module().form5();
     Click(method->Command3);
-    Form4* table = program.module.form4();
+    Form4* table = program.module().form4();
     QVERIFY(table->isVisible());
     QCOMPARE(table->List1->count(), 66);
     Click(method->Command3);
@@ -184,7 +162,7 @@ void WindowFlowTest::dataTableShowsTheFileWhileTheCalculationKeepsItsTables() {
     data.write(edited);
     Click(method->Command3);
     QVERIFY(table->List1->item(3)->text().contains(QStringLiteral("0.4111")));
-    QCOMPARE(program.state.Beam.TmrTable[1][1], firstTmr);
+    QCOMPARE(program.state().Beam.TmrTable[1][1], firstTmr);
 
     // Its Close hides it; its title-bar close destroys it and the next
     // press builds a new, filled one.
@@ -195,39 +173,38 @@ void WindowFlowTest::dataTableShowsTheFileWhileTheCalculationKeepsItsTables() {
     program.settle();
     QVERIFY(!closing);
     Click(method->Command3);
-    QCOMPARE(program.module.form4()->List1->count(), 66);
-    QVERIFY(messages.requests.empty());
+    QCOMPARE(program.module().form4()->List1->count(), 66);
+    QVERIFY(program.messages.empty());
 }
 
 void WindowFlowTest::shortFileAtStartKeepsWhatWasLoaded() {
     DataFileDirectory data;
-    MessageLog messages;
-    Program program;
-    Form1* start = program.module.form1();
+    ProgramHarness program;
+    Form1* start = program.module().form1();
     start->show();
     Click(start->Command1);
-    Form2* conditions = program.module.form2();
-    QVERIFY(program.module.existingForm3() == nullptr);
+    Form2* conditions = program.conditions();
+    QVERIFY(program.chart() == nullptr);
     Click(conditions->Command1);
-    QPointer<Form3> chart = program.module.existingForm3();
+    QPointer<Form3> chart = program.chart();
     QVERIFY(chart->close());
     program.settle();
     TypeInto(conditions->Text1, QStringLiteral("9.0"));
 
     // The file loses its OCR block: one box, the start window stays, the
     // conditions window does not open, and the tables are those of before.
-    const BeamData before = program.state.Beam;
+    const BeamData before = program.state().Beam;
     data.write(data.firstLines(50));
     Click(start->Command1);
-    QCOMPARE(messages.requests.size(), std::size_t(1));
-    QCOMPARE(messages.requests[0].caption, QStringLiteral("Corvane"));
-    QVERIFY2(messages.requests[0].text.contains(QStringLiteral("6MVTMROCR.dat")),
-             qPrintable(messages.requests[0].text));
+    QCOMPARE(program.messages.size(), std::size_t(1));
+    QCOMPARE(program.messages[0].caption, QStringLiteral("Corvane"));
+    QVERIFY2(program.messages[0].text.contains(QStringLiteral("6MVTMROCR.dat")),
+             qPrintable(program.messages[0].text));
     QVERIFY(start->isVisible());
     QVERIFY(!conditions->isVisible());
     QCOMPARE(conditions->Text1->text(), QStringLiteral("9.0"));
-    QVERIFY(program.state.Beam.TmrTable == before.TmrTable);
-    QVERIFY(program.state.Beam.OcrTable == before.OcrTable);
+    QVERIFY(program.state().Beam.TmrTable == before.TmrTable);
+    QVERIFY(program.state().Beam.OcrTable == before.OcrTable);
     QCOMPARE(program.endRequests, 0);
 
     // OCR row 11 written twice in place of row 12: the file loads, one
@@ -237,21 +214,21 @@ void WindowFlowTest::shortFileAtStartKeepsWhatWasLoaded() {
     duplicated += data.firstLines(66).mid(data.firstLines(56).size());
     data.write(duplicated);
     Click(start->Command1);
-    QCOMPARE(messages.requests.size(), std::size_t(2));
-    QCOMPARE(messages.requests[1].icon, MessageIcon::Information);
-    QVERIFY2(messages.requests[1].text.contains(QStringLiteral("line 56 gives \"1.00\" for row 12")),
-             qPrintable(messages.requests[1].text));
+    QCOMPARE(program.messages.size(), std::size_t(2));
+    QCOMPARE(program.messages[1].icon, MessageIcon::Information);
+    QVERIFY2(program.messages[1].text.contains(QStringLiteral("line 56 gives \"1.00\" for row 12")),
+             qPrintable(program.messages[1].text));
     QVERIFY(conditions->isVisible());
     QVERIFY(!start->isVisible());
     QCOMPARE(conditions->Text1->text(), QStringLiteral("5.0"));
 
-    // Mended, the file loads on the next press without a word.
+    // Whole again, the file loads on the next press without a word.
     QVERIFY(conditions->close());
     program.settle();
     start->show();
     data.write(data.firstLines(66));
     Click(start->Command1);
-    QCOMPARE(messages.requests.size(), std::size_t(2));
+    QCOMPARE(program.messages.size(), std::size_t(2));
     QVERIFY(conditions->isVisible());
 }
 
@@ -281,54 +258,52 @@ void WindowFlowTest::missingFileAtStartIsReportedAndStartWorksAfterwards() {
 
     if (QFile::exists(QString::fromStdString(LocateBeamDataFile().string())))
         QSKIP("a data file is installed on this machine");
-    MessageLog messages;
-    Program program;
-    Form1* start = program.module.form1();
+    ProgramHarness program;
+    Form1* start = program.module().form1();
     start->show();
     Click(start->Command1);
-    QCOMPARE(messages.requests.size(), std::size_t(1));
-    QCOMPARE(messages.requests[0].caption, QStringLiteral("Corvane"));
-    QVERIFY2(messages.requests[0].text.contains(QStringLiteral("6MVTMROCR.dat")),
-             qPrintable(messages.requests[0].text));
+    QCOMPARE(program.messages.size(), std::size_t(1));
+    QCOMPARE(program.messages[0].caption, QStringLiteral("Corvane"));
+    QVERIFY2(program.messages[0].text.contains(QStringLiteral("6MVTMROCR.dat")),
+             qPrintable(program.messages[0].text));
     QVERIFY(start->isVisible());
-    QVERIFY(program.module.existingForm3() == nullptr);
+    QVERIFY(program.chart() == nullptr);
     QCOMPARE(program.endRequests, 0);
 
     // The data table says the same, and the program goes on.
     Click(start->Command4);
-    Click(program.module.form5()->Command3);
-    QCOMPARE(messages.requests.size(), std::size_t(2));
-    QVERIFY(messages.requests[1].text.contains(QStringLiteral("was not found")));
-    QCOMPARE(program.module.form4()->List1->count(), 0);
+    Click(program.module().form5()->Command3);
+    QCOMPARE(program.messages.size(), std::size_t(2));
+    QVERIFY(program.messages[1].text.contains(QStringLiteral("was not found")));
+    QCOMPARE(program.module().form4()->List1->count(), 0);
 
     QVERIFY(QFile::copy(QStringLiteral(CORVANE_TEST_DATA_FILE), QStringLiteral("6MVTMROCR.dat")));
     Click(start->Command1);
-    QCOMPARE(messages.requests.size(), std::size_t(2));
-    QVERIFY(program.module.form2()->isVisible());
+    QCOMPARE(program.messages.size(), std::size_t(2));
+    QVERIFY(program.conditions()->isVisible());
     QVERIFY(!start->isVisible());
 }
 
 void WindowFlowTest::windowsStillShownStayUsable() {
     DataFileDirectory data;
-    MessageLog messages;
-    Program program;
-    VisibleWindowGuard guard([&program] { program.module.EndProgram(); });
-    Form1* start = program.module.form1();
+    ProgramHarness program;
+    VisibleWindowGuard guard([&program] { program.module().EndProgram(); });
+    Form1* start = program.module().form1();
     start->show();
     Click(start->Command4);
     QVERIFY(start->close());  // its title-bar close: no action of its own
     program.settle();
     QCOMPARE(program.endRequests, 0);
-    Form5* method = program.module.form5();
+    Form5* method = program.module().form5();
     QVERIFY(method->isVisible());
     Click(method->Command3);
-    QVERIFY(program.module.form4()->isVisible());
-    QCOMPARE(program.module.form4()->List1->count(), 66);
+    QVERIFY(program.module().form4()->isVisible());
+    QCOMPARE(program.module().form4()->List1->count(), 66);
 
     Click(method->Command1);
     program.settle();
     QCOMPARE(program.endRequests, 0);  // the data table is still shown
-    Click(program.module.form4()->Command1);
+    Click(program.module().form4()->Command1);
     program.settle();
     QCOMPARE(program.endRequests, 1);
     program.settle();
@@ -337,15 +312,14 @@ void WindowFlowTest::windowsStillShownStayUsable() {
 
 void WindowFlowTest::noVisibleWindowEndsTheProgram() {
     DataFileDirectory data;
-    MessageLog messages;
-    Program program;
-    VisibleWindowGuard guard([&program] { program.module.EndProgram(); });
-    Form1* start = program.module.form1();
+    ProgramHarness program;
+    VisibleWindowGuard guard([&program] { program.module().EndProgram(); });
+    Form1* start = program.module().form1();
     start->show();
     Click(start->Command1);
-    Click(program.module.form2()->Command1);
+    Click(program.conditions()->Command1);
     program.settle();
-    QVERIFY(program.module.existingForm3()->close());
+    QVERIFY(program.chart()->close());
     program.settle();
     QCOMPARE(program.endRequests, 0);  // the start window came back in time
     QVERIFY(start->isVisible());

@@ -1,6 +1,7 @@
 #include "support/ProgramHarness.h"
 
 #include "windows/Form2.h"
+#include "windows/Form3.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,7 +17,12 @@ ProgramHarness::ProgramHarness()
     MessageBoxes::setHandler([this](const MessageRequest& request) {
         messages.push_back(request);
         if (whileBoxOpen) whileBoxOpen(request);
-        return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+        if (!answers.empty()) {
+            const MessageAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return request.buttons == MessageButtons::YesNo ? yesNoAnswer : MessageAnswer::Ok;
     });
     module_->setEndProgramHandler([this] { ++endRequests; });
 }
@@ -27,16 +33,31 @@ ProgramHarness::~ProgramHarness() {
     ProcessDeferredDeletes();
 }
 
+Form2* ProgramHarness::conditions() { return module_->form2(); }
+
+Form3* ProgramHarness::chart() { return module_->existingForm3(); }
+
 void ProgramHarness::start() {
     if (!module_->LoadBeamData()) QFAIL("the bundled beam data did not load");
 }
 
 void ProgramHarness::clickOk(const QString& depth, const QString& width, const QString& length) {
-    Form2* conditions = module_->form2();
-    conditions->Text1->setText(depth);
-    conditions->Text2->setText(width);
-    conditions->Text3->setText(length);
-    QTest::mouseClick(conditions->Command1, Qt::LeftButton);
+    Form2* window = conditions();
+    window->Text1->setText(depth);
+    window->Text2->setText(width);
+    window->Text3->setText(length);
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+}
+
+Form3* ProgramHarness::runToChart(const QString& depth, const QString& width, const QString& length) {
+    start();
+    clickOk(depth, width, length);
+    return chart();
+}
+
+void ProgramHarness::settle() {
+    QCoreApplication::processEvents();
+    ProcessDeferredDeletes();
 }
 
 void SendMouseMove(QWidget* widget, QPointF position) {
@@ -47,9 +68,25 @@ void SendMouseMove(QWidget* widget, QPointF position) {
 
 void ProcessDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+QList<QWidget*> TabStopsAfter(QWidget* from, qsizetype count) {
+    QList<QWidget*> stops;
+    QWidget* w = from;
+    while (stops.size() < count) {
+        do w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        stops.append(w);
+    }
+    return stops;
+}
+
 QString ScreenshotPath(const QString& fileName) {
     QDir().mkpath(QStringLiteral(CORVANE_SCREENSHOT_DIR));
     return QDir(QStringLiteral(CORVANE_SCREENSHOT_DIR)).filePath(fileName);
+}
+
+void SaveScreenshot(QWidget* window, const QString& name) {
+    const QString file = ScreenshotPath(name + QStringLiteral(".png"));
+    QVERIFY2(window->grab().save(file), qPrintable(file));
 }
 
 }  // namespace corvane::testing

@@ -121,7 +121,9 @@ void Module1::RunCalculation() {
         state_.CursorInChart = false;
         conditions->unsetCursor();
     } catch (...) {
-        // Every failure of the run, whatever its cause, ends here alike.
+        // Every failure of the run ends here alike, whatever its cause (a
+        // CalculationFailure, a failed allocation, a fault of the painter):
+        // the user gets the two messages and the conditions window stays usable.
         MessageBoxes::show(conditions, QString::fromUtf8(FailureMessageFirst), MessageIcon::Exclamation);
         MessageBoxes::show(conditions, QString::fromUtf8(FailureMessageSecond), MessageIcon::None);
         conditions->unsetCursor();

@@ -88,8 +88,11 @@ QString CupsSubmissionError() {
     return error;
 }
 
-// Why the page was not printed, for the user; nothing when it was.
-using PrintFailure = std::optional<QString>;
+// The page did not reach the printer: why, in words for the user.
+struct NotPrinted {
+    NotPrinted(QString why) : reason(std::move(why)) {}  // NOLINT: a reason is what it carries
+    QString reason;
+};
 
 void SetPageLayout(QPrinter& printer) {
     printer.setFullPage(false);
@@ -121,7 +124,7 @@ void WarnIfPaperTooSmall(QPrinter& printer, QWidget* parent) {
                        MessageIcon::Information);
 }
 
-PrintFailure PrintOnDefaultPrinter(CalculationState& state, PrintTables& tables, QWidget* parent) {
+std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTables& tables, QWidget* parent) {
     // The page is traced once without a device first: should the tracing
     // fail, it fails before anything has reached the printer.
     try {
@@ -221,13 +224,13 @@ void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent, Q
                            MessageButtons::YesNo) == MessageAnswer::No)
         return;
 
-    const PrintFailure failure = PrintOnDefaultPrinter(state, tables, parent);
+    const std::optional<NotPrinted> failure = PrintOnDefaultPrinter(state, tables, parent);
     if (!failure) {
         if (printButton != nullptr) printButton->setEnabled(false);
         return;
     }
     // Nothing was printed, so the button stays enabled, whatever is chosen here.
-    const QString offer = *failure + QStringLiteral("\n\nDo you want to save the page as a PDF "
+    const QString offer = failure->reason + QStringLiteral("\n\nDo you want to save the page as a PDF "
                                                     "file instead?");
     if (MessageBoxes::show(parent, offer, MessageIcon::Exclamation, MessageButtons::YesNo) ==
         MessageAnswer::Yes)

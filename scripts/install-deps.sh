@@ -10,6 +10,7 @@ packages=(
   fonts-noto-cjk fonts-liberation
   xvfb xauth cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   locales
+  dpkg-dev help2man desktop-file-utils appstream lintian man-db file
 )
 
 sudo=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test:
-# the main build under ctest, then the core again under AddressSanitizer,
-# then the fuzz targets for a fixed number of runs each.
+# the main build under ctest, then the Debian package, then the core again
+# under AddressSanitizer, then the fuzz targets for a fixed number of runs each.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANE_BUILD_DIR:-$root/build}
@@ -19,6 +19,10 @@ service_environment=$("$root/scripts/print-service.sh" start)
 trap '"$root/scripts/print-service.sh" stop' EXIT
 eval "$service_environment"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600) || status=1
+
+# The Debian package, built as scripts/package.sh builds it (a Release build
+# of its own), validated, and run from its unpacked files.
+CORVANE_BUILD_DIR=$build CORVANE_PACKAGE_DIR=${build}-package "$root/scripts/test-package.sh" || status=1
 
 # The core once more with AddressSanitizer, to catch any read outside a table.
 asan=${build}-asan

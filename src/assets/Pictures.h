@@ -4,15 +4,23 @@
 #include "state/BeamDataLoader.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
 #include <optional>
 
+class QPainter;
+
 namespace corvane {
 
 // The program's icon on every window: a small green tree.
 QIcon ProgramIcon();
+// The same tree in a size x size square at the origin of `p`, and as an
+// image of that size on a transparent ground; the installed icons are made
+// from these.
+void PaintProgramIcon(QPainter& p, double size);
+QImage ProgramIconImage(int size);
 
 // Form1's 32 x 32 pictures: the small dog and the exit sign of the exit button.
 QPixmap DogPicture();

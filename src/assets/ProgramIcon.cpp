@@ -6,13 +6,11 @@
 #include <QPainterPath>
 
 namespace corvane {
-namespace {
 
-// Drawn on a 32-unit grid and scaled, so every icon size is sharp.
-QPixmap TreeAt(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
+// Drawn on a 32-unit grid and scaled, so every icon size is sharp, on a
+// screen, in a PNG file or as SVG.
+void PaintProgramIcon(QPainter& p, double size) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
 
@@ -34,14 +32,20 @@ QPixmap TreeAt(int size) {
         tier.closeSubpath();
         p.drawPath(tier);
     }
-    return QPixmap::fromImage(image);
+    p.restore();
 }
 
-}  // namespace
+QImage ProgramIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    PaintProgramIcon(p, size);
+    return image;
+}
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) icon.addPixmap(TreeAt(size));
+    for (int size : {16, 24, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
     return icon;
 }
 

@@ -78,13 +78,6 @@ std::string ProgramHelpText() {
            "with corvane-chart(1).\n";
 }
 
-std::string ProgramVersionText() {
-    return std::string("corvane ") + CORVANE_VERSION +
-           "\n"
-           "Copyright (C) 2026 the Corvane developers.\n"
-           "License GPL-3.0-or-later <https://www.gnu.org/licenses/gpl-3.0.html>.\n"
-           "This is free software: you are free to change and redistribute it.\n"
-           "There is NO WARRANTY, to the extent permitted by law.\n";
-}
+std::string ProgramVersionText() { return "corvane " CORVANE_VERSION "\n" CORVANE_COPYRIGHT_LINES; }
 
 }  // namespace corvane

@@ -100,7 +100,8 @@ std::string CalculationOptionsHelp() {
            "  --depth TEXT         depth of target in cm (default \"5.0\")\n"
            "  --width TEXT         field width at SAD in cm (default \"10.0\")\n"
            "  --length TEXT        field length at SAD in cm (default \"10.0\")\n"
-           "  --wedge non|30|45|60 wedge filter (default non)\n"
+           "  --wedge non|30|45|60\n"
+           "                       wedge filter (default non)\n"
            "  Each option takes the next argument as its value, even an empty one or one\n"
            "  that starts with \"-\". TEXT is read like an entry of the conditions window:\n"
            "  the number at its start, \".\" as decimal point, 0 when there is none.\n";

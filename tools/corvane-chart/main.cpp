@@ -6,6 +6,8 @@
 
 #include "state/SystemErrorText.h"
 
+#include <version/Version.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -19,7 +21,8 @@ namespace {
 void printHelp(std::ostream& out) {
     auto commands = corvane::cli::RegisteredCommands();
     std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
-    out << "Usage: corvane-chart COMMAND [OPTIONS]\n\n"
+    out << "Usage: corvane-chart COMMAND [OPTIONS]\n"
+           "  or:  corvane-chart --help | --version\n\n"
            "Computes the dose distribution of the 6 MV beam in the 25 cm water phantom\n"
            "and its isodose chart, as the Corvane program does, without windows.\n\n"
            "Commands:\n";
@@ -78,6 +81,10 @@ int main(int argc, char** argv) {
     }
     if (args.front() == "--help" || args.front() == "help") {
         printHelp(out);
+        return finishOutput("corvane-chart", out, buffer, corvane::cli::ExitSuccess);
+    }
+    if (args.front() == "--version") {
+        out << "corvane-chart " CORVANE_VERSION "\n" CORVANE_COPYRIGHT_LINES;
         return finishOutput("corvane-chart", out, buffer, corvane::cli::ExitSuccess);
     }
     for (const auto& command : corvane::cli::RegisteredCommands()) {

@@ -53,6 +53,7 @@ public:
     void SetCurrentXY(double x, double y) override { finite(x, y); }
     void ForeColor(int) override {}
     void Print(std::string_view) override {}
+    void DrawStyle(int) override {}
     void ScaleModeMillimetres() override {}
     void ScaleTop(double y) override { finite(y); }
     void ScaleLeft(double x) override { finite(x); }

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   clang libclang-rt-14-dev
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-liberation
   xvfb xauth cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils

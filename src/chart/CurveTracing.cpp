@@ -23,6 +23,15 @@ std::string FieldSizeCaption(double fieldWidth, double fieldLength) {
 
 std::string SetupCaption(BeamSetup setup) { return IsSsdSetup(setup) ? "SSD = 100 cm" : "STD = 100 cm"; }
 
+const char* WedgeCaption(WedgeFilter wedge) {
+    switch (wedge) {
+    case WedgeFilter::None: return "Wedge filter : non";
+    case WedgeFilter::Deg30: return "Wedge filter : 30 degree";
+    case WedgeFilter::Deg45: return "Wedge filter : 45 degree";
+    default: return "Wedge filter : 60 degree";  // the 60 degree wedge, and any value not named
+    }
+}
+
 int LevelColour(int k) {
     if (k < 6) return ColourBlack;
     if (k < 10) return ColourLightBlue;

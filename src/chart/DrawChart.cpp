@@ -21,6 +21,7 @@ using chart_detail::LevelColour;
 using chart_detail::LevelCount;
 using chart_detail::PrintAt;
 using chart_detail::SetupCaption;
+using chart_detail::WedgeCaption;
 
 // The grids in light grey, every 5 cm line with a 5-unit tick in the
 // foreground colour at both ends; with MeshMode OneCm the 1 cm lines come
@@ -151,14 +152,7 @@ void DrawChartCaptions(const IrradiationConditions& conditions, DrawingSurface& 
     // Drawn bottom up: read from the top, the wedge comes first.
     PrintAt(surface, 300, -30, FieldSizeCaption(conditions.FieldWidth, conditions.FieldLength));
     PrintAt(surface, 300, -50, SetupCaption(conditions.Setup));
-    const char* wedge = "Wedge filter : 60 degree";
-    switch (conditions.WedgeKind) {
-    case WedgeFilter::None: wedge = "Wedge filter : non"; break;
-    case WedgeFilter::Deg30: wedge = "Wedge filter : 30 degree"; break;
-    case WedgeFilter::Deg45: wedge = "Wedge filter : 45 degree"; break;
-    default: break;  // the 60 degree wedge, and any value not named
-    }
-    PrintAt(surface, 300, -70, wedge);
+    PrintAt(surface, 300, -70, WedgeCaption(conditions.WedgeKind));
 }
 
 }  // namespace corvane

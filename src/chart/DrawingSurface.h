@@ -11,6 +11,10 @@ namespace corvane {
 // surface's foreground colour.
 using OptionalColour = std::optional<int>;
 
+// The line styles of DrawingSurface::DrawStyle.
+inline constexpr int LineSolid = 0;
+inline constexpr int LineDashed = 1;
+
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
@@ -34,6 +38,10 @@ public:
     // Writes UTF-8 text with its top-left corner at the current position,
     // then moves the current position to the start of the next line.
     virtual void Print(std::string_view text) = 0;
+    // The style of the lines from here on: LineSolid (as every surface
+    // starts) or LineDashed. The designed charts never change it; the
+    // reference curves laid beneath the screen chart are dashed.
+    virtual void DrawStyle(int style) = 0;
 
     // --- The page settings of the printer ---------------------------------
     // Units become millimetres.

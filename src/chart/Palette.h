@@ -35,6 +35,7 @@ inline constexpr std::array<Rgb, 16> Palette{{
 // Colour numbers the chart uses by name.
 inline constexpr int ColourBlack = 0;
 inline constexpr int ColourGrid = 7;
+inline constexpr int ColourGrey = 8;
 inline constexpr int ColourLightBlue = 9;
 inline constexpr int ColourLightRed = 12;
 inline constexpr int ColourWhite = 15;

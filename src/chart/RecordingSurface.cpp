@@ -93,6 +93,12 @@ void RecordingSurface::Print(std::string_view text) {
     end();
 }
 
+void RecordingSurface::DrawStyle(int style) {
+    begin("DrawStyle ");
+    text_ += std::to_string(style);
+    end();
+}
+
 void RecordingSurface::ScaleModeMillimetres() {
     begin("ScaleMode mm");
     end();

@@ -13,7 +13,7 @@ namespace corvane {
 
 // Writes one operation per line, each ending in LF:
 //   Cls | Line X1 Y1 X2 Y2 C | LineTo X2 Y2 C | Box X1 Y1 X2 Y2 | PSet X Y C
-//   Circle X Y R C | Move X Y | ForeColor C | Print TEXT
+//   Circle X Y R C | Move X Y | ForeColor C | Print TEXT | DrawStyle N
 // and the page settings ScaleMode mm | ScaleTop Y | ScaleLeft X |
 //   Font NAME POINTS | DrawWidth N | EndDoc.
 // C is the colour number, or "-" where the operation names no colour; the
@@ -29,6 +29,7 @@ public:
     void SetCurrentXY(double x, double y) override;
     void ForeColor(int colour) override;
     void Print(std::string_view text) override;
+    void DrawStyle(int style) override;
 
     void ScaleModeMillimetres() override;
     void ScaleTop(double y) override;
@@ -70,6 +71,7 @@ public:
     void SetCurrentXY(double, double) override { ++count; }
     void ForeColor(int) override { ++count; }
     void Print(std::string_view) override { ++count; }
+    void DrawStyle(int) override { ++count; }
     void ScaleModeMillimetres() override { ++count; }
     void ScaleTop(double) override { ++count; }
     void ScaleLeft(double) override { ++count; }

@@ -26,14 +26,26 @@ namespace {
     });
 }
 
-void DrawChartWith(CalculationState& state, QPainter& painter) {
+void DrawChartWith(const ChartDrawing& draw, QPainter& painter) {
     PainterSurface surface = PainterSurface::ChartPicture(painter);
-    DrawChart(state, surface);
+    draw(surface);
+}
+
+ChartDrawing DesignedChart(CalculationState& state) {
+    return [&state](DrawingSurface& surface) { DrawChart(state, surface); };
 }
 
 }  // namespace
 
 QImage RenderChartImage(CalculationState& state, int scale) {
+    return RenderChartImage(DesignedChart(state), scale);
+}
+
+QByteArray ChartPng(CalculationState& state, int scale) { return ChartPng(DesignedChart(state), scale); }
+
+QByteArray ChartSvg(CalculationState& state) { return ChartSvg(DesignedChart(state)); }
+
+QImage RenderChartImage(const ChartDrawing& draw, int scale) {
     scale = std::max(1, scale);
     QImage image(ChartPictureWidth * scale, ChartPictureHeight * scale, QImage::Format_RGB32);
     if (image.isNull()) throw std::runtime_error("not enough memory for the picture");
@@ -41,12 +53,12 @@ QImage RenderChartImage(CalculationState& state, int scale) {
     QPainter painter(&image);
     const auto endPainter = EndOnScopeExit(painter);
     painter.scale(scale, scale);
-    DrawChartWith(state, painter);
+    DrawChartWith(draw, painter);
     return image;
 }
 
-QByteArray ChartPng(CalculationState& state, int scale) {
-    const QImage image = RenderChartImage(state, scale);
+QByteArray ChartPng(const ChartDrawing& draw, int scale) {
+    const QImage image = RenderChartImage(draw, scale);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -54,7 +66,7 @@ QByteArray ChartPng(CalculationState& state, int scale) {
     return bytes;
 }
 
-QByteArray ChartSvg(CalculationState& state) {
+QByteArray ChartSvg(const ChartDrawing& draw) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -67,7 +79,7 @@ QByteArray ChartSvg(CalculationState& state) {
     {
         QPainter painter(&generator);
         const auto endPainter = EndOnScopeExit(painter);
-        DrawChartWith(state, painter);
+        DrawChartWith(draw, painter);
     }
     return bytes;
 }

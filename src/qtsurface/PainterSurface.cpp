@@ -132,6 +132,11 @@ void PainterSurface::ApplyPen(const QColor& colour) {
     const bool picture = kind_ == Kind::ChartPicture;
     pen.setCapStyle(picture ? Qt::SquareCap : Qt::RoundCap);
     pen.setJoinStyle(picture ? Qt::BevelJoin : Qt::RoundJoin);
+    if (lineStyle_ == LineDashed) {
+        // Flat caps, or the square caps would close the gaps of a 1-pixel line.
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({4, 3});
+    }
     painter_->setPen(pen);
     painter_->setBrush(Qt::NoBrush);
 }
@@ -274,6 +279,11 @@ void PainterSurface::Print(std::string_view text) {
     }
     currentX_ = left_;
     currentY_ += LineHeight();
+}
+
+void PainterSurface::DrawStyle(int style) {
+    Flush();
+    lineStyle_ = style == LineDashed ? LineDashed : LineSolid;
 }
 
 void PainterSurface::ScaleModeMillimetres() {

@@ -43,6 +43,9 @@ public:
     // After the text, the current position goes down one line and back to
     // the left edge (ScaleLeft), as the platform's Print does.
     void Print(std::string_view text) override;
+    // Dashed lines are 4 pen widths on, 3 off, the pattern running on along
+    // a joined polyline.
+    void DrawStyle(int style) override;
 
     void ScaleModeMillimetres() override;
     void ScaleTop(double y) override;
@@ -92,6 +95,7 @@ private:
     double currentY_ = 0;
     int foreColour_ = 0;
     int drawWidth_ = 1;
+    int lineStyle_ = LineSolid;
     QFont font_;
     // The polyline being joined: consecutive segments of one colour.
     QPolygonF pending_;

@@ -1,7 +1,9 @@
 #include "windows/ChartPictureBox.h"
 
 #include "chart/DrawChart.h"
+#include "chart/ReferenceOverlay.h"
 #include "qtsurface/PainterSurface.h"
+#include "state/CalculationState.h"
 #include "windows/ChartCoordinates.h"
 
 #include <QMouseEvent>
@@ -26,10 +28,34 @@ ChartPictureBox::ChartPictureBox(QWidget* parent)
 void ChartPictureBox::drawChart(CalculationState& state) {
     // Repainted on every way out, a throw included, so that whatever was drawn shows.
     const auto repaintWhenDone = qScopeGuard([this] { update(); });
-    QPainter painter(&image_);
-    PainterSurface surface = PainterSurface::ChartPicture(painter);
-    DrawChart(state, surface);
-    surface.Flush();
+    hasChart_ = false;
+    {
+        QPainter painter(&image_);
+        PainterSurface surface = PainterSurface::ChartPicture(painter);
+        drawShownChart(state, surface);
+        surface.Flush();
+    }
+    hasChart_ = true;
+    drawnConditions_ = state.Conditions;
+    emit chartDrawn();
+}
+
+void ChartPictureBox::drawShownChart(CalculationState& state, DrawingSurface& surface) {
+    if (reference_)
+        DrawChartWithReference(state, *reference_, referenceCaption_, surface);
+    else
+        DrawChart(state, surface);
+}
+
+void ChartPictureBox::holdReference(std::unique_ptr<CalculationState> reference,
+                                    std::vector<std::string> caption) {
+    reference_ = std::move(reference);
+    referenceCaption_ = std::move(caption);
+}
+
+void ChartPictureBox::clearReference() {
+    reference_.reset();
+    referenceCaption_.clear();
 }
 
 void ChartPictureBox::setLine1Y(double y) {

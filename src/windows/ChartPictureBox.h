@@ -3,14 +3,20 @@
 #pragma once
 
 #include "qtsurface/ChartPicture.h"
+#include "state/Conditions.h"
 
 #include <QImage>
 #include <QLineF>
 #include <QWidget>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace corvane {
 
 struct CalculationState;
+class DrawingSurface;
 
 // A line object over the picture, in chart coordinates. It is painted above
 // the image and never drawn into it.
@@ -27,9 +33,27 @@ public:
     // The chart image itself; it keeps what was drawn until it is redrawn.
     const QImage& image() const { return image_; }
 
-    // Draws the chart of `state` into the image. Throws what the drawing
-    // throws; whatever was drawn before that stays in the image.
+    // Draws the chart of `state` into the image, with the reference beneath
+    // while one is held. Throws what the drawing throws; whatever was drawn
+    // before that stays in the image.
     void drawChart(CalculationState& state);
+    // Whether the image holds a whole chart: false from the start of a
+    // drawing until it has finished.
+    bool hasChart() const { return hasChart_; }
+    // The conditions of the chart in the image. The state's own may have
+    // moved on since: the conditions window's options set them at once.
+    const IrradiationConditions& drawnConditions() const { return drawnConditions_; }
+
+    // What the picture shows, drawn onto any surface: DrawChart, or while a
+    // reference is held DrawChartWithReference.
+    void drawShownChart(CalculationState& state, DrawingSurface& surface);
+
+    // A chart held for comparison, drawn beneath the current one with its
+    // caption lines until it is cleared. The picture owns it, so it goes
+    // with the window. Neither call redraws the image.
+    void holdReference(std::unique_ptr<CalculationState> reference, std::vector<std::string> caption);
+    void clearReference();
+    const CalculationState* reference() const { return reference_.get(); }
 
     // Line1 is the horizontal line across the chart area, Line2 the vertical
     // line down it.
@@ -42,6 +66,8 @@ public:
 signals:
     // Every mouse move over the picture, in chart units (single precision).
     void mouseMovedTo(float x, float y);
+    // A chart was drawn whole into the image.
+    void chartDrawn();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +83,10 @@ private:
     void moveLine(OverlayLine& line, const OverlayLine& moved);
 
     QImage image_;
+    bool hasChart_ = false;
+    IrradiationConditions drawnConditions_;
+    std::unique_ptr<CalculationState> reference_;
+    std::vector<std::string> referenceCaption_;
     OverlayLine line1_{ChartAreaLeft, ChartAreaTop, ChartAreaRight, ChartAreaTop, false};
     OverlayLine line2_{ChartAreaLeft, ChartAreaTop, ChartAreaLeft, ChartAreaBottom, false};
 };

@@ -4,18 +4,21 @@
 #include "state/CalculationState.h"
 #include "windows/ChartCoordinates.h"
 #include "windows/ChartPictureBox.h"
+#include "windows/ChartWindowTools.h"
 #include "windows/DoseReadout.h"
 #include "windows/Module1.h"
 #include "windows/WindowStyle.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace corvane {
 
@@ -67,6 +70,7 @@ Form3::Form3(Module1& module, QWidget* parent) : QWidget(parent), module_(module
     // Key preview: the window sees each key before the control with the focus.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    tools_ = new ChartWindowTools(*this, module_.state());
 
     // Centred on the screen when first shown.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -151,6 +155,7 @@ void Form3::Picture1_MouseMove(float X, float Y) {
     showDoseBox(ix, iy);
     cursorX_ = static_cast<float>(ix);
     cursorY_ = static_cast<float>(iy);
+    tools_->followCursor(ix, iy);
 }
 
 void Form3::Form_KeyDown(int key) {
@@ -179,6 +184,7 @@ void Form3::Form_KeyDown(int key) {
         Text2->setText(WholeNumberText(iy));
     }
     showDoseBox(ix, iy);
+    tools_->followCursor(ix, iy);
 }
 
 void Form3::Command1_Click() { module_.PrintChart(*this); }
@@ -199,7 +205,12 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
         // A key goes to the focused control first and then, if that control
         // ignores it, to its parents; preview it only at the first of these.
         QWidget* target = focusWidget() ? focusWidget() : this;
-        if (watched == target) Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
+        if (watched == target) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            Form_KeyDown(key->key());
+            // Ctrl+S and Ctrl+C of the picture's menu stop here.
+            if (tools_ != nullptr && tools_->handleShortcut(*key, target)) return true;
+        }
     }
     return false;
 }
@@ -208,6 +219,16 @@ void Form3::closeEvent(QCloseEvent* event) {
     hide();
     module_.Form3_Unload(this);
     event->accept();
+}
+
+void Form3::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) tools_->chartWindowHidden();
+}
+
+void Form3::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) tools_->chartWindowShown();
 }
 
 void Form3::mousePressEvent(QMouseEvent* event) {

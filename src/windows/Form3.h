@@ -1,5 +1,7 @@
 // The chart window "Corvane": the isodose chart with its cursor readout,
-// the arrow-key cross-hair, and the print, close and mesh buttons.
+// the arrow-key cross-hair, and the print, close and mesh buttons; the
+// picture's right-click menu adds the profiles, a reference chart, saving
+// and copying (ChartWindowTools).
 #pragma once
 
 #include <QWidget>
@@ -11,6 +13,7 @@ class QPushButton;
 namespace corvane {
 
 class ChartPictureBox;
+class ChartWindowTools;
 class Module1;
 
 class Form3 : public QWidget {
@@ -21,7 +24,8 @@ public:
 
     // The cursor readout for a mouse position in chart units.
     void Picture1_MouseMove(float X, float Y);
-    // The arrow keys; every key is also passed on to the focused control.
+    // The arrow keys; every key is also passed on to the focused control,
+    // but for Ctrl+S and Ctrl+C of the picture's menu.
     void Form_KeyDown(int key);
     void Command1_Click();  // "Print Corvane"
     void Command2_Click();  // "Close"
@@ -33,6 +37,10 @@ public:
 
     float CursorX() const { return cursorX_; }
     float CursorY() const { return cursorY_; }
+
+    // The picture's right-click menu and what it opens: the profiles, the
+    // reference, saving and copying the chart.
+    ChartWindowTools* tools() const { return tools_; }
 
     ChartPictureBox* Picture1 = nullptr;  // the chart with its cross-hair
     QPushButton* Command1 = nullptr;      // "Print Corvane"
@@ -52,6 +60,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -63,6 +73,7 @@ private:
     float cursorX_ = 0;
     float cursorY_ = 0;
     bool pressedOnSurface_ = false;
+    ChartWindowTools* tools_ = nullptr;
 };
 
 }  // namespace corvane

@@ -8,10 +8,9 @@
 #include "windows/Form3.h"
 #include "windows/MessageBoxes.h"
 #include "windows/Module1.h"
+#include "windows/SavePathDialog.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -20,7 +19,6 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QStandardPaths>
 
 #include <dlfcn.h>
 
@@ -33,11 +31,6 @@
 namespace corvane {
 
 namespace {
-
-PrintChartSeams::SavePathChooser& installedSavePathChooser() {
-    static PrintChartSeams::SavePathChooser chooser;
-    return chooser;
-}
 
 PrintChartSeams::PrinterAdjuster& installedPrinterAdjuster() {
     static PrintChartSeams::PrinterAdjuster adjuster;
@@ -124,7 +117,8 @@ void WarnIfPaperTooSmall(QPrinter& printer, QWidget* parent) {
                        MessageIcon::Information);
 }
 
-std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTables& tables, QWidget* parent) {
+std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTables& tables,
+                                                QWidget* parent) {
     // The page is traced once without a device first: should the tracing
     // fail, it fails before anything has reached the printer.
     try {
@@ -184,12 +178,9 @@ std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTa
 }
 
 QString ChooseSavePath(QWidget* parent) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    const QString suggested = QDir(folder).filePath(QStringLiteral("corvane-chart.pdf"));
-    if (installedSavePathChooser()) return installedSavePathChooser()(parent, suggested);
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save the chart as a PDF file"), suggested,
-                                        QStringLiteral("PDF files (*.pdf)"));
+    return SavePathDialog::choose(parent,
+                                  {QStringLiteral("Save the chart as a PDF file"),
+                                   QStringLiteral("corvane-chart.pdf"), QStringLiteral("PDF files (*.pdf)")});
 }
 
 // The page as a PDF file, written whole or not at all.
@@ -231,7 +222,7 @@ void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent, Q
     }
     // Nothing was printed, so the button stays enabled, whatever is chosen here.
     const QString offer = failure->reason + QStringLiteral("\n\nDo you want to save the page as a PDF "
-                                                    "file instead?");
+                                                           "file instead?");
     if (MessageBoxes::show(parent, offer, MessageIcon::Exclamation, MessageButtons::YesNo) ==
         MessageAnswer::Yes)
         SaveAsPdf(state, parent);
@@ -247,7 +238,7 @@ void InstallPrintChart(Module1& module) {
 }
 
 void PrintChartSeams::setSavePathChooser(SavePathChooser chooser) {
-    installedSavePathChooser() = std::move(chooser);
+    SavePathDialog::setChooser(std::move(chooser));
 }
 
 void PrintChartSeams::setPrinterAdjuster(PrinterAdjuster adjuster) {

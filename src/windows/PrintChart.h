@@ -40,7 +40,8 @@ void InstallPrintChart(Module1& module);
 class PrintChartSeams {
 public:
     // Chooses where the PDF goes; an empty result means the user cancelled.
-    // The real chooser is a save-file dialog.
+    // The real chooser is a save-file dialog. It is the chooser of every
+    // save-file dialog of the program (SavePathDialog.h).
     using SavePathChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
     // Sees the printer just before the page begins (the page layout is set).
     using PrinterAdjuster = std::function<void(QPrinter& printer)>;

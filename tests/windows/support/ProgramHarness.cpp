@@ -1,14 +1,21 @@
 #include "support/ProgramHarness.h"
 
+#include "windows/ChartPictureBox.h"
+#include "windows/ChartWindowTools.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
+#include "windows/SavePathDialog.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 namespace corvane::testing {
 
@@ -30,6 +37,7 @@ ProgramHarness::ProgramHarness()
 ProgramHarness::~ProgramHarness() {
     module_.reset();
     MessageBoxes::setHandler({});
+    SavePathDialog::setChooser({});
     ProcessDeferredDeletes();
 }
 
@@ -58,6 +66,39 @@ Form3* ProgramHarness::runToChart(const QString& depth, const QString& width, co
 void ProgramHarness::settle() {
     QCoreApplication::processEvents();
     ProcessDeferredDeletes();
+}
+
+QMenu* ProgramHarness::rightClickChart(QPoint position) {
+    Form3* window = chart();
+    if (window == nullptr || !QTest::qWaitForWindowExposed(window)) return nullptr;
+    // What a right click where the pointer already is brings: the press, the
+    // context menu request the window system makes of it, the release.
+    QWidget* picture = window->Picture1;
+    QTest::mousePress(picture, Qt::RightButton, {}, position);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, position, picture->mapToGlobal(position));
+    QApplication::sendEvent(picture, &request);
+    QTest::mouseRelease(picture, Qt::RightButton, {}, position);
+    QMenu* menu = window->tools()->contextMenu();
+    return menu->isVisible() ? menu : nullptr;
+}
+
+bool ProgramHarness::chooseFromChartMenu(const QString& text) {
+    QMenu* menu = rightClickChart();
+    if (menu == nullptr) return false;
+    const QList<QAction*> actions = menu->actions();
+    const auto found =
+        std::find_if(actions.begin(), actions.end(), [&](QAction* action) { return action->text() == text; });
+    menu->hide();
+    if (found == actions.end() || !(*found)->isEnabled()) return false;
+    (*found)->trigger();
+    return true;
+}
+
+void ProgramHarness::answerSavePathWith(const QString& path) {
+    SavePathDialog::setChooser([this, path](QWidget*, const QString& suggested) {
+        suggestedSavePaths.append(suggested);
+        return path;
+    });
 }
 
 void SendMouseMove(QWidget* widget, QPointF position) {

@@ -13,8 +13,11 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
+
+class QMenu;
 
 #include <deque>
 #include <functional>
@@ -61,6 +64,18 @@ public:
     // Handles the pending events, then destroys the windows whose deletion
     // is pending.
     void settle();
+
+    // Right-clicks the chart picture at `position` (in the picture's
+    // pixels), where the pointer is taken to be already, and returns the
+    // menu it opened, null if none did.
+    QMenu* rightClickChart(QPoint position = QPoint(500, 400));
+    // Right-clicks the chart picture and chooses the menu entry `text`;
+    // false when the entry is missing or disabled.
+    bool chooseFromChartMenu(const QString& text);
+    // Answers every save-file dialog with `path` (empty: cancel), keeping
+    // the paths the dialogs suggested.
+    void answerSavePathWith(const QString& path);
+    QStringList suggestedSavePaths;
 
 private:
     std::unique_ptr<CalculationState> state_;

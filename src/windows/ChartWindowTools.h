@@ -1,0 +1,82 @@
+// What the chart window offers beyond its design, all on the picture's
+// right-click menu: the profiles window, a reference chart held beneath the
+// current one, and the chart saved to a file or copied; with Ctrl+S and
+// Ctrl+C for the last two. Nothing here changes the designed state.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QKeyEvent;
+class QMenu;
+class QPoint;
+class QWidget;
+
+namespace corvane {
+
+struct CalculationState;
+class Form3;
+class ProfilesWindow;
+
+class ChartWindowTools : public QObject {
+    Q_OBJECT
+public:
+    // Lives as a child of `window`, and so does the profiles window.
+    ChartWindowTools(Form3& window, CalculationState& state);
+    ~ChartWindowTools() override;
+
+    // The picture's menu, at a position in the picture: "Profiles", "Hold as
+    // reference", "Clear reference", "Save chart as…", "Copy chart".
+    void showContextMenu(const QPoint& position);
+    QMenu* contextMenu() const { return menu_; }
+
+    void openProfiles();
+    void holdReference();
+    void clearReference();
+    void saveChartAs();
+    void copyChart();
+
+    bool hasReference() const;
+    // Null until the profiles are first opened.
+    ProfilesWindow* profilesWindow() const;
+
+    // The cross-hair is at grid cell (column, row); the profiles follow it.
+    void followCursor(int column, int row);
+    // Ctrl+S and Ctrl+C, seen by the window's key preview; true when the
+    // key was taken. Ctrl+C in a readout box that holds a selection is the
+    // box's own copy.
+    bool handleShortcut(const QKeyEvent& key, QWidget* focused);
+    // The chart window was hidden or shown: the profiles go and come back with it.
+    void chartWindowHidden();
+    void chartWindowShown();
+
+private:
+    // A chart was drawn: the profiles show the new grid.
+    void chartDrawn();
+    void refreshProfiles();
+    // Draws the picture again from the current grid, for a new reference.
+    void redrawChart();
+    bool chartComputed() const;
+    // A copy of the state as the picture shows it: its grid with the
+    // conditions it was drawn from.
+    std::unique_ptr<CalculationState> shownState() const;
+
+    Form3& window_;
+    CalculationState& state_;
+    QMenu* menu_ = nullptr;
+    QAction* profilesAction_ = nullptr;
+    QAction* holdAction_ = nullptr;
+    QAction* clearAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QPointer<ProfilesWindow> profiles_;
+    bool profilesWereOpen_ = false;  // when the chart window was hidden
+    bool cursorSeen_ = false;        // the cross-hair has been in the chart
+    int column_ = 0;
+    int row_ = 0;
+};
+
+}  // namespace corvane

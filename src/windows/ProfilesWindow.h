@@ -1,0 +1,80 @@
+// The profiles window of the chart window: the depth dose down the
+// cross-hair's vertical line and the lateral profile along its horizontal
+// line, drawn with Qt Charts, with the reference's profiles dashed while one
+// is held, and the teaching figures of both lines under the plots.
+#pragma once
+
+#include "state/CalculationState.h"
+
+#include <QWidget>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+namespace corvane {
+
+class ProfilesWindow : public QWidget {
+    Q_OBJECT
+public:
+    // A window of its own, owned by `owner` (the chart window), so that it
+    // goes with it.
+    explicit ProfilesWindow(QWidget* owner);
+    ~ProfilesWindow() override;
+
+    // The dose axes from 0 to the largest dose of the chart's rows in these
+    // grids, rounded up to a multiple of 10 %, never below 110 %. Shows the
+    // reference's curves and the legend only when `reference` is given.
+    void setGrids(const DoseMatrix& current, const DoseMatrix* reference);
+
+    // Both plots and their figures for the cross-hair at grid cell (column,
+    // row): the depth dose down `column` (0..500), the lateral profile across
+    // `row` (0..250), each with the cursor's point marked and its value
+    // printed, and with a reference the difference current - reference there.
+    void showAt(const DoseMatrix& current, const DoseMatrix* reference, int column, int row);
+
+    int column() const { return column_; }
+    int row() const { return row_; }
+
+    // What the window shows, for the tests and the benchmark.
+    QChartView* depthView() const { return depth_.view; }
+    QChartView* lateralView() const { return lateral_.view; }
+    QLineSeries* depthCurve() const { return depth_.curve; }
+    QLineSeries* depthReferenceCurve() const { return depth_.reference; }
+    QScatterSeries* depthMarker() const { return depth_.marker; }
+    QLineSeries* lateralCurve() const { return lateral_.curve; }
+    QLineSeries* lateralReferenceCurve() const { return lateral_.reference; }
+    QScatterSeries* lateralMarker() const { return lateral_.marker; }
+    QLabel* depthValueLabel() const { return depth_.value; }
+    QLabel* lateralValueLabel() const { return lateral_.value; }
+    // The figures' values in their order: depth of maximum, D100, D200,
+    // D200/D100; width at 50 %, left and right penumbra.
+    QLabel* depthFigure(int index) const { return depthFigures_[index]; }
+    QLabel* lateralFigure(int index) const { return lateralFigures_[index]; }
+
+private:
+    struct Plot {
+        QChart* chart = nullptr;
+        QChartView* view = nullptr;
+        QLineSeries* curve = nullptr;
+        QLineSeries* reference = nullptr;
+        QScatterSeries* marker = nullptr;
+        QValueAxis* positionAxis = nullptr;
+        QValueAxis* doseAxis = nullptr;
+        QLabel* heading = nullptr;
+        QLabel* value = nullptr;
+    };
+    Plot makePlot(const QString& positionTitle, double first, double last, int tickInterval);
+
+    Plot depth_;
+    Plot lateral_;
+    QLabel* depthFigures_[4] = {};
+    QLabel* lateralFigures_[3] = {};
+    int column_ = AxisColumn;
+    int row_ = 0;
+};
+
+}  // namespace corvane

@@ -1,5 +1,8 @@
 #include "windows/MessageBoxes.h"
 
+#include "windows/LanguageChoice.h"
+
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include <utility>
@@ -33,6 +36,10 @@ MessageAnswer MessageBoxes::show(QWidget* parent, const QString& text, MessageIc
                     parent);
     // Messages carry text from files and paths; "<b>" must show as typed.
     box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNo && InstalledLanguage() != Language::Default) {
+        box.button(QMessageBox::Yes)->setText(tr("&Yes"));
+        box.button(QMessageBox::No)->setText(tr("&No"));
+    }
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

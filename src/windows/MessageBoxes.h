@@ -2,6 +2,7 @@
 // can read each message and answer it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -22,11 +23,15 @@ struct MessageRequest {
 };
 
 class MessageBoxes {
+    Q_DECLARE_TR_FUNCTIONS(MessageBoxes)
+
 public:
     using Handler = std::function<MessageAnswer(const MessageRequest&)>;
 
     // Shows a modal box captioned "Corvane" and returns the answer; with a
     // handler installed, the handler answers instead and no box appears.
+    // With a language chosen, Yes and No are in that language; in the
+    // designed mix they are Qt's own.
     static MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons = MessageButtons::Ok);
 

@@ -1,9 +1,11 @@
 #include "windows/DataTableMessages.h"
 
+#include "windows/MessageBoxes.h"
+
 namespace corvane {
 
 // Each text is filled in one pass of arg(), so that a '%' in a file name
-// stays as it is.
+// stays as it is; file names come shortened by PathForMessage.
 
 QString DataTableMessages::notFound(const QString& file, int needed) {
     return tr("The data file \"%1\" was not found, so the data table is empty. It needs the file's first %2 "
@@ -12,7 +14,10 @@ QString DataTableMessages::notFound(const QString& file, int needed) {
 }
 
 QString DataTableMessages::cannotRead(const QString& file, const QString& reason) {
-    return tr("The data file \"%1\" could not be read (%2), so the data table is empty.").arg(file, reason);
+    // The system's reason, shortened so that the message stays within
+    // MessageCharacterLimit.
+    return tr("The data file \"%1\" could not be read (%2), so the data table is empty.")
+        .arg(file, LimitedMessage(reason, 160));
 }
 
 QString DataTableMessages::empty(const QString& file, int needed) {

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <utility>
 
 namespace corvane {
@@ -46,5 +47,10 @@ MessageAnswer MessageBoxes::show(QWidget* parent, const QString& text, MessageIc
 }
 
 void MessageBoxes::setHandler(Handler handler) { installedHandler() = std::move(handler); }
+
+QString LimitedMessage(const QString& text, qsizetype limit) {
+    if (text.size() <= limit) return text;
+    return text.left(std::max<qsizetype>(0, limit - 1)) + QChar(0x2026);
+}
 
 }  // namespace corvane

@@ -2,6 +2,8 @@
 // can read each message and answer it.
 #pragma once
 
+#include "state/MessageText.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -40,5 +42,9 @@ public:
 };
 
 inline constexpr const char* ApplicationTitle = "Corvane";
+
+// `text` cut to at most `limit` characters, ending with "…" where it was
+// longer, so that no message is longer than MessageCharacterLimit.
+QString LimitedMessage(const QString& text, qsizetype limit = MessageCharacterLimit);
 
 }  // namespace corvane

@@ -346,6 +346,14 @@ QStringList WordedMessages() {
           << PrinterMessages::paperTooSmall(printer, 199.9, 287.0, 200, 286)
           << PrinterMessages::offerPdf(PrinterMessages::noDefaultPrinter())
           << PrinterMessages::pdfNotWritten(QStringLiteral("/home/user/corvane-chart.pdf"), reason);
+    // A long name and a long answer still make a message of at most
+    // MessageCharacterLimit characters.
+    const QString longName(200, u'p');
+    const QString longAnswer(400, u'0');
+    texts << PrinterMessages::notAccepted(longName, longAnswer)
+          << PrinterMessages::offerPdf(PrinterMessages::drawingFailed(longName, longAnswer))
+          << PrinterMessages::pdfNotWritten(QStringLiteral("/corvane-chart.pdf"), longAnswer)
+          << DataTableMessages::cannotRead(QStringLiteral("6MVTMROCR.dat"), longAnswer);
     return texts;
 }
 

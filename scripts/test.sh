@@ -11,6 +11,9 @@ build=${CORVANE_BUILD_DIR:-$root/build}
 "$root/scripts/build.sh" -DBUILD_TESTING=ON -DCORVANE_BUILD_BENCH=ON
 
 status=0
+# Both catalogs must hold a finished translation of every text of the sources.
+"$root/scripts/check-translations.sh" || status=1
+
 # The printing tests need a real CUPS queue; the helper starts a private one
 # and stops it again when this script ends.
 # A service that does not start stops the run here, rather than letting the

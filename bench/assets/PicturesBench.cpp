@@ -38,8 +38,8 @@ BENCHMARK(BM_GeometrySketch)->Unit(benchmark::kMillisecond);
 void BM_CurvePictures(benchmark::State& state) {
     const auto& load = BundledLoad();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(corvane::TmrCurvesPicture(load));
-        benchmark::DoNotOptimize(corvane::OcrCurvesPicture(load));
+        benchmark::DoNotOptimize(corvane::TmrCurvesPicture(load, {}));
+        benchmark::DoNotOptimize(corvane::OcrCurvesPicture(load, {}));
     }
 }
 BENCHMARK(BM_CurvePictures)->Unit(benchmark::kMillisecond);

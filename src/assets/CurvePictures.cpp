@@ -13,10 +13,6 @@ using assets::CurvePlot;
 using assets::PixelFont;
 using assets::SerifFamily;
 
-QString FailureReason(const BeamDataLoadResult& load) {
-    return load.error().empty() ? QStringLiteral("(no reason given)") : QString::fromStdString(load.error());
-}
-
 // Ten fields from blue (4 cm) to red (35 cm), dark enough to see on white.
 QColor FieldColour(int column) {
     const int hue = 240 - (column - 1) * 240 / (BeamData::FieldColumns - 1);
@@ -33,7 +29,7 @@ void DrawTmrLegend(CurvePlot& plot, const BeamData& beam) {
     const QString tpr = FormatBeamQuality(BeamQualityTpr2010(beam));
     const auto quality = assets::ParseRichLine(QStringLiteral("TPR_{20,10} = ") +
                                                (tpr.isEmpty() ? QStringLiteral("\u2013") : tpr));
-    const auto beamName = assets::ParseRichLine(QStringLiteral("6 MV X-ray"));
+    const auto beamName = assets::ParseRichLine(Pictures::tr("6 MV X-ray"));
     const double x = area.right() - 12 - assets::RichLineWidth(quality, font);
     assets::DrawRichLine(p, QPointF(x, area.top() + 20), beamName, font);
     assets::DrawRichLine(p, QPointF(x, area.top() + 38), quality, font);
@@ -46,7 +42,7 @@ void DrawTmrLegend(CurvePlot& plot, const BeamData& beam) {
     const int keyLeft = area.right() - 8 - 5 * cellWidth;
     const int keyTop = area.bottom() - 8 - 3 * rowHeight;
     p.drawText(QRect(keyLeft, keyTop, 5 * cellWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("square field side (cm)"));
+               Pictures::tr("square field side (cm)"));
     for (int j = 1; j <= BeamData::FieldColumns; ++j) {
         const int kx = keyLeft + ((j - 1) % 5) * cellWidth;
         const int ky = keyTop + (1 + (j - 1) / 5) * rowHeight;
@@ -60,13 +56,12 @@ void DrawTmrLegend(CurvePlot& plot, const BeamData& beam) {
 
 }  // namespace
 
-QPixmap TmrCurvesPicture(const BeamDataLoadResult& load) {
-    CurvePlot plot(QSize(425, 290), QRect(52, 12, 357, 230),
-                   {0, 300, 50, 10, 0, QStringLiteral("Depth (mm)")},
+QPixmap TmrCurvesPicture(const BeamDataLoadResult& load, const QString& failure) {
+    CurvePlot plot(QSize(425, 290), QRect(52, 12, 357, 230), {0, 300, 50, 10, 0, Pictures::tr("Depth (mm)")},
                    {0, 1.0, 0.2, 0.1, 1, QStringLiteral("TMR")});
     plot.drawAxes();
     if (!load.ok()) {
-        plot.drawFailure(FailureReason(load));
+        plot.drawFailure(failure);
         return plot.finish();
     }
     const BeamData& beam = *load.data;
@@ -80,13 +75,13 @@ QPixmap TmrCurvesPicture(const BeamDataLoadResult& load) {
     return plot.finish();
 }
 
-QPixmap OcrCurvesPicture(const BeamDataLoadResult& load) {
+QPixmap OcrCurvesPicture(const BeamDataLoadResult& load, const QString& failure) {
     CurvePlot plot(QSize(415, 245), QRect(52, 10, 347, 190),
-                   {0, 2.0, 0.5, 0.1, 1, QStringLiteral("Off-axis distance x  (1 = field edge)")},
+                   {0, 2.0, 0.5, 0.1, 1, Pictures::tr("Off-axis distance x  (1 = field edge)")},
                    {0, 1.0, 0.2, 0.1, 1, QStringLiteral("OCR")});
     plot.drawAxes();
     if (!load.ok()) {
-        plot.drawFailure(FailureReason(load));
+        plot.drawFailure(failure);
         return plot.finish();
     }
     const BeamData& beam = *load.data;
@@ -114,7 +109,7 @@ QPixmap OcrCurvesPicture(const BeamDataLoadResult& load) {
         p.drawLine(left, y, left + 20, y);
         p.setPen(Qt::black);
         p.drawText(QRect(left + 26, y - 9, 100, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("depth %1 cm").arg(15 * (k - 1)));
+                   Pictures::tr("depth %1 cm").arg(15 * (k - 1)));
     }
     return plot.finish();
 }

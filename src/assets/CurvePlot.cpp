@@ -107,17 +107,21 @@ void CurvePlot::drawCurve(const std::vector<QPointF>& points, const QColor& colo
     painter_.restore();
 }
 
-void CurvePlot::drawFailure(const QString& reason) {
+void CurvePlot::drawFailure(const QString& text) {
     painter_.save();
     painter_.setPen(QColor(160, 0, 0));
-    painter_.setFont(PixelFont(SerifFamily, 13));
     // The upper part of the plot only, where the message is easy to find.
     const QRect box = area_.adjusted(8, 6, -8, -area_.height() / 2);
     QTextOption option(Qt::AlignLeft | Qt::AlignTop);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // A long text, or one whose lines come out tall, is set smaller until
+    // the whole of it fits.
+    int pixels = 13;
+    painter_.setFont(PixelFont(SerifFamily, pixels));
+    while (pixels > 8 && painter_.boundingRect(QRectF(box), text, option).height() > box.height())
+        painter_.setFont(PixelFont(SerifFamily, --pixels));
     painter_.setClipRect(box);
-    painter_.drawText(QRectF(box), QStringLiteral("No curves: the data file did not load.\n") + reason,
-                      option);
+    painter_.drawText(QRectF(box), text, option);
     painter_.restore();
 }
 

@@ -34,8 +34,8 @@ public:
     // Joins the points in order, clipped to the plot area; points that are
     // not finite break the line.
     void drawCurve(const std::vector<QPointF>& points, const QColor& colour);
-    // Says in the plot area why there are no curves.
-    void drawFailure(const QString& reason);
+    // Writes in the plot area why there are no curves.
+    void drawFailure(const QString& text);
 
     QPixmap finish();
 

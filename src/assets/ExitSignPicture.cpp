@@ -1,7 +1,9 @@
-// The exit sign of the start window's exit button: a white arrow and 出口 on green.
+// The exit sign of the start window's exit button: a white arrow and 出口
+// ("exit", in the chosen language) on green.
 #include "assets/AssetFonts.h"
 #include "assets/Pictures.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPolygonF>
@@ -23,10 +25,16 @@ QPixmap ExitSignPicture() {
 
     // At this size even the bold face is thin; a second pass half a pixel
     // over makes the strokes read as on a real sign.
+    // A longer word is set smaller, so that it stays on the sign.
+    const QString word = Pictures::tr("出口");
+    int pixels = 14;
+    while (pixels > 6 && QFontMetricsF(assets::PixelFont(assets::JapaneseFamily, pixels, false, true))
+                                 .horizontalAdvance(word) > 30)
+        --pixels;
     p.setPen(Qt::white);
-    p.setFont(assets::PixelFont(assets::JapaneseFamily, 14, false, true));
+    p.setFont(assets::PixelFont(assets::JapaneseFamily, pixels, false, true));
     for (double dx : {0.0, 0.5})
-        p.drawText(QRectF(dx, 13, 32, 18), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("出口"));
+        p.drawText(QRectF(dx, 13, 32, 18), Qt::AlignHCenter | Qt::AlignVCenter, word);
     return QPixmap::fromImage(image);
 }
 

@@ -185,9 +185,9 @@ QPixmap GeometrySketch() {
     // Names of the parts.
     const QFont note = assets::PixelFont(assets::SerifFamily, 13);
     p.setPen(QColor(60, 60, 60));
-    Label(p, QPointF(AxisX + HalfWidthAt(WedgeBottomY) + 22, WedgeTopY + 6), QStringLiteral("wedge"), note);
-    Label(p, QPointF(290, SurfaceY - 6), QStringLiteral("phantom surface"), note);
-    Label(p, QPointF(300, TargetY - 6), QStringLiteral("target plane"), note);
+    Label(p, QPointF(AxisX + HalfWidthAt(WedgeBottomY) + 22, WedgeTopY + 6), Pictures::tr("wedge"), note);
+    Label(p, QPointF(290, SurfaceY - 6), Pictures::tr("phantom surface"), note);
+    Label(p, QPointF(300, TargetY - 6), Pictures::tr("target plane"), note);
     p.end();
     return QPixmap::fromImage(image);
 }

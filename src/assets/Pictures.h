@@ -3,6 +3,7 @@
 
 #include "state/BeamDataLoader.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -14,6 +15,12 @@ class QPainter;
 
 namespace corvane {
 
+// The words drawn into the pictures, in the chosen language (the context of
+// their texts in the catalogs).
+class Pictures {
+    Q_DECLARE_TR_FUNCTIONS(Pictures)
+};
+
 // The program's icon on every window: a small green tree.
 QIcon ProgramIcon();
 // The same tree in a size x size square at the origin of `p`, and as an
@@ -22,7 +29,8 @@ QIcon ProgramIcon();
 void PaintProgramIcon(QPainter& p, double size);
 QImage ProgramIconImage(int size);
 
-// Form1's 32 x 32 pictures: the small dog and the exit sign of the exit button.
+// Form1's 32 x 32 pictures: the small dog and the exit sign of the exit
+// button, whose word is in the chosen language.
 QPixmap DogPicture();
 QPixmap ExitSignPicture();
 
@@ -33,15 +41,16 @@ QPixmap SamplePicture();
 // time; false when the build had no renderer and a placeholder is shown.
 bool SampleChartsEmbedded();
 
-// Form5's 716 x 70 dose formula and 425 x 492 geometry sketch.
+// Form5's 716 x 70 dose formula and 425 x 492 geometry sketch. The sketch's
+// words are in the chosen language; the formula has none.
 QPixmap FormulaPicture();
 QPixmap GeometrySketch();
 
 // Form4's curve pictures, drawn from a loaded data file: TMR against depth
-// (425 x 290) and the three OCR profiles (415 x 245). A failed load is
-// written into the picture and no curve is drawn.
-QPixmap TmrCurvesPicture(const BeamDataLoadResult& load);
-QPixmap OcrCurvesPicture(const BeamDataLoadResult& load);
+// (425 x 290) and the three OCR profiles (415 x 245). For a failed load no
+// curve is drawn and `failure`, the window's words for it, is written in.
+QPixmap TmrCurvesPicture(const BeamDataLoadResult& load, const QString& failure);
+QPixmap OcrCurvesPicture(const BeamDataLoadResult& load, const QString& failure);
 
 // The beam quality TPR20,10: the 10 x 10 cm TMR at 20 cm over that at 10 cm,
 // interpolated linearly in depth. Empty when the tables cannot give it.

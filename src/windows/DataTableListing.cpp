@@ -1,6 +1,7 @@
 #include "windows/DataTableListing.h"
 
 #include "state/MessageText.h"
+#include "windows/DataTableMessages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,9 +15,6 @@ bool DecodesCleanly(QStringDecoder& decoder, const QByteArray& bytes, QString& t
     text = decoder.decode(bytes);
     return !decoder.hasError();
 }
-
-// One pass of arg() throughout, so that a '%' in a file name stays as it is.
-QString Count() { return QString::number(DataTableLineCount); }
 
 QString DisplayName(const std::filesystem::path& file) {
     return QString::fromStdString(PathForMessage(file.string()));
@@ -53,15 +51,11 @@ DataTableListing ReadDataTableListing(const std::filesystem::path& file) {
 
     QFile input(name);
     if (!QFileInfo(input).isFile()) {
-        listing.problem = QStringLiteral("The data file \"%1\" was not found, so the data table "
-                                         "is empty. It needs the file's first %2 lines.")
-                              .arg(name, Count());
+        listing.problem = DataTableMessages::notFound(name, DataTableLineCount);
         return listing;
     }
     if (!input.open(QIODevice::ReadOnly)) {
-        listing.problem = QStringLiteral("The data file \"%1\" could not be read (%2), so the "
-                                         "data table is empty.")
-                              .arg(name, input.errorString());
+        listing.problem = DataTableMessages::cannotRead(name, input.errorString());
         return listing;
     }
     listing.opened = true;
@@ -69,19 +63,10 @@ DataTableListing ReadDataTableListing(const std::filesystem::path& file) {
     listing.lines = SplitDataFileLines(DecodeDataFileText(listing.bytes), DataTableLineCount);
 
     const int found = static_cast<int>(listing.lines.size());
-    if (found == 0) {
-        listing.problem = QStringLiteral("The data file \"%1\" is empty. The data table needs "
-                                         "its first %2 lines.")
-                              .arg(name, Count());
-    } else if (found < DataTableLineCount) {
-        const QString missing =
-            found + 1 == DataTableLineCount
-                ? QStringLiteral("line %1 is missing").arg(DataTableLineCount)
-                : QStringLiteral("lines %1 to %2 are missing").arg(found + 1).arg(DataTableLineCount);
-        listing.problem = QStringLiteral("The data file \"%1\" ends after line %2. The data table "
-                                         "lists the file's first %3 lines, so %4.")
-                              .arg(name, QString::number(found), Count(), missing);
-    }
+    if (found == 0)
+        listing.problem = DataTableMessages::empty(name, DataTableLineCount);
+    else if (found < DataTableLineCount)
+        listing.problem = DataTableMessages::endsEarly(name, found, DataTableLineCount);
     return listing;
 }
 

@@ -25,18 +25,17 @@ QLabel* MakeTitle(QWidget* parent, const QString& text, const QRect& designed) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral(" Corvane of 6 MV X-ray Beam"));
+    setWindowTitle(tr(" Corvane of 6 MV X-ray Beam"));
     setObjectName(QStringLiteral("Form1"));
     MakeFixedCentredWindow(this, TwipsSize(10380, 9090), false);
 
-    Label2 = MakeTitle(this, QStringLiteral("高エネルギーX線 基本線量分布の計算法"),
-                       TwipsRect(1680, 240, 6510, 360));
-    Label4 = MakeTitle(this, QStringLiteral("6 MV X線"), TwipsRect(4200, 720, 1770, 360));
+    Label2 = MakeTitle(this, tr("高エネルギーX線 基本線量分布の計算法"), TwipsRect(1680, 240, 6510, 360));
+    Label4 = MakeTitle(this, tr("6 MV X線"), TwipsRect(4200, 720, 1770, 360));
 
     Picture2 = new QLabel(this);
     Picture2->setPixmap(DogPicture());
     Picture2->setGeometry(QRect(TwipsRect(9360, 600, 0, 0).topLeft(), Picture2->pixmap().size()));
-    Picture2->setToolTip(QStringLiteral("   Woo !  "));
+    Picture2->setToolTip(tr("   Woo !  "));
     Picture2->setFocusPolicy(Qt::TabFocus);
 
     Picture1 = new QLabel(this);
@@ -46,11 +45,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     Picture1->setFocusPolicy(Qt::TabFocus);
 
     const QFont buttonFont = NamedFont(RoundGothic, 14.25);
-    Command1 = new QPushButton(QStringLiteral("スタート"), this);
+    Command1 = new QPushButton(tr("スタート"), this);
     Command1->setGeometry(TwipsRect(1080, 8040, 3375, 615));
     StyleButton(Command1, buttonFont);
 
-    Command4 = new QPushButton(QStringLiteral("計算方法の概説"), this);
+    Command4 = new QPushButton(tr("計算方法の概説"), this);
     Command4->setGeometry(TwipsRect(5160, 8040, 3375, 615));
     StyleButton(Command4, buttonFont);
 
@@ -59,10 +58,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     StyleButton(Command2, buttonFont);
     Command2->setIcon(QIcon(ExitSignPicture()));
     Command2->setIconSize(QSize(32, 32));
-    Command2->setToolTip(QStringLiteral(" bye "));
-    Command2->setAccessibleName(QStringLiteral("Exit"));
+    Command2->setToolTip(tr(" bye "));
+    Command2->setAccessibleName(tr("Exit"));
 
-    Label1 = new QLabel(QStringLiteral("Corvane project"), this);
+    Label1 = new QLabel(tr("Corvane project"), this);
     Label1->setFont(TimesFont(9.75));
     QPalette grey = Label1->palette();
     grey.setColor(QPalette::WindowText, QColor(128, 128, 128));

@@ -4,6 +4,7 @@
 #include "state/CalculationState.h"
 #include "state/LeadingNumber.h"
 #include "state/WedgeOptions.h"
+#include "windows/DesignLayout.h"
 #include "windows/Module1.h"
 #include "windows/WindowStyle.h"
 
@@ -53,15 +54,17 @@ enum class ControlKind {
 };
 
 // One control of the window: its name, kind, the frame it sits in (none:
-// the window itself), its caption, its rectangle in twips inside that
-// container, and the size of its font in points.
+// the window itself), its rectangle in twips inside that container, the size
+// of its font in points, and its caption. Captions that are words are marked
+// for translation and translated as the control is made; the others (units,
+// set-up and wedge names, "OK") are the same in every language.
 struct ControlRow {
     const char* name;
     ControlKind kind;
     const char* container;
-    const char* caption;
     TwipsBox twips;
     double points;
+    const char* caption;
 };
 
 // The degree signs are set in this face; their box is 14 x 20 pixels.
@@ -74,37 +77,49 @@ constexpr TwipsBox DegreeSignBox{0, 0, 210, 300};
 using enum ControlKind;
 constexpr ControlRow Controls[] = {
     // clang-format off
-    // name      kind        container caption                              twips                    points
-    {"Label13",  Label,      nullptr,  "6 MV X-ray  (SAD = 100 cm)",        {720, 480, 3735, 345},   15.75},
-    {"Label14",  Label,      nullptr,  "Water phantom (thickness = 25 cm)", {720, 960, 4440, 345},   15.75},
-    {"Frame1",   Frame,      nullptr,  "Mode",                              {480, 1800, 4935, 855},  14.25},
-    {"Option1",  Option,     "Frame1", "SSD (100cm)",                       {480, 360, 1695, 255},   12},
-    {"Option2",  Option,     "Frame1", "STD (100cm)",                       {2760, 360, 1695, 255},  12},
-    {"Frame4",   Frame,      nullptr,  " Depth and Field Size ",            {480, 2880, 4935, 2055}, 14.25},
-    {"Label1",   BoxedLabel, "Frame4", "Depth of target",                   {240, 480, 2820, 375},   14.25},
-    {"Text1",    Entry,      "Frame4", "",                                  {3000, 480, 1095, 390},  14.25},
-    {"Label4",   BoxedLabel, "Frame4", "cm",                                {4080, 480, 615, 375},   14.25},
-    {"Label2",   BoxedLabel, "Frame4", "Field Width at SAD",                {240, 960, 2805, 375},   14.25},
-    {"Text2",    Entry,      "Frame4", "",                                  {3000, 960, 1095, 375},  14.25},
-    {"Label5",   BoxedLabel, "Frame4", "cm",                                {4080, 960, 615, 375},   14.25},
-    {"Label3",   BoxedLabel, "Frame4", "Field Length at SAD",               {240, 1440, 2775, 375},  14.25},
-    {"Text3",    Entry,      "Frame4", "",                                  {3000, 1440, 1095, 375}, 14.25},
-    {"Label6",   BoxedLabel, "Frame4", "cm",                                {4080, 1440, 615, 375},  14.25},
-    {"Frame2",   Frame,      nullptr,  "Wedge filter",                      {480, 5160, 4935, 975},  14.25},
-    {"Option3",  Option,     "Frame2", "Non",                               {360, 360, 855, 375},    14.25},
-    {"Option4",  Option,     "Frame2", "30",                                {1560, 360, 615, 375},   14.25},
-    {"Option5",  Option,     "Frame2", "45",                                {2640, 360, 615, 375},   14.25},
-    {"Option6",  Option,     "Frame2", "60",                                {3600, 360, 615, 375},   14.25},
-    {"Label11",  DegreeSign, "Frame2", "°",                                 DegreeSignBox,           15.75},
-    {"Label10",  DegreeSign, "Frame2", "°",                                 DegreeSignBox,           15.75},
-    {"Label12",  DegreeSign, "Frame2", "°",                                 DegreeSignBox,           15.75},
-    {"Command1", Button,     nullptr,  "OK",                                {1080, 6360, 1575, 615}, 15.75},
-    {"Command2", Button,     nullptr,  "Exit",                              {3240, 6360, 1575, 615}, 15.75},
+    // name      kind        container twips                    points  caption
+    {"Label13",  Label,      nullptr,  {720, 480, 3735, 345},   15.75,
+        QT_TRANSLATE_NOOP("corvane::Form2", "6 MV X-ray  (SAD = 100 cm)")},
+    {"Label14",  Label,      nullptr,  {720, 960, 4440, 345},   15.75,
+        QT_TRANSLATE_NOOP("corvane::Form2", "Water phantom (thickness = 25 cm)")},
+    {"Frame1",   Frame,      nullptr,  {480, 1800, 4935, 855},  14.25,
+        QT_TRANSLATE_NOOP("corvane::Form2", "Mode")},
+    {"Option1",  Option,     "Frame1", {480, 360, 1695, 255},   12,    "SSD (100cm)"},
+    {"Option2",  Option,     "Frame1", {2760, 360, 1695, 255},  12,    "STD (100cm)"},
+    {"Frame4",   Frame,      nullptr,  {480, 2880, 4935, 2055}, 14.25,
+        QT_TRANSLATE_NOOP("corvane::Form2", " Depth and Field Size ")},
+    {"Label1",   BoxedLabel, "Frame4", {240, 480, 2820, 375},   14.25,
+        QT_TRANSLATE_NOOP("corvane::Form2", "Depth of target")},
+    {"Text1",    Entry,      "Frame4", {3000, 480, 1095, 390},  14.25, ""},
+    {"Label4",   BoxedLabel, "Frame4", {4080, 480, 615, 375},   14.25, "cm"},
+    {"Label2",   BoxedLabel, "Frame4", {240, 960, 2805, 375},   14.25,
+        QT_TRANSLATE_NOOP("corvane::Form2", "Field Width at SAD")},
+    {"Text2",    Entry,      "Frame4", {3000, 960, 1095, 375},  14.25, ""},
+    {"Label5",   BoxedLabel, "Frame4", {4080, 960, 615, 375},   14.25, "cm"},
+    {"Label3",   BoxedLabel, "Frame4", {240, 1440, 2775, 375},  14.25,
+        QT_TRANSLATE_NOOP("corvane::Form2", "Field Length at SAD")},
+    {"Text3",    Entry,      "Frame4", {3000, 1440, 1095, 375}, 14.25, ""},
+    {"Label6",   BoxedLabel, "Frame4", {4080, 1440, 615, 375},  14.25, "cm"},
+    {"Frame2",   Frame,      nullptr,  {480, 5160, 4935, 975},  14.25,
+        QT_TRANSLATE_NOOP("corvane::Form2", "Wedge filter")},
+    {"Option3",  Option,     "Frame2", {360, 360, 855, 375},    14.25, "Non"},
+    {"Option4",  Option,     "Frame2", {1560, 360, 615, 375},   14.25, "30"},
+    {"Option5",  Option,     "Frame2", {2640, 360, 615, 375},   14.25, "45"},
+    {"Option6",  Option,     "Frame2", {3600, 360, 615, 375},   14.25, "60"},
+    {"Label11",  DegreeSign, "Frame2", DegreeSignBox,           15.75, "°"},
+    {"Label10",  DegreeSign, "Frame2", DegreeSignBox,           15.75, "°"},
+    {"Label12",  DegreeSign, "Frame2", DegreeSignBox,           15.75, "°"},
+    {"Command1", Button,     nullptr,  {1080, 6360, 1575, 615}, 15.75, "OK"},
+    {"Command2", Button,     nullptr,  {3240, 6360, 1575, 615}, 15.75,
+        QT_TRANSLATE_NOOP("corvane::Form2", "Exit")},
     // clang-format on
 };
 
+// The caption in the chosen language, where it is marked for translation.
+QString Caption(const ControlRow& row) { return Form2::tr(row.caption); }
+
 QLabel* MakeLabel(const ControlRow& row, QWidget* container) {
-    auto* label = new QLabel(QString::fromUtf8(row.caption), container);
+    auto* label = new QLabel(Caption(row), container);
     label->setFont(row.kind == ControlKind::DegreeSign ? NamedFont(DegreeSignFace, row.points)
                                                        : TimesFont(row.points));
     // Where the face that renders the font here runs a little wider than
@@ -117,11 +132,14 @@ QLabel* MakeLabel(const ControlRow& row, QWidget* container) {
         StyleLabel(label, LightYellow, true);
     }
     if (row.kind == ControlKind::DegreeSign) label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A caption on the window's background also grows in height where its
+    // text needs it, evenly, so that the text stays where it was designed.
+    if (row.kind == ControlKind::Label) GrowAroundCentre(label);
     return label;
 }
 
 QWidget* MakeControl(const ControlRow& row, QWidget* container) {
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = Caption(row);
     const QRect geometry = TwipsRect(row.twips);
     QWidget* control = nullptr;
     switch (row.kind) {
@@ -140,11 +158,17 @@ QWidget* MakeControl(const ControlRow& row, QWidget* container) {
         control = frame;
         break;
     }
-    case ControlKind::Option:
-        control = new QRadioButton(caption, container);
-        control->setGeometry(geometry);
-        control->setFont(TimesFont(row.points));
+    case ControlKind::Option: {
+        auto* option = new QRadioButton(caption, container);
+        option->setFont(TimesFont(row.points));
+        // Like the labels, an option grows to the right where its text
+        // needs more room than the designed box gives.
+        option->setGeometry(
+            QRect(geometry.topLeft(),
+                  QSize(std::max(geometry.width(), option->sizeHint().width()), geometry.height())));
+        control = option;
         break;
+    }
     case ControlKind::Entry: {
         auto* entry = new QLineEdit(container);
         entry->setGeometry(geometry);
@@ -170,7 +194,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget* container) {
 }  // namespace
 
 Form2::Form2(Module1& module, QWidget* parent) : QWidget(parent), module_(module) {
-    setWindowTitle(QStringLiteral("Irradiate Condition"));
+    setWindowTitle(tr("Irradiate Condition"));
     MakeFixedWindow(this, QSize(Twips(5895), Twips(7290)));
     ApplyProgramIcon(this);
     buildControls();
@@ -207,7 +231,7 @@ void Form2::buildControls() {
     // The text boxes sit a pixel into the labels beside them; keep them on top.
     for (QLineEdit* text : {Text1, Text2, Text3}) text->raise();
     placeDegreeSigns();
-    Command2->setToolTip(QStringLiteral("   bye   "));
+    Command2->setToolTip(tr("   bye   "));
     Option1->setChecked(true);
     Option3->setChecked(true);
 

@@ -5,6 +5,7 @@
 #include "windows/ChartCoordinates.h"
 #include "windows/ChartPictureBox.h"
 #include "windows/ChartWindowTools.h"
+#include "windows/DesignLayout.h"
 #include "windows/DoseReadout.h"
 #include "windows/Module1.h"
 #include "windows/WindowStyle.h"
@@ -29,7 +30,7 @@ QString WholeNumberText(int value) { return QString::fromStdString(FormatWholeNu
 }  // namespace
 
 Form3::Form3(Module1& module, QWidget* parent) : QWidget(parent), module_(module) {
-    setWindowTitle(QStringLiteral("Corvane"));
+    setWindowTitle(QStringLiteral("Corvane"));  // the program's name, in every language
     MakeFixedWindow(this, QSize(Twips(15300), Twips(10680)));
     ApplyProgramIcon(this);
     // The title-bar close destroys the window; the next run builds a new one.
@@ -52,9 +53,9 @@ Form3::Form3(Module1& module, QWidget* parent) : QWidget(parent), module_(module
         button->raise();  // the buttons lie over the picture's bottom strip
         return button;
     };
-    Command1 = makeButton("Command1", QStringLiteral("Print Corvane"), TwipsRect(2640, 9960, 2535, 495));
-    Command2 = makeButton("Command2", QStringLiteral("Close"), TwipsRect(14040, 9960, 1095, 495));
-    Command3 = makeButton("Command3", QStringLiteral("Change mesh size"), TwipsRect(120, 9960, 2295, 495));
+    Command1 = makeButton("Command1", tr("Print Corvane"), TwipsRect(2640, 9960, 2535, 495));
+    Command2 = makeButton("Command2", tr("Close"), TwipsRect(14040, 9960, 1095, 495));
+    Command3 = makeButton("Command3", tr("Change mesh size"), TwipsRect(120, 9960, 2295, 495));
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
@@ -94,7 +95,10 @@ void Form3::buildReadoutPanel() {
         label->setGeometry(geometry);
         label->setFont(font);
         label->setAlignment(Qt::AlignCenter);
-        if (cyan) StyleLabel(label, LightCyan, false);
+        if (cyan)
+            StyleLabel(label, LightCyan, false);
+        else
+            GrowAroundCentre(label);  // on the picture's white: it may grow unseen
         return label;
     };
     auto makeText = [&](const char* name, QRect geometry) {
@@ -109,14 +113,14 @@ void Form3::buildReadoutPanel() {
         text->setPalette(palette);
         return text;
     };
-    Label4 = makeLabel("Label4", QStringLiteral("cursor position"), inner(1200, 600, 1890, 345), false);
-    Label1 = makeLabel("Label1", QStringLiteral("off center"), inner(120, 1080, 1695, 480), true);
+    Label4 = makeLabel("Label4", tr("cursor position"), inner(1200, 600, 1890, 345), false);
+    Label1 = makeLabel("Label1", tr("off center"), inner(120, 1080, 1695, 480), true);
     Text1 = makeText("Text1", inner(1800, 1080, 1095, 480));
     Label8 = makeLabel("Label8", QStringLiteral("mm"), inner(2880, 1080, 735, 480), true);
-    Label2 = makeLabel("Label2", QStringLiteral("depth"), inner(120, 1560, 1695, 480), true);
+    Label2 = makeLabel("Label2", tr("depth"), inner(120, 1560, 1695, 480), true);
     Text2 = makeText("Text2", inner(1800, 1560, 1095, 480));
     Label7 = makeLabel("Label7", QStringLiteral("mm"), inner(2880, 1560, 735, 480), true);
-    Label3 = makeLabel("Label3", QStringLiteral("Dose"), inner(120, 2160, 1695, 480), true);
+    Label3 = makeLabel("Label3", tr("Dose"), inner(120, 2160, 1695, 480), true);
     Text3 = makeText("Text3", inner(1800, 2160, 1095, 480));
     Label6 = makeLabel("Label6", QStringLiteral("%"), inner(2880, 2160, 735, 480), true);
     // The boxes overlap their neighbouring labels by a pixel; keep them on top.

@@ -4,6 +4,8 @@
 #include "qtsurface/Fonts.h"
 #include "state/BeamDataLoader.h"
 #include "state/DataFileLocation.h"
+#include "windows/BeamDataMessages.h"
+#include "windows/DataTableMessages.h"
 #include "windows/DesignLayout.h"
 #include "windows/MessageBoxes.h"
 
@@ -18,7 +20,7 @@ namespace corvane {
 namespace {
 // Parses exactly the bytes the list shows, so list and pictures always agree.
 BeamDataLoadResult ParseListedContent(const DataTableListing& listing) {
-    if (!listing.opened) return LoadBeamDataFile(listing.file);  // the loader's own words
+    if (!listing.opened) return LoadBeamDataFile(listing.file);  // the loader's own fault
     const std::string_view bytes(listing.bytes.constData(), static_cast<std::size_t>(listing.bytes.size()));
     return ParseBeamData(bytes.substr(0, BeamDataSizeLimit), listing.file.string(),
                          bytes.size() > BeamDataSizeLimit);
@@ -34,18 +36,20 @@ QLabel* MakePicture(QWidget* parent, const QRect& frame) {
 }  // namespace
 
 Form4::Form4(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("TMRs  &  OCRs"));
+    setWindowTitle(tr("TMRs  &  OCRs"));
     // The title-bar close destroys the window; the next opening builds it afresh.
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form4"));
     MakeFixedCentredWindow(this, TwipsSize(16515, 9465), true);
 
-    Label1 = new QLabel(QStringLiteral("Tissue-Maximum Ratio  and  Off-Center Ratio  Data Table"), this);
+    // The heading stays above the list, however tall its text.
+    const QRect listFrame = TwipsRect(240, 480, 9375, 8700);
+    Label1 = new QLabel(tr("Tissue-Maximum Ratio  and  Off-Center Ratio  Data Table"), this);
     Label1->setFont(TimesFont(15.75));
-    PlaceLabel(Label1, TwipsRect(960, 120, 7335, 345));
+    PlaceLabel(Label1, TwipsRect(960, 120, 7335, 345), listFrame.top());
 
     List1 = new QListWidget(this);
-    List1->setGeometry(TwipsRect(240, 480, 9375, 8700));
+    List1->setGeometry(listFrame);
     List1->setFont(NamedFont(QStringLiteral("ＭＳ ゴシック"), 12));
     // Long lines scroll sideways rather than lose their ends.
     List1->setTextElideMode(Qt::ElideNone);
@@ -54,7 +58,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     Picture1 = MakePicture(this, TwipsRect(9840, 480, 6495, 4335));
     Picture2 = MakePicture(this, TwipsRect(9840, 4920, 6495, 3735));
 
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1 = new QPushButton(tr("Close"), this);
     Command1->setGeometry(TwipsRect(9840, 8760, 1455, 495));
     StyleButton(Command1, TimesFont(14.25));
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
@@ -72,8 +76,10 @@ DataTableListing Form4::FillFromDataFile() {
     List1->addItems(listing.lines);
 
     const BeamDataLoadResult parsed = ParseListedContent(listing);
-    Picture1->setPixmap(TmrCurvesPicture(parsed));
-    Picture2->setPixmap(OcrCurvesPicture(parsed));
+    const QString failure =
+        parsed.ok() ? QString() : DataTableMessages::noCurves(BeamDataMessages::loadFailure(parsed));
+    Picture1->setPixmap(TmrCurvesPicture(parsed, failure));
+    Picture2->setPixmap(OcrCurvesPicture(parsed, failure));
     return listing;
 }
 

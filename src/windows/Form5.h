@@ -54,6 +54,7 @@ private slots:
 
 private:
     void PlaceCoefficientSymbols();
+    void JoinSentenceHalves();
 };
 
 }  // namespace corvane

@@ -1,7 +1,11 @@
 #include "windows/MessageBoxes.h"
 
+#include "windows/LanguageChoice.h"
+
+#include <QAbstractButton>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <utility>
 
 namespace corvane {
@@ -33,11 +37,20 @@ MessageAnswer MessageBoxes::show(QWidget* parent, const QString& text, MessageIc
                     parent);
     // Messages carry text from files and paths; "<b>" must show as typed.
     box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNo && InstalledLanguage() != Language::Default) {
+        box.button(QMessageBox::Yes)->setText(tr("&Yes"));
+        box.button(QMessageBox::No)->setText(tr("&No"));
+    }
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
 void MessageBoxes::setHandler(Handler handler) { installedHandler() = std::move(handler); }
+
+QString LimitedMessage(const QString& text, qsizetype limit) {
+    if (text.size() <= limit) return text;
+    return text.left(std::max<qsizetype>(0, limit - 1)) + QChar(0x2026);
+}
 
 }  // namespace corvane

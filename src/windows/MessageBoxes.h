@@ -2,6 +2,9 @@
 // can read each message and answer it.
 #pragma once
 
+#include "state/MessageText.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -22,11 +25,15 @@ struct MessageRequest {
 };
 
 class MessageBoxes {
+    Q_DECLARE_TR_FUNCTIONS(MessageBoxes)
+
 public:
     using Handler = std::function<MessageAnswer(const MessageRequest&)>;
 
     // Shows a modal box captioned "Corvane" and returns the answer; with a
     // handler installed, the handler answers instead and no box appears.
+    // With a language chosen, Yes and No are in that language; in the
+    // designed mix they are Qt's own.
     static MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons = MessageButtons::Ok);
 
@@ -35,5 +42,9 @@ public:
 };
 
 inline constexpr const char* ApplicationTitle = "Corvane";
+
+// `text` cut to at most `limit` characters, ending with "…" where it was
+// longer, so that no message is longer than MessageCharacterLimit.
+QString LimitedMessage(const QString& text, qsizetype limit = MessageCharacterLimit);
 
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include "state/BeamDataLoader.h"
 #include "state/CalculationState.h"
 #include "state/DataFileLocation.h"
+#include "windows/BeamDataMessages.h"
 #include "windows/ChartPictureBox.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
@@ -19,7 +20,20 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 
+#include <string_view>
+
 namespace corvane {
+
+namespace {
+// The two designed messages of a failed calculation, marked for translation;
+// the core keeps the same texts for the headless tool.
+constexpr const char* FailureFirst =
+    QT_TRANSLATE_NOOP("corvane::Module1", "  線量分布が正しく計算できませんでした  ");
+constexpr const char* FailureSecond =
+    QT_TRANSLATE_NOOP("corvane::Module1", "  照射野サイズが大きすぎるものと思われます  ");
+static_assert(std::string_view(FailureFirst) == FailureMessageFirst);
+static_assert(std::string_view(FailureSecond) == FailureMessageSecond);
+}  // namespace
 
 Module1::Module1(CalculationState& state, QObject* parent) : QObject(parent), state_(state) {}
 
@@ -72,13 +86,14 @@ Form3* Module1::existingForm3() const { return form3_.data(); }
 bool Module1::LoadBeamData() {
     BeamDataLoadResult load = LoadBeamDataFile(LocateBeamDataFile());
     if (!load.ok()) {
-        MessageBoxes::show(form1_, QString::fromStdString(load.error()), MessageIcon::Critical);
+        MessageBoxes::show(form1_, BeamDataMessages::loadFailure(load), MessageIcon::Critical);
         return false;
     }
     // Rows out of place still load: their first number is never used, but
     // the user should know that the values may be shifted.
     if (!load.misplacedOcrRows.empty())
-        MessageBoxes::show(form1_, QString::fromStdString(load.warning()), MessageIcon::Information);
+        MessageBoxes::show(form1_, BeamDataMessages::misplacedOcrRows(load.file, load.misplacedOcrRows),
+                           MessageIcon::Information);
     state_.Beam = *load.data;
     state_.Beam.FieldSizeTable = BeamData::FixedFieldSizes;
     state_.MeshMode = ChartMesh::FiveCm;
@@ -124,8 +139,8 @@ void Module1::RunCalculation() {
         // Every failure of the run ends here alike, whatever its cause (a
         // CalculationFailure, a failed allocation, a fault of the painter):
         // the user gets the two messages and the conditions window stays usable.
-        MessageBoxes::show(conditions, QString::fromUtf8(FailureMessageFirst), MessageIcon::Exclamation);
-        MessageBoxes::show(conditions, QString::fromUtf8(FailureMessageSecond), MessageIcon::None);
+        MessageBoxes::show(conditions, tr(FailureFirst), MessageIcon::Exclamation);
+        MessageBoxes::show(conditions, tr(FailureSecond), MessageIcon::None);
         conditions->unsetCursor();
         if (form3_) form3_->hide();
     }

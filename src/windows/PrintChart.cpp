@@ -8,6 +8,7 @@
 #include "windows/Form3.h"
 #include "windows/MessageBoxes.h"
 #include "windows/Module1.h"
+#include "windows/PrinterMessages.h"
 #include "windows/SavePathDialog.h"
 
 #include <QApplication>
@@ -50,11 +51,6 @@ constexpr double SizeToleranceMm = 0.05;
     return qScopeGuard([] { QApplication::restoreOverrideCursor(); });
 }
 
-QString WithReason(const QString& text, const char* reason) {
-    if (reason == nullptr || *reason == '\0') return text;
-    return text + QStringLiteral("\n(%1)").arg(QString::fromLocal8Bit(reason));
-}
-
 // Qt's CUPS engine hands the finished page to libcups but drops its answer.
 // libcups keeps the status of its last request for this thread, so the answer
 // is read there. Empty when libcups is not in use or the job was accepted.
@@ -72,9 +68,8 @@ QString CupsSubmissionError() {
         const int status = lastError();
         if (status >= FirstErrorStatus) {
             const char* text = lastErrorString != nullptr ? lastErrorString() : nullptr;
-            error = (text != nullptr && *text != '\0')
-                        ? QString::fromLocal8Bit(text)
-                        : QStringLiteral("IPP status 0x%1").arg(status, 4, 16, QLatin1Char('0'));
+            error = (text != nullptr && *text != '\0') ? QString::fromLocal8Bit(text)
+                                                       : PrinterMessages::ippStatus(status);
         }
     }
     dlclose(library);
@@ -106,14 +101,8 @@ void WarnIfPaperTooSmall(QPrinter& printer, QWidget* parent) {
         area.height() >= PrintedPageHeightMm - SizeToleranceMm)
         return;
     MessageBoxes::show(parent,
-                       QStringLiteral("The paper of the printer \"%1\" leaves %2 x %3 mm to print on, "
-                                      "less than the %4 x %5 mm of the chart.\n"
-                                      "The chart is printed true to scale, so part of it will be cut off.")
-                           .arg(printer.printerName())
-                           .arg(area.width(), 0, 'f', 1)
-                           .arg(area.height(), 0, 'f', 1)
-                           .arg(PrintedPageWidthMm)
-                           .arg(PrintedPageHeightMm),
+                       PrinterMessages::paperTooSmall(printer.printerName(), area.width(), area.height(),
+                                                      PrintedPageWidthMm, PrintedPageHeightMm),
                        MessageIcon::Information);
 }
 
@@ -126,13 +115,11 @@ std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTa
         CountingSurface trial;
         DrawPrintedChart(state, trialTables, trial);
     } catch (const std::exception& e) {
-        return WithReason(QStringLiteral("The chart could not be drawn for printing."), e.what());
+        return PrinterMessages::tracingFailed(QString::fromLocal8Bit(e.what()));
     }
 
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return QStringLiteral("No printer is set up as the default printer on this computer, "
-                              "so the chart cannot be printed.");
+    if (info.isNull()) return PrinterMessages::noDefaultPrinter();
 
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QString::fromUtf8(ApplicationTitle));
@@ -145,10 +132,7 @@ std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTa
 
     const auto busy = ShowWaitCursor();
     QPainter painter;
-    if (!painter.begin(&printer))
-        return QStringLiteral("The printer \"%1\" could not begin the page, so nothing was "
-                              "printed.")
-            .arg(name);
+    if (!painter.begin(&printer)) return PrinterMessages::cannotBegin(name);
     try {
         // Ends the document, which hands the page to the printer.
         PaintPrintedChart(state, tables, painter);
@@ -156,31 +140,21 @@ std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTa
         // Not reached after the trial above. Qt's printer cannot withdraw a
         // begun page, so the user is told plainly what may have come out.
         if (painter.isActive()) painter.end();
-        return WithReason(QStringLiteral("The drawing of the page failed on the way; the "
-                                         "printer \"%1\" may print an incomplete page.")
-                              .arg(name),
-                          e.what());
+        return PrinterMessages::drawingFailed(name, QString::fromLocal8Bit(e.what()));
     }
-    if (painter.isActive() && !painter.end())
-        return QStringLiteral("The printer \"%1\" reported an error at the end of the page, so "
-                              "the chart was not printed.")
-            .arg(name);
+    if (painter.isActive() && !painter.end()) return PrinterMessages::errorAtEnd(name);
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        return QStringLiteral("The printer \"%1\" reported an error at the end of the page, so "
-                              "the chart was not printed.")
-            .arg(name);
+        return PrinterMessages::errorAtEnd(name);
     const QString refused = CupsSubmissionError();
-    if (!refused.isEmpty())
-        return QStringLiteral("The printer \"%1\" did not accept the page, so the chart was not "
-                              "printed.\n(%2)")
-            .arg(name, refused);
+    if (!refused.isEmpty()) return PrinterMessages::notAccepted(name, refused);
     return std::nullopt;
 }
 
 QString ChooseSavePath(QWidget* parent) {
     return SavePathDialog::choose(parent,
-                                  {QStringLiteral("Save the chart as a PDF file"),
-                                   QStringLiteral("corvane-chart.pdf"), QStringLiteral("PDF files (*.pdf)")});
+                                  {QCoreApplication::translate("PrintChart", "Save the chart as a PDF file"),
+                                   QStringLiteral("corvane-chart.pdf"),
+                                   QCoreApplication::translate("PrintChart", "PDF files (*.pdf)")});
 }
 
 // The page as a PDF file, written whole or not at all.
@@ -202,17 +176,17 @@ void SaveAsPdf(CalculationState& state, QWidget* parent) {
         }
     }
     if (!error.isEmpty())
-        MessageBoxes::show(parent,
-                           QStringLiteral("The PDF file \"%1\" could not be written.\n(%2)")
-                               .arg(QString::fromStdString(PathForMessage(path.toStdString())), error),
-                           MessageIcon::Exclamation);
+        MessageBoxes::show(
+            parent,
+            PrinterMessages::pdfNotWritten(QString::fromStdString(PathForMessage(path.toStdString())), error),
+            MessageIcon::Exclamation);
 }
 
 }  // namespace
 
 void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent, QPushButton* printButton) {
-    if (MessageBoxes::show(parent, QString::fromUtf8(PrinterReadyQuestion), MessageIcon::None,
-                           MessageButtons::YesNo) == MessageAnswer::No)
+    if (MessageBoxes::show(parent, QCoreApplication::translate("PrintChart", PrinterReadyQuestion),
+                           MessageIcon::None, MessageButtons::YesNo) == MessageAnswer::No)
         return;
 
     const std::optional<NotPrinted> failure = PrintOnDefaultPrinter(state, tables, parent);
@@ -221,10 +195,8 @@ void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent, Q
         return;
     }
     // Nothing was printed, so the button stays enabled, whatever is chosen here.
-    const QString offer = failure->reason + QStringLiteral("\n\nDo you want to save the page as a PDF "
-                                                           "file instead?");
-    if (MessageBoxes::show(parent, offer, MessageIcon::Exclamation, MessageButtons::YesNo) ==
-        MessageAnswer::Yes)
+    if (MessageBoxes::show(parent, PrinterMessages::offerPdf(failure->reason), MessageIcon::Exclamation,
+                           MessageButtons::YesNo) == MessageAnswer::Yes)
         SaveAsPdf(state, parent);
 }
 

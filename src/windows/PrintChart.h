@@ -18,7 +18,9 @@ namespace corvane {
 
 class Module1;
 
-inline constexpr const char* PrinterReadyQuestion = "   Is the printer ready ?   ";
+// The designed question, marked for translation in the context "PrintChart".
+inline constexpr const char* PrinterReadyQuestion =
+    QT_TRANSLATE_NOOP("PrintChart", "   Is the printer ready ?   ");
 
 // The drawable area the printed page needs: x 150..350 and y -36..250, in mm.
 inline constexpr double PrintedPageWidthMm = 200;

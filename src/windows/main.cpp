@@ -1,13 +1,15 @@
 // corvane: the desktop program.
 #include "qtsurface/Fonts.h"
 #include "state/CalculationState.h"
+#include "state/MessageText.h"
+#include "windows/LanguageChoice.h"
 #include "windows/Module1.h"
 #include "windows/PrintChart.h"
-#include "state/MessageText.h"
 #include "windows/ProgramOptions.h"
 #include "windows/VisibleWindowGuard.h"
 
 #include <QApplication>
+#include <QSettings>
 
 #include <cstdio>
 #include <memory>
@@ -25,7 +27,7 @@ bool WriteOut(const std::string& text) {
 
 int main(int argc, char* argv[]) {
     // --help and --version are answered before Qt starts, so that they need
-    // no display.
+    // no display, and in English whatever language was chosen.
     const corvane::ProgramOptions options =
         corvane::ParseProgramOptions(std::vector<std::string>(argv, argv + argc));
     switch (options.action) {
@@ -45,6 +47,8 @@ int main(int argc, char* argv[]) {
     int qtArgc = static_cast<int>(qtArguments.size());
 
     QApplication app(qtArgc, qtArgv.data());
+    // The settings (the language chosen last) live under these names.
+    QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     // What Qt did not take is not an option of this program either.
     const QStringList rest = QApplication::arguments().mid(1);
@@ -54,6 +58,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     corvane::RegisterFontSubstitutions();
+
+    // The language given now is remembered; without one, the last one chosen.
+    QSettings settings;
+    corvane::InstallLanguage(corvane::ResolveLanguage(settings, options.language));
 
     // The program-wide state lives from here to the end of the program.
     auto state = std::make_unique<corvane::CalculationState>();

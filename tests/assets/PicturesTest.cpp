@@ -30,6 +30,9 @@ BeamDataLoadResult FailedLoad() {
     return LoadBeamDataFile("/nonexistent-folder/of/the/pictures/test/6MVTMROCR.dat");
 }
 
+// What the data table window writes into the pictures for it.
+QString FailureText() { return QString::fromStdString(FailedLoad().error()); }
+
 bool IsWhite(QRgb pixel) { return qRed(pixel) > 250 && qGreen(pixel) > 250 && qBlue(pixel) > 250; }
 
 // A coloured pixel: one channel well apart from the others (not grey, not black).
@@ -95,10 +98,10 @@ void PicturesTest::picturesHaveTheirSizes() {
         {SamplePicture(), {624, 428}, "sample"},
         {FormulaPicture(), {716, 70}, "formula"},
         {GeometrySketch(), {425, 492}, "geometry"},
-        {TmrCurvesPicture(load), {425, 290}, "tmr-curves"},
-        {OcrCurvesPicture(load), {415, 245}, "ocr-curves"},
-        {TmrCurvesPicture(FailedLoad()), {425, 290}, "tmr-curves-failed"},
-        {OcrCurvesPicture(FailedLoad()), {415, 245}, "ocr-curves-failed"},
+        {TmrCurvesPicture(load, {}), {425, 290}, "tmr-curves"},
+        {OcrCurvesPicture(load, {}), {415, 245}, "ocr-curves"},
+        {TmrCurvesPicture(FailedLoad(), FailureText()), {425, 290}, "tmr-curves-failed"},
+        {OcrCurvesPicture(FailedLoad(), FailureText()), {415, 245}, "ocr-curves-failed"},
     };
     for (const auto& picture : pictures) {
         QCOMPARE(picture.pixmap.size(), picture.size);
@@ -220,14 +223,14 @@ void PicturesTest::beamQualityNeedsTheDepths() {
     // The pictures still draw, with a dash for the value.
     BeamDataLoadResult load;
     load.data = zero;
-    QCOMPARE(TmrCurvesPicture(load).size(), QSize(425, 290));
+    QCOMPARE(TmrCurvesPicture(load, {}).size(), QSize(425, 290));
 }
 
 void PicturesTest::curvePicturesDrawTheData() {
     const auto load = Parse(ReadBundledFile());
     QVERIFY2(load.ok(), load.error().c_str());
-    const QImage tmr = TmrCurvesPicture(load).toImage();
-    const QImage ocr = OcrCurvesPicture(load).toImage();
+    const QImage tmr = TmrCurvesPicture(load, {}).toImage();
+    const QImage ocr = OcrCurvesPicture(load, {}).toImage();
     // Curves cross the lower half of each plot: TMRs below 0.5 at depth,
     // OCRs below 0.5 outside the field.
     QVERIFY(CountPixels(tmr, QRect(260, 130, 140, 100), IsColoured) > 100);
@@ -239,7 +242,7 @@ void PicturesTest::curvePicturesDrawTheData() {
     text.replace(at, 30, " 1.10, 0.8003, 0.8644, 0.8006");
     const auto changed = Parse(text);
     QVERIFY2(changed.ok(), changed.error().c_str());
-    QVERIFY(OcrCurvesPicture(changed).toImage() != ocr);
+    QVERIFY(OcrCurvesPicture(changed, {}).toImage() != ocr);
 }
 
 void PicturesTest::curvePicturesOfAFailedLoadHaveNoCurves() {
@@ -251,8 +254,10 @@ void PicturesTest::curvePicturesOfAFailedLoadHaveNoCurves() {
         QRect upperPlot;
     } cases[] = {
         // Inside the axes' ticks.
-        {TmrCurvesPicture(FailedLoad()).toImage(), QRect(62, 130, 340, 104), QRect(62, 14, 340, 110)},
-        {OcrCurvesPicture(FailedLoad()).toImage(), QRect(62, 108, 330, 84), QRect(62, 12, 330, 90)},
+        {TmrCurvesPicture(FailedLoad(), FailureText()).toImage(), QRect(62, 130, 340, 104),
+         QRect(62, 14, 340, 110)},
+        {OcrCurvesPicture(FailedLoad(), FailureText()).toImage(), QRect(62, 108, 330, 84),
+         QRect(62, 12, 330, 90)},
     };
     for (const auto& c : cases) {
         QCOMPARE(CountPixels(c.image, c.lowerPlot, IsColoured), 0);

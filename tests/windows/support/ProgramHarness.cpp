@@ -6,9 +6,12 @@
 #include "windows/Form3.h"
 #include "windows/SavePathDialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -128,6 +131,23 @@ QString ScreenshotPath(const QString& fileName) {
 void SaveScreenshot(QWidget* window, const QString& name) {
     const QString file = ScreenshotPath(name + QStringLiteral(".png"));
     QVERIFY2(window->grab().save(file), qPrintable(file));
+}
+
+QList<ShownText> ShownTexts(QWidget* window) {
+    QList<ShownText> texts{{window, window->windowTitle()}};
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->window() != window || !control->isVisibleTo(window)) continue;
+        QString caption;
+        if (const auto* label = qobject_cast<QLabel*>(control))
+            caption = label->text();
+        else if (const auto* button = qobject_cast<QAbstractButton*>(control))
+            caption = button->text();
+        else if (const auto* frame = qobject_cast<QGroupBox*>(control))
+            caption = frame->title();
+        if (!caption.isEmpty()) texts.append({control, caption});
+        if (!control->toolTip().isEmpty()) texts.append({control, control->toolTip()});
+    }
+    return texts;
 }
 
 }  // namespace corvane::testing

@@ -137,4 +137,18 @@ QString ScreenshotPath(const QString& fileName);
 // Saves what `window` shows as `name`.png in the screenshot folder.
 void SaveScreenshot(QWidget* window, const QString& name);
 
+// A text on screen: the control that shows it (or the window, for its
+// title) and what it says.
+struct ShownText {
+    QWidget* control;
+    QString text;
+};
+
+// Every text `window` itself shows: its title, then control by control in
+// the order they were made, the captions of labels, buttons and frames and
+// the tool tips. Controls hidden in the window and other windows made within
+// it are left out, and so are the lines of lists and text boxes, which show
+// data, not texts of the program.
+QList<ShownText> ShownTexts(QWidget* window);
+
 }  // namespace corvane::testing

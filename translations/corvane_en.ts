@@ -367,6 +367,41 @@ Do you want to save the page as a PDF file instead?</translation>
     </message>
 </context>
 <context>
+    <name>corvane::ChartWindowTools</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profiles</translation>
+    </message>
+    <message>
+        <source>Hold as reference</source>
+        <translation>Hold as reference</translation>
+    </message>
+    <message>
+        <source>Clear reference</source>
+        <translation>Clear reference</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Save chart as…</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copy chart</translation>
+    </message>
+    <message>
+        <source>Reference (grey, dashed)</source>
+        <translation>Reference (grey, dashed)</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>The reference could not be drawn, so it was cleared.</source>
+        <translation>The reference could not be drawn, so it was cleared.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::Form1</name>
     <message>
         <source> Corvane of 6 MV X-ray Beam</source>
@@ -610,6 +645,120 @@ Do you want to save the page as a PDF file instead?</translation>
     <message>
         <source>  照射野サイズが大きすぎるものと思われます  </source>
         <translation>  The field size is probably too large  </translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ProfilesWindow</name>
+    <message>
+        <source>Corvane profiles</source>
+        <translation>Corvane profiles</translation>
+    </message>
+    <message>
+        <source>depth (mm)</source>
+        <translation>depth (mm)</translation>
+    </message>
+    <message>
+        <source>off-axis position (mm)</source>
+        <translation>off-axis position (mm)</translation>
+    </message>
+    <message>
+        <source>Depth of maximum</source>
+        <translation>Depth of maximum</translation>
+    </message>
+    <message>
+        <source>Dose at 100 mm</source>
+        <translation>Dose at 100 mm</translation>
+    </message>
+    <message>
+        <source>Dose at 200 mm</source>
+        <translation>Dose at 200 mm</translation>
+    </message>
+    <message>
+        <source>D200 / D100</source>
+        <translation>D200 / D100</translation>
+    </message>
+    <message>
+        <source>Against the dose on the central axis at this depth:</source>
+        <translation>Against the dose on the central axis at this depth:</translation>
+    </message>
+    <message>
+        <source>Width at 50 %</source>
+        <translation>Width at 50 %</translation>
+    </message>
+    <message>
+        <source>reference</source>
+        <translation>reference</translation>
+    </message>
+    <message>
+        <source>current</source>
+        <translation>current</translation>
+    </message>
+    <message>
+        <source>dose (%)</source>
+        <translation>dose (%)</translation>
+    </message>
+    <message>
+        <source>Depth dose along x = %1 mm</source>
+        <translation>Depth dose along x = %1 mm</translation>
+    </message>
+    <message>
+        <source>Lateral profile at depth %1 mm</source>
+        <translation>Lateral profile at depth %1 mm</translation>
+    </message>
+    <message>
+        <source>x = %1 mm, depth %2 mm: %3 %</source>
+        <translation>x = %1 mm, depth %2 mm: %3 %</translation>
+    </message>
+    <message>
+        <source>; reference %1 %, difference %2 %</source>
+        <translation>; reference %1 %, difference %2 %</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Penumbra 80–20 %, left</source>
+        <translation>Penumbra 80–20 %, left</translation>
+    </message>
+    <message>
+        <source>Penumbra 80–20 %, right</source>
+        <translation>Penumbra 80–20 %, right</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::SaveChart</name>
+    <message>
+        <source>Save chart as</source>
+        <translation>Save chart as</translation>
+    </message>
+    <message>
+        <source>PNG picture, twice the size (*.png)</source>
+        <translation>PNG picture, twice the size (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG picture (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF, the printed page at true scale (*.pdf)</source>
+        <translation>PDF, the printed page at true scale (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The chart was not saved: &quot;%1&quot; does not end in .png, .svg or .pdf.</source>
+        <translation>The chart was not saved: &quot;%1&quot; does not end in .png, .svg or .pdf.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.
+Do you want to replace it?</source>
+        <translation>The file &quot;%1&quot; already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;.
+(%2)</source>
+        <translation>The chart could not be saved as &quot;%1&quot;.
+(%2)</translation>
     </message>
 </context>
 </TS>

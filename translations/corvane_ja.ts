@@ -367,6 +367,41 @@ Do you want to save the page as a PDF file instead?</source>
     </message>
 </context>
 <context>
+    <name>corvane::ChartWindowTools</name>
+    <message>
+        <source>Profiles</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>Hold as reference</source>
+        <translation>基準として保持</translation>
+    </message>
+    <message>
+        <source>Clear reference</source>
+        <translation>基準を解除</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>チャートを保存…</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>チャートをコピー</translation>
+    </message>
+    <message>
+        <source>Reference (grey, dashed)</source>
+        <translation>基準（灰色の破線）</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>深さ</translation>
+    </message>
+    <message>
+        <source>The reference could not be drawn, so it was cleared.</source>
+        <translation>基準の等線量曲線を描けなかったため、基準を解除しました。</translation>
+    </message>
+</context>
+<context>
     <name>corvane::Form1</name>
     <message>
         <source> Corvane of 6 MV X-ray Beam</source>
@@ -610,6 +645,120 @@ Do you want to save the page as a PDF file instead?</source>
     <message>
         <source>  照射野サイズが大きすぎるものと思われます  </source>
         <translation>  照射野サイズが大きすぎるものと思われます  </translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ProfilesWindow</name>
+    <message>
+        <source>Corvane profiles</source>
+        <translation>Corvane プロファイル</translation>
+    </message>
+    <message>
+        <source>depth (mm)</source>
+        <translation>深さ (mm)</translation>
+    </message>
+    <message>
+        <source>off-axis position (mm)</source>
+        <translation>軸外距離 (mm)</translation>
+    </message>
+    <message>
+        <source>Depth of maximum</source>
+        <translation>最大線量深</translation>
+    </message>
+    <message>
+        <source>Dose at 100 mm</source>
+        <translation>深さ 100 mm の線量</translation>
+    </message>
+    <message>
+        <source>Dose at 200 mm</source>
+        <translation>深さ 200 mm の線量</translation>
+    </message>
+    <message>
+        <source>D200 / D100</source>
+        <translation>D200 / D100</translation>
+    </message>
+    <message>
+        <source>Against the dose on the central axis at this depth:</source>
+        <translation>この深さの中心軸上の線量に対して：</translation>
+    </message>
+    <message>
+        <source>Width at 50 %</source>
+        <translation>50 % 幅</translation>
+    </message>
+    <message>
+        <source>reference</source>
+        <translation>基準</translation>
+    </message>
+    <message>
+        <source>current</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>dose (%)</source>
+        <translation>線量 (%)</translation>
+    </message>
+    <message>
+        <source>Depth dose along x = %1 mm</source>
+        <translation>深部線量（x = %1 mm）</translation>
+    </message>
+    <message>
+        <source>Lateral profile at depth %1 mm</source>
+        <translation>軸外線量分布（深さ %1 mm）</translation>
+    </message>
+    <message>
+        <source>x = %1 mm, depth %2 mm: %3 %</source>
+        <translation>x = %1 mm、深さ %2 mm：%3 %</translation>
+    </message>
+    <message>
+        <source>; reference %1 %, difference %2 %</source>
+        <translation>；基準 %1 %、差 %2 %</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Penumbra 80–20 %, left</source>
+        <translation>半影 80–20 %（左）</translation>
+    </message>
+    <message>
+        <source>Penumbra 80–20 %, right</source>
+        <translation>半影 80–20 %（右）</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::SaveChart</name>
+    <message>
+        <source>Save chart as</source>
+        <translation>チャートを保存</translation>
+    </message>
+    <message>
+        <source>PNG picture, twice the size (*.png)</source>
+        <translation>PNG 画像、2 倍の大きさ (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG 画像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF, the printed page at true scale (*.pdf)</source>
+        <translation>PDF、実寸の印刷ページ (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The chart was not saved: &quot;%1&quot; does not end in .png, .svg or .pdf.</source>
+        <translation>チャートは保存されませんでした。&quot;%1&quot; の末尾が .png、.svg、.pdf のいずれでもありません。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.
+Do you want to replace it?</source>
+        <translation>ファイル &quot;%1&quot; はすでにあります。
+置き換えますか？</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;.
+(%2)</source>
+        <translation>チャートを &quot;%1&quot; として保存できませんでした。
+(%2)</translation>
     </message>
 </context>
 </TS>

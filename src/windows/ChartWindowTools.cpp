@@ -28,7 +28,7 @@ ChartWindowTools::ChartWindowTools(Form3& window, CalculationState& state)
     profilesAction_ = menu_->addAction(tr("Profiles"), this, &ChartWindowTools::openProfiles);
     holdAction_ = menu_->addAction(tr("Hold as reference"), this, &ChartWindowTools::holdReference);
     clearAction_ = menu_->addAction(tr("Clear reference"), this, &ChartWindowTools::clearReference);
-    saveAction_ = menu_->addAction(tr("Save chart as\u2026"), this, &ChartWindowTools::saveChartAs);
+    saveAction_ = menu_->addAction(tr("Save chart as…"), this, &ChartWindowTools::saveChartAs);
     copyAction_ = menu_->addAction(tr("Copy chart"), this, &ChartWindowTools::copyChart);
     // The menu names the keys; the window's key preview does the work
     // (handleShortcut), so that a readout box keeps its own Ctrl+C.

@@ -133,8 +133,8 @@ ProfilesWindow::ProfilesWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addWidget(lateral_.value);
     layout->addWidget(new QLabel(tr("Against the dose on the central axis at this depth:"), this));
     layout->addLayout(figureGrid({{tr("Width at 50 %"), 0, 0},
-                                  {tr("Penumbra 80\u201320 %, left"), 1, 0},
-                                  {tr("Penumbra 80\u201320 %, right"), 1, 1}},
+                                  {tr("Penumbra 80–20 %, left"), 1, 0},
+                                  {tr("Penumbra 80–20 %, right"), 1, 1}},
                                  lateralFigures_));
 }
 

@@ -13,6 +13,7 @@
 #include "state/MessageText.h"
 #include "state/SystemErrorText.h"
 #include "windows/BeamDataMessages.h"
+#include "windows/ChartWindowTools.h"
 #include "windows/DataTableMessages.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
@@ -22,11 +23,13 @@
 #include "windows/LanguageChoice.h"
 #include "windows/PrintChart.h"
 #include "windows/PrinterMessages.h"
+#include "windows/ProfilesWindow.h"
 #include "windows/ProgramOptions.h"
 
 #include <QAbstractScrollArea>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
@@ -60,13 +63,14 @@ bool HasCjk(const QString& text) {
 
 // What stays in Latin letters in Japanese: units; the abbreviations of the
 // field; names kept on purpose (the program, the OK button, the wedge "Non",
-// the PDF format and the printing protocol IPP); the symbols of the formula.
+// the file formats PDF, PNG and SVG, and the printing protocol IPP); the symbols of the formula.
 const QStringList KeptWords = {
     QStringLiteral("cm"),  QStringLiteral("mm"),  QStringLiteral("KiB"), QStringLiteral("MiB"),
     QStringLiteral("TMR"), QStringLiteral("OCR"), QStringLiteral("SSD"), QStringLiteral("STD"),
     QStringLiteral("SAD"), QStringLiteral("MV"),  QStringLiteral("TPR"), QStringLiteral("Corvane"),
     QStringLiteral("OK"),  QStringLiteral("Non"), QStringLiteral("PDF"), QStringLiteral("pdf"),
-    QStringLiteral("IPP"), QStringLiteral("Ad"),  QStringLiteral("dr"),  QStringLiteral("OPFr"),
+    QStringLiteral("IPP"), QStringLiteral("PNG"), QStringLiteral("png"), QStringLiteral("SVG"),
+    QStringLiteral("svg"), QStringLiteral("Ad"),  QStringLiteral("dr"),  QStringLiteral("OPFr"),
     QStringLiteral("Sc"),  QStringLiteral("Sp"),  QStringLiteral("Fw"),  QStringLiteral("eff")};
 
 // The English words of `text`: runs of two or more Latin letters that are not
@@ -465,6 +469,29 @@ void LanguageTest::everyWindowAndMessageBox() {
         SaveScreenshot(w.window, QStringLiteral("%1-%2").arg(QString::fromLatin1(w.name), tag));
     }
     VerifyCoefficientSymbols(*method);
+
+    // The windows Corvane adds to the design: the chart picture's menu and
+    // the profiles window. Their source texts are English, the chart
+    // window's language, so the default shows them as English does.
+    QMenu* menu = program.rightClickChart();
+    QVERIFY(menu != nullptr);
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator()) entries << action->text();
+    menu->close();
+    for (const QString& entry : std::as_const(entries))
+        VerifyLanguageOf(entry, language, QStringLiteral("chart menu"));
+    if (language != Language::Japanese)
+        QCOMPARE(entries, QStringList({QStringLiteral("Profiles"), QStringLiteral("Hold as reference"),
+                                       QStringLiteral("Clear reference"), QStringLiteral("Save chart as…"),
+                                       QStringLiteral("Copy chart")}));
+    QVERIFY(program.chooseFromChartMenu(entries.front()));
+    QWidget* profiles = chart->tools()->profilesWindow();
+    QVERIFY(profiles != nullptr && profiles->isVisible());
+    for (const ShownText& text : ShownTexts(profiles))
+        VerifyLanguageOf(text.text, language, QStringLiteral("profiles"));
+    VerifyTextsFit(profiles, {});
+    SaveScreenshot(profiles, QStringLiteral("profiles-%1").arg(tag));
 
     // Every message box: the calculation's failure, the print question, the
     // data file's fault and warning, and the data table's short files.

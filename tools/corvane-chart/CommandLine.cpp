@@ -89,6 +89,22 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
     return ExitSuccess;
 }
 
+int PrepareAndComputeDoseGrid(const Options& options, CalculationState& state, const std::string& prefix,
+                              std::ostream& err) {
+    std::string error;
+    if (const int code = PrepareCalculation(options, state, error, err); code != ExitSuccess) {
+        err << prefix << error << '\n';
+        return code;
+    }
+    try {
+        ComputeDoseGrid(state);
+    } catch (const CalculationFailure&) {
+        WriteFailureMessages(err);
+        return ExitCalculationFailure;
+    }
+    return ExitSuccess;
+}
+
 void WriteFailureMessages(std::ostream& err) {
     err << FailureMessageFirst << '\n' << FailureMessageSecond << '\n';
 }

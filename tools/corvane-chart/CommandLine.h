@@ -52,6 +52,12 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
 int PrepareCalculation(const Options& options, CalculationState& state, std::string& error,
                        std::ostream& warnings);
 
+// PrepareCalculation, then ComputeDoseGrid, each failure reported on `err`
+// as every command reports it: "<prefix><reason>" and exit 2, or the two
+// failure messages and exit 1. Returns ExitSuccess with DoseGrid computed.
+int PrepareAndComputeDoseGrid(const Options& options, CalculationState& state, const std::string& prefix,
+                              std::ostream& err);
+
 // The two failure messages, one per line, in UTF-8.
 void WriteFailureMessages(std::ostream& err);
 

@@ -32,17 +32,9 @@ int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
 
     auto state = std::make_unique<CalculationState>();
-    std::string error;
-    if (const int code = PrepareCalculation(*parsed.options, *state, error, err); code != ExitSuccess) {
-        err << "corvane-chart dose: " << error << '\n';
+    if (const int code = PrepareAndComputeDoseGrid(*parsed.options, *state, "corvane-chart dose: ", err);
+        code != ExitSuccess)
         return code;
-    }
-    try {
-        ComputeDoseGrid(*state);
-    } catch (const CalculationFailure&) {
-        WriteFailureMessages(err);
-        return ExitCalculationFailure;
-    }
 
     std::string text;
     text.reserve(DoseMatrix::RowCount * DoseMatrix::ColumnCount * 20);

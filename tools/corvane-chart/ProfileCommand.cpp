@@ -128,16 +128,8 @@ int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
 
     auto state = std::make_unique<CalculationState>();
-    if (const int code = PrepareCalculation(*parsed.options, *state, error, err); code != ExitSuccess) {
-        err << Name << error << '\n';
+    if (const int code = PrepareAndComputeDoseGrid(*parsed.options, *state, Name, err); code != ExitSuccess)
         return code;
-    }
-    try {
-        ComputeDoseGrid(*state);
-    } catch (const CalculationFailure&) {
-        WriteFailureMessages(err);
-        return ExitCalculationFailure;
-    }
     WriteProfile(state->DoseGrid, *request, out);
     return ExitSuccess;
 }

@@ -143,28 +143,32 @@ void ChartWindowTools::chartDrawn() { refreshProfiles(); }
 
 void ChartWindowTools::refreshProfiles() {
     if (!profiles_) return;
-    const CalculationState* held = window_.Picture1->reference();
-    const DoseMatrix* reference = held != nullptr ? &held->DoseGrid : nullptr;
-    if (!cursorSeen_) {
-        // Until the cross-hair has been in the chart: the central axis and
-        // the target's row, the point the chart is normalised to.
-        column_ = AxisColumn;
-        const double targetRow = std::floor(10 * window_.Picture1->drawnConditions().Depth);
-        row_ = std::isfinite(targetRow)
-                   ? static_cast<int>(std::clamp(targetRow, 0.0, double(LastComputedRow)))
-                   : 0;
+    // Until the cross-hair has been in the chart: the central axis and the
+    // target's row, the point the chart is normalised to. Afterwards the
+    // cross-hair's last cell, which a new calculation leaves where it was.
+    int column = AxisColumn;
+    int row = 0;
+    if (cursorSeen_) {
+        column = static_cast<int>(window_.CursorX());
+        row = static_cast<int>(window_.CursorY());
+    } else if (const double targetRow = std::floor(10 * window_.Picture1->drawnConditions().Depth);
+               std::isfinite(targetRow)) {
+        row = static_cast<int>(std::clamp(targetRow, 0.0, double(LastComputedRow)));
     }
-    profiles_->setGrids(state_.DoseGrid, reference);
-    profiles_->showAt(state_.DoseGrid, reference, column_, row_);
+    profiles_->setGrids(state_.DoseGrid, referenceGrid());
+    profiles_->showAt(state_.DoseGrid, referenceGrid(), column, row);
 }
 
-void ChartWindowTools::followCursor(int column, int row) {
-    cursorSeen_ = true;
-    column_ = column;
-    row_ = row;
-    if (!profiles_ || !profiles_->isVisible()) return;
+const DoseMatrix* ChartWindowTools::referenceGrid() const {
     const CalculationState* held = window_.Picture1->reference();
-    profiles_->showAt(state_.DoseGrid, held != nullptr ? &held->DoseGrid : nullptr, column_, row_);
+    return held != nullptr ? &held->DoseGrid : nullptr;
+}
+
+void ChartWindowTools::followCursor() {
+    cursorSeen_ = true;
+    if (!profiles_ || !profiles_->isVisible()) return;
+    profiles_->showAt(state_.DoseGrid, referenceGrid(), static_cast<int>(window_.CursorX()),
+                      static_cast<int>(window_.CursorY()));
 }
 
 bool ChartWindowTools::handleShortcut(const QKeyEvent& key, QWidget* focused) {

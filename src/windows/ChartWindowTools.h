@@ -4,6 +4,8 @@
 // Ctrl+C for the last two. Nothing here changes the designed state.
 #pragma once
 
+#include "state/CalculationState.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -17,7 +19,6 @@ class QWidget;
 
 namespace corvane {
 
-struct CalculationState;
 class Form3;
 class ProfilesWindow;
 
@@ -43,8 +44,9 @@ public:
     // Null until the profiles are first opened.
     ProfilesWindow* profilesWindow() const;
 
-    // The cross-hair is at grid cell (column, row); the profiles follow it.
-    void followCursor(int column, int row);
+    // The cross-hair has moved to the chart window's CursorX, CursorY; the
+    // profiles follow it.
+    void followCursor();
     // Ctrl+S and Ctrl+C, seen by the window's key preview; true when the
     // key was taken. Ctrl+C in a readout box that holds a selection is the
     // box's own copy.
@@ -57,6 +59,8 @@ private:
     // A chart was drawn: the profiles show the new grid.
     void chartDrawn();
     void refreshProfiles();
+    // The held reference's grid, null when none is held.
+    const DoseMatrix* referenceGrid() const;
     // Draws the picture again from the current grid, for a new reference.
     void redrawChart();
     bool chartComputed() const;
@@ -75,8 +79,6 @@ private:
     QPointer<ProfilesWindow> profiles_;
     bool profilesWereOpen_ = false;  // when the chart window was hidden
     bool cursorSeen_ = false;        // the cross-hair has been in the chart
-    int column_ = 0;
-    int row_ = 0;
 };
 
 }  // namespace corvane

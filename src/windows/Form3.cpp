@@ -159,7 +159,7 @@ void Form3::Picture1_MouseMove(float X, float Y) {
     showDoseBox(ix, iy);
     cursorX_ = static_cast<float>(ix);
     cursorY_ = static_cast<float>(iy);
-    tools_->followCursor(ix, iy);
+    tools_->followCursor();
 }
 
 void Form3::Form_KeyDown(int key) {
@@ -188,7 +188,7 @@ void Form3::Form_KeyDown(int key) {
         Text2->setText(WholeNumberText(iy));
     }
     showDoseBox(ix, iy);
-    tools_->followCursor(ix, iy);
+    tools_->followCursor();
 }
 
 void Form3::Command1_Click() { module_.PrintChart(*this); }

@@ -259,9 +259,16 @@ BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced
     return data;
 }
 
-BeamDataFault FileFault(BeamDataFaultKind kind, const std::string& file, const FileReadOutcome& read) {
+// The fault of a file that could not be read at all.
+BeamDataFault FileFault(const std::string& file, const FileReadOutcome& read) {
     BeamDataFault fault;
-    fault.kind = kind;
+    switch (read.failure) {
+    case FileReadFailure::Missing: fault.kind = BeamDataFaultKind::FileMissing; break;
+    case FileReadFailure::NotRegular: fault.kind = BeamDataFaultKind::NotRegularFile; break;
+    case FileReadFailure::CannotOpen: fault.kind = BeamDataFaultKind::CannotOpen; break;
+    case FileReadFailure::ReadFailed:
+    case FileReadFailure::None: fault.kind = BeamDataFaultKind::ReadFailed; break;
+    }
     fault.file = file;
     fault.fileType = read.type;
     fault.systemError = read.systemError;
@@ -296,21 +303,8 @@ BeamDataLoadResult LoadBeamDataFile(const std::filesystem::path& path) {
     const FileReadOutcome read = ReadRegularFile(path, BeamDataSizeLimit);
     BeamDataLoadResult result;
     result.file = name;
-    switch (read.failure) {
-    case FileReadFailure::None: return ParseBeamData(read.bytes, name, read.moreFollows);
-    case FileReadFailure::Missing:
-        result.fault = FileFault(BeamDataFaultKind::FileMissing, name, read);
-        break;
-    case FileReadFailure::NotRegular:
-        result.fault = FileFault(BeamDataFaultKind::NotRegularFile, name, read);
-        break;
-    case FileReadFailure::CannotOpen:
-        result.fault = FileFault(BeamDataFaultKind::CannotOpen, name, read);
-        break;
-    case FileReadFailure::ReadFailed:
-        result.fault = FileFault(BeamDataFaultKind::ReadFailed, name, read);
-        break;
-    }
+    if (read.ok()) return ParseBeamData(read.bytes, name, read.moreFollows);
+    result.fault = FileFault(name, read);
     return result;
 }
 

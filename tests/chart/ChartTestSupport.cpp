@@ -3,7 +3,6 @@
 #include "chart/TextRules.h"
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
-#include "state/WedgeOptions.h"
 #include "support/TestData.h"
 
 #include <algorithm>
@@ -33,11 +32,7 @@ void CrossingBlock(CalculationState& state, int j0, int j1, double inside, doubl
 
 std::unique_ptr<CalculationState> ComputedState(int setup, const std::string& depth, const std::string& width,
                                                 const std::string& length, int wedgeKind) {
-    auto state = std::make_unique<CalculationState>();
-    state->Beam = BundledBeamData();
-    state->Conditions.Setup = static_cast<BeamSetup>(setup);
-    SelectWedge(*state, static_cast<WedgeFilter>(wedgeKind));
-    ReadConditionEntries(state->Conditions, depth, width, length);
+    auto state = StateWithEntries(setup, wedgeKind, depth, width, length);
     ComputeDoseGrid(*state);
     return state;
 }

@@ -2,7 +2,6 @@
 
 #include "dose/CalculationFailure.h"
 #include "dose/PointDoseModel.h"
-#include "state/WedgeOptions.h"
 #include "support/TestData.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +21,7 @@ namespace {
 // A state as the start button leaves it, with the conditions of the entries.
 std::unique_ptr<CalculationState> stateFor(const char* depth, const char* width, const char* length,
                                            int setup = 1, int wedgeKind = 1) {
-    auto state = std::make_unique<CalculationState>();
-    state->Beam = test::BundledBeamData();
-    state->Conditions.Setup = static_cast<BeamSetup>(setup);
-    SelectWedge(*state, static_cast<WedgeFilter>(wedgeKind));
-    ReadConditionEntries(state->Conditions, depth, width, length);
-    return state;
+    return test::StateWithEntries(setup, wedgeKind, depth, width, length);
 }
 
 bool computes(CalculationState& state) {

@@ -3,8 +3,7 @@
 #include "dose/DoseGrid.h"
 #include "qtsurface/ChartPicture.h"
 #include "qtsurface/PrintedPage.h"
-#include "state/BeamDataLoader.h"
-#include "state/WedgeOptions.h"
+#include "support/TestData.h"
 
 #include <QImage>
 #include <QPainter>
@@ -20,13 +19,7 @@ namespace {
 
 CalculationState Calculated(const char* width = "10.0", const char* length = "10.0", int wedgeKind = 1,
                             int meshMode = 0) {
-    CalculationState state;
-    BeamDataLoadResult loaded = LoadBeamDataFile(CORVANE_TEST_DATA_FILE);
-    EXPECT_TRUE(loaded.data.has_value()) << loaded.error();
-    if (loaded.data) state.Beam = *loaded.data;
-    state.Conditions.Setup = BeamSetup::Ssd;
-    SelectWedge(state, static_cast<WedgeFilter>(wedgeKind));
-    ReadConditionEntries(state.Conditions, "5.0", width, length);
+    CalculationState state = *test::StateWithEntries(1, wedgeKind, "5.0", width, length);
     state.MeshMode = static_cast<ChartMesh>(meshMode);
     ComputeDoseGrid(state);
     return state;

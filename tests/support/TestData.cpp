@@ -1,6 +1,7 @@
 #include "support/TestData.h"
 
 #include "state/BeamDataLoader.h"
+#include "state/WedgeOptions.h"
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -49,6 +50,16 @@ const BeamData& BundledBeamData() {
         return *result.data;
     }();
     return data;
+}
+
+std::unique_ptr<CalculationState> StateWithEntries(int setup, int wedgeKind, const std::string& depth,
+                                                   const std::string& width, const std::string& length) {
+    auto state = std::make_unique<CalculationState>();
+    state->Beam = BundledBeamData();
+    state->Conditions.Setup = static_cast<BeamSetup>(setup);
+    SelectWedge(*state, static_cast<WedgeFilter>(wedgeKind));
+    ReadConditionEntries(state->Conditions, depth, width, length);
+    return state;
 }
 
 TemporaryFolder::TemporaryFolder() {

@@ -5,7 +5,6 @@
 #include "chart/RecordingSurface.h"
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
-#include "state/WedgeOptions.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -47,11 +46,7 @@ struct InProcess {
 };
 InProcess drawHere(bool printed, int setup, const char* depth, const char* width, const char* length,
                    int wedge, int mesh) {
-    auto state = std::make_unique<CalculationState>();
-    state->Beam = test::BundledBeamData();
-    state->Conditions.Setup = static_cast<BeamSetup>(setup);
-    SelectWedge(*state, static_cast<WedgeFilter>(wedge));
-    ReadConditionEntries(state->Conditions, depth, width, length);
+    auto state = test::StateWithEntries(setup, wedge, depth, width, length);
     RecordingSurface surface;
     InProcess result;
     try {

@@ -12,6 +12,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cctype>
 #include <stdexcept>
 
 namespace corvane {
@@ -101,6 +102,30 @@ QByteArray PrintedChartPdf(CalculationState& state) {
         PaintPrintedChart(state, tables, painter);
     }
     return bytes;
+}
+
+std::optional<ChartFileFormat> ChartFileFormatOf(const std::string& path) {
+    const auto dot = path.find_last_of('.');
+    const auto slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::nullopt;
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == "png") return ChartFileFormat::Png;
+    if (extension == "svg") return ChartFileFormat::Svg;
+    if (extension == "pdf") return ChartFileFormat::Pdf;
+    return std::nullopt;
+}
+
+QByteArray ChartFileBytes(ChartFileFormat format, CalculationState& state, const ChartDrawing& picture,
+                          int scale) {
+    switch (format) {
+    case ChartFileFormat::Png: return ChartPng(picture, scale);
+    case ChartFileFormat::Svg: return ChartSvg(picture);
+    case ChartFileFormat::Pdf: break;
+    }
+    // The printed page reads the grid only: no screen chart is drawn.
+    return PrintedChartPdf(state);
 }
 
 }  // namespace corvane

@@ -10,6 +10,8 @@
 #include <QImage>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace corvane {
 
@@ -27,5 +29,21 @@ QByteArray ChartSvg(CalculationState& state);
 QByteArray ChartSvg(const ChartDrawing& draw);
 // One A4 page at true scale, drawn as the printer draws it.
 QByteArray PrintedChartPdf(CalculationState& state);
+
+// The kinds of chart file, named by the file's extension.
+enum class ChartFileFormat {
+    Png,  // the chart picture, at a whole-number scale
+    Svg,  // the chart picture as SVG
+    Pdf,  // the printed page at true scale
+};
+
+// The format a file name's extension (.png, .svg or .pdf, in any case)
+// asks for; empty for any other extension or none.
+std::optional<ChartFileFormat> ChartFileFormatOf(const std::string& path);
+
+// The file's bytes: `picture` drawn as PNG (at `scale`) or SVG, or the
+// printed page of `state`, which never shows anything but the chart.
+QByteArray ChartFileBytes(ChartFileFormat format, CalculationState& state, const ChartDrawing& picture,
+                          int scale = 1);
 
 }  // namespace corvane

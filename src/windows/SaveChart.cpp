@@ -21,31 +21,7 @@ namespace {
 
 constexpr int SavedPictureScale = 2;
 
-// The picture's format follows the chosen file's extension.
-enum class SavedChartFormat {
-    Png,  // the chart picture at twice its size, as shown (with any reference)
-    Svg,  // the same picture as SVG
-    Pdf,  // the printed page at true scale, never with a reference
-};
-
-std::optional<SavedChartFormat> FormatOfSuffix(const QString& suffix) {
-    const QString lower = suffix.toLower();
-    if (lower == QLatin1String("png")) return SavedChartFormat::Png;
-    if (lower == QLatin1String("svg")) return SavedChartFormat::Svg;
-    if (lower == QLatin1String("pdf")) return SavedChartFormat::Pdf;
-    return std::nullopt;
-}
-
 QString ForMessage(const QString& path) { return QString::fromStdString(PathForMessage(path.toStdString())); }
-
-QByteArray ChartBytes(SavedChartFormat format, CalculationState& state, const ChartDrawing& shown) {
-    switch (format) {
-    case SavedChartFormat::Png: return ChartPng(shown, SavedPictureScale);
-    case SavedChartFormat::Svg: return ChartSvg(shown);
-    case SavedChartFormat::Pdf: break;
-    }
-    return PrintedChartPdf(state);
-}
 
 }  // namespace
 
@@ -63,7 +39,8 @@ void SaveChart::saveAs(QWidget* parent, CalculationState& state, const ChartDraw
     if (path.isEmpty()) return;
 
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
-    const std::optional<SavedChartFormat> format = FormatOfSuffix(QFileInfo(path).suffix());
+    // The format follows the chosen file's extension.
+    const std::optional<ChartFileFormat> format = ChartFileFormatOf(path.toStdString());
     if (!format) {
         MessageBoxes::show(
             parent,
@@ -82,7 +59,7 @@ void SaveChart::saveAs(QWidget* parent, CalculationState& state, const ChartDraw
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         try {
-            const QByteArray bytes = ChartBytes(*format, state, shown);
+            const QByteArray bytes = ChartFileBytes(*format, state, shown, SavedPictureScale);
             const std::optional<std::string> failed = WriteFileAtomically(
                 path.toStdString(),
                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

@@ -2,6 +2,7 @@
 // page as a PDF, drawn headless by the program's own Qt surface.
 #include "CommandLine.h"
 
+#include "chart/DrawChart.h"
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "qtsurface/ChartExport.h"
@@ -31,21 +32,6 @@ namespace {
 constexpr int MaxScale = 8;
 
 constexpr const char* Name = "corvane-chart render: ";
-
-enum class PictureFormat { Png, Svg, Pdf };
-
-std::optional<PictureFormat> FormatOf(const std::string& path) {
-    const auto dot = path.find_last_of('.');
-    const auto slash = path.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::nullopt;
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == "png") return PictureFormat::Png;
-    if (extension == "svg") return PictureFormat::Svg;
-    if (extension == "pdf") return PictureFormat::Pdf;
-    return std::nullopt;
-}
 
 // A whole number of 1 to MaxScale written in plain digits.
 std::optional<int> ParseScale(const std::string& text) {
@@ -105,7 +91,7 @@ private:
 // What render is asked to make, read from its options.
 struct RenderRequest {
     std::string path;  // the file to write, as given
-    PictureFormat format = PictureFormat::Png;
+    ChartFileFormat format = ChartFileFormat::Png;
     ChartMesh mesh = ChartMesh::FiveCm;
     int scale = 1;  // PNG only
 };
@@ -126,7 +112,7 @@ std::optional<RenderRequest> ReadRequest(const Options& options, std::string& er
         error = "--out FILE is required";
         return std::nullopt;
     }
-    const std::optional<PictureFormat> format = FormatOf(request.path);
+    const std::optional<ChartFileFormat> format = ChartFileFormatOf(request.path);
     if (!format) {
         error = "--out must name a .png, .svg or .pdf file: " + PathForMessage(request.path);
         return std::nullopt;
@@ -141,7 +127,7 @@ std::optional<RenderRequest> ReadRequest(const Options& options, std::string& er
     request.mesh = mesh == "1" ? ChartMesh::OneCm : ChartMesh::FiveCm;
 
     if (options.has("scale")) {
-        if (request.format != PictureFormat::Png) {
+        if (request.format != ChartFileFormat::Png) {
             error = "--scale applies to PNG pictures only";
             return std::nullopt;
         }
@@ -164,12 +150,9 @@ std::optional<RenderRequest> ReadRequest(const Options& options, std::string& er
 int MakePicture(CalculationState& state, const RenderRequest& request, QByteArray& bytes, std::ostream& err) {
     try {
         ComputeDoseGrid(state);
-        switch (request.format) {
-        case PictureFormat::Png: bytes = ChartPng(state, request.scale); break;
-        case PictureFormat::Svg: bytes = ChartSvg(state); break;
-        // The printed page reads the grid only: no screen chart is drawn.
-        case PictureFormat::Pdf: bytes = PrintedChartPdf(state); break;
-        }
+        bytes = ChartFileBytes(
+            request.format, state, [&state](DrawingSurface& surface) { DrawChart(state, surface); },
+            request.scale);
     } catch (const CalculationFailure&) {
         WriteFailureMessages(err);
         return ExitCalculationFailure;

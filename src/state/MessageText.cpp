@@ -129,18 +129,19 @@ std::string PathForMessage(std::string_view path, std::size_t maxCharacters) {
     return shown;
 }
 
-std::string LimitMessageLength(std::string message) {
+std::string LimitMessageLength(std::string message, std::size_t limit) {
+    // Each character begins with a byte that is not a continuation byte.
+    auto startsCharacter = [&](std::size_t pos) {
+        return (static_cast<unsigned char>(message[pos]) & 0xC0) != 0x80;
+    };
     std::size_t characters = 0;
+    std::size_t keepUpTo = 0;  // the end of the first limit - 1 characters
     for (std::size_t pos = 0; pos < message.size(); ++pos) {
-        // Each character begins with a byte that is not a continuation byte.
-        if ((static_cast<unsigned char>(message[pos]) & 0xC0) == 0x80) continue;
-        if (++characters == MessageCharacterLimit) {
-            // Keep MessageCharacterLimit - 1 characters and add the ellipsis.
-            std::size_t cut = pos;
-            std::size_t end = pos + 1;
-            while (end < message.size() && (static_cast<unsigned char>(message[end]) & 0xC0) == 0x80) ++end;
-            if (end == message.size()) return message;  // exactly at the limit
-            message.resize(cut);
+        if (!startsCharacter(pos)) continue;
+        if (++characters == limit) keepUpTo = pos;
+        if (characters > limit) {
+            // Keep limit - 1 characters and add the ellipsis.
+            message.resize(limit == 0 ? 0 : keepUpTo);
             return message + std::string(Ellipsis);
         }
     }

@@ -21,8 +21,8 @@ std::string QuoteForMessage(std::string_view text, std::size_t maxCharacters = 4
 // `maxCharacters` characters, so that both its start and its file name show.
 std::string PathForMessage(std::string_view path, std::size_t maxCharacters = 60);
 
-// Cuts a composed UTF-8 message to MessageCharacterLimit characters, ending
-// it with "…" when it was longer.
-std::string LimitMessageLength(std::string message);
+// Cuts UTF-8 text to at most `limit` characters, never inside one, ending it
+// with "…" when it was longer.
+std::string LimitMessageLength(std::string message, std::size_t limit = MessageCharacterLimit);
 
 }  // namespace corvane

@@ -49,8 +49,8 @@ MessageAnswer MessageBoxes::show(QWidget* parent, const QString& text, MessageIc
 void MessageBoxes::setHandler(Handler handler) { installedHandler() = std::move(handler); }
 
 QString LimitedMessage(const QString& text, qsizetype limit) {
-    if (text.size() <= limit) return text;
-    return text.left(std::max<qsizetype>(0, limit - 1)) + QChar(0x2026);
+    return QString::fromStdString(
+        LimitMessageLength(text.toStdString(), static_cast<std::size_t>(std::max<qsizetype>(0, limit))));
 }
 
 }  // namespace corvane

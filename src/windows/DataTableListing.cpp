@@ -1,10 +1,10 @@
 #include "windows/DataTableListing.h"
 
+#include "state/BoundedFileRead.h"
 #include "state/MessageText.h"
+#include "windows/BeamDataMessages.h"
 #include "windows/DataTableMessages.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace corvane {
@@ -49,17 +49,23 @@ DataTableListing ReadDataTableListing(const std::filesystem::path& file) {
     listing.file = file;
     const QString name = DisplayName(file);
 
-    QFile input(name);
-    if (!QFileInfo(input).isFile()) {
+    // The same bounded, non-blocking read as the loader's: a FIFO or a device
+    // named like the data file is never waited on.
+    const FileReadOutcome read = ReadRegularFile(file, static_cast<std::size_t>(DataTableReadLimit));
+    switch (read.failure) {
+    case FileReadFailure::None: break;
+    case FileReadFailure::Missing:
+    case FileReadFailure::NotRegular:
         listing.problem = DataTableMessages::notFound(name, DataTableLineCount);
         return listing;
-    }
-    if (!input.open(QIODevice::ReadOnly)) {
-        listing.problem = DataTableMessages::cannotRead(name, input.errorString());
+    case FileReadFailure::CannotOpen:
+    case FileReadFailure::ReadFailed:
+        listing.problem =
+            DataTableMessages::cannotRead(name, BeamDataMessages::systemReason(read.systemError));
         return listing;
     }
     listing.opened = true;
-    listing.bytes = input.read(DataTableReadLimit);
+    listing.bytes = QByteArray(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
     listing.lines = SplitDataFileLines(DecodeDataFileText(listing.bytes), DataTableLineCount);
 
     const int found = static_cast<int>(listing.lines.size());

@@ -154,6 +154,16 @@ void DataTableListingTest::missingFileIsReportedByName() {
     // A directory of that name is not a data file either.
     QVERIFY(QDir(dir.path()).mkdir("6MVTMROCR.dat"));
     QVERIFY(!ReadDataTableListing(file).opened);
+
+    // A file whose path is too long to be shown whole is still read from
+    // its real path; only the message shortens it.
+    const QString deep = dir.path() + QStringLiteral("/a-folder-with-a-long-name-that-a-message-shortens");
+    QVERIFY(QDir().mkpath(deep));
+    const std::filesystem::path far = (deep + "/6MVTMROCR.dat").toStdString();
+    QFile::copy(QStringLiteral(CORVANE_TEST_DATA_FILE), QString::fromStdString(far.string()));
+    const auto found = ReadDataTableListing(far);
+    QVERIFY2(found.complete(), qPrintable(found.problem));
+    QCOMPARE(found.lines.size(), 66);
 }
 
 QTEST_GUILESS_MAIN(DataTableListingTest)

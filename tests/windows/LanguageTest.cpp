@@ -43,7 +43,9 @@
 #include <QXmlStreamReader>
 
 #include <cerrno>
+#include <clocale>
 #include <optional>
+#include <sys/stat.h>
 
 using namespace corvane;
 using namespace corvane::testing;
@@ -607,10 +609,10 @@ void LanguageTest::englishLoaderMessagesAreTheToolsWords() {
             continue;
         QCOMPARE(BeamDataMessages::fault(fault), QString::fromStdString(DescribeBeamDataFault(fault)));
     }
-    for (int count : {1, 3, 5})
-        QCOMPARE(
-            BeamDataMessages::misplacedOcrRows("6MVTMROCR.dat", SampleMisplacedRows(count)).toStdString(),
-            DescribeMisplacedOcrRows("6MVTMROCR.dat", SampleMisplacedRows(count)));
+    for (const std::string& file : {std::string("6MVTMROCR.dat"), std::string(100, 'p') + "/6MVTMROCR.dat"})
+        for (int count : {1, 3, 5})
+            QCOMPARE(BeamDataMessages::misplacedOcrRows(file, SampleMisplacedRows(count)).toStdString(),
+                     DescribeMisplacedOcrRows(file, SampleMisplacedRows(count)));
     for (int error = 1; error < 134; ++error)
         QCOMPARE(BeamDataMessages::systemReason(error).toStdString(), SystemErrorText(error));
     // A long path and field are shortened as the tool shortens them.
@@ -618,6 +620,16 @@ void LanguageTest::englishLoaderMessagesAreTheToolsWords() {
     fault.file = std::string(500, 'p') + "/6MVTMROCR.dat";
     fault.field = std::string(100, '9') + "\x1b[31m\"";
     QCOMPARE(BeamDataMessages::fault(fault), QString::fromStdString(DescribeBeamDataFault(fault)));
+    // The millimetres keep their point under a locale that writes a comma.
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    QVERIFY2(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), "scripts/install-deps.sh makes de_DE.UTF-8");
+    fault = SampleFaults()[static_cast<int>(BeamDataFaultKind::DepthsNotAscending)];
+    fault.depthMm = 2.5;
+    const QString german = BeamDataMessages::fault(fault);
+    const std::string core = DescribeBeamDataFault(fault);
+    std::setlocale(LC_NUMERIC, before.c_str());
+    QVERIFY2(german.contains(QLatin1String("has 2.5 mm after 40 mm")), qPrintable(german));
+    QCOMPARE(german, QString::fromStdString(core));
 }
 
 void LanguageTest::catalogsAreCompleteAndKeepEveryPlace() {

@@ -84,6 +84,8 @@ TEST(DoseCommand, CalculationFailuresExitWithTheTwoMessages) {
                                                                   {"--width", ""},
                                                                   {"--width", "0.5"},
                                                                   {"--width", "0", "--length", "0"},
+                                                                  {"--length", "0"},
+                                                                  {"--length", ""},
                                                                   {"--width", "1e999"}}) {
         const ProcessResult run = RunChartTool("dose", args);
         EXPECT_EQ(run.exitCode, 1) << args[1];

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -233,6 +234,9 @@ void ConditionsWindowTest::deepTargetInTheStdSetUpFailsWithBothMessages() {
         if (program.messages.size() == 1) pointerDuringBox = conditions->cursor().shape();
     };
     QTest::mouseClick(conditions->Option2, Qt::LeftButton);
+    // The cause stays behind on standard error.
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^corvane: the calculation failed: .")));
     program.clickOk("20", "10", "10");
 
     QCOMPARE(program.messages.size(), std::size_t(2));
@@ -258,6 +262,11 @@ void ConditionsWindowTest::deepTargetInTheStdSetUpFailsWithBothMessages() {
     QTest::mouseClick(conditions->Command1, Qt::LeftButton);
     QCOMPARE(program.messages.size(), std::size_t(2));
     QVERIFY(chart->isVisible());
+    // A field of no length fails alike.
+    QTest::ignoreMessage(QtWarningMsg, "corvane: the calculation failed: field length is 0");
+    program.clickOk("5", "10", "0");
+    QCOMPARE(program.messages.size(), std::size_t(4));
+    QVERIFY(!chart->isVisible());
 }
 
 void ConditionsWindowTest::anyEntryGivesAChartOrTheTwoMessages_data() {

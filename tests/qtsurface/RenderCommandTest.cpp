@@ -155,6 +155,14 @@ TEST_F(RenderCommand, AFailureWritesNoFileAndKeepsAnOldOne) {
     const ProcessResult run = Render("old.png", {"--depth", "25.1"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(test::ReadFile(Out("old.png")), "old picture");
+    // A picture of 175 MB in 150 MB of address space: the drawing fails.
+    const ProcessResult big = test::RunProcess(
+        {"/bin/sh", "-c", "ulimit -v 150000; exec \"$0\" \"$@\"", CORVANE_CHART_EXECUTABLE, "render", "--out",
+         Out("old.png").string(), "--scale", "8", "--data", test::BundledDataFile().string()});
+    EXPECT_EQ(big.exitCode, 1) << big.err;
+    EXPECT_EQ(big.err,
+              "corvane-chart render: the picture could not be made: not enough memory for the picture\n");
+    EXPECT_EQ(test::ReadFile(Out("old.png")), "old picture");
 }
 
 TEST_F(RenderCommand, ThePrintedPageOfAFieldTooWideForTheScreenStillPrints) {

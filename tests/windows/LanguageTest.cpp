@@ -4,7 +4,7 @@
 // text byte for byte, with the messages Corvane adds itself in Japanese. In
 // each, every text fits its control and the method window's marks sit in
 // their gaps. Also: the pictures' words, the catalogs, the remembered
-// choice, and --help and --version in English whatever was chosen.
+// choice and the settings file, and the command line without a display.
 #include "StartFlowFixtures.h"
 
 #include "assets/Pictures.h"
@@ -12,6 +12,7 @@
 #include "state/BeamDataFault.h"
 #include "state/MessageText.h"
 #include "state/SystemErrorText.h"
+#include "windows/ApplicationStart.h"
 #include "windows/BeamDataMessages.h"
 #include "windows/ChartWindowTools.h"
 #include "windows/DataTableMessages.h"
@@ -25,8 +26,10 @@
 #include "windows/PrinterMessages.h"
 #include "windows/ProfilesWindow.h"
 #include "windows/ProgramOptions.h"
+#include "windows/ProgramSettings.h"
 
 #include <QAbstractScrollArea>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -414,7 +417,7 @@ private slots:
     void englishLoaderMessagesAreTheToolsWords();
     void catalogsAreCompleteAndKeepEveryPlace();
     void choiceIsRememberedUntilChanged();
-    void helpAndVersionIgnoreTheChoice();
+    void commandLineAnswersWithoutADisplay();
 };
 
 void LanguageTest::initTestCase() {
@@ -671,9 +674,23 @@ void LanguageTest::choiceIsRememberedUntilChanged() {
     // A value written by something else is no choice.
     settings.setValue(key, QStringLiteral("fr"));
     QCOMPARE(ResolveLanguage(settings, std::nullopt), Language::Default);
+    // The file QSettings would read is the one checked; a FIFO there would
+    // block the start, so it is not opened. A choice that cannot be saved
+    // (here a folder that is a file) is said.
+    QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Corvane", "Corvane").fileName(),
+             ProgramSettingsPath());
+    const QString fifo = dir.filePath(QStringLiteral("fifo.conf"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("fifo.conf\" is not a regular file")));
+    QVERIFY(OpenProgramSettings(fifo) == nullptr);
+    QSettings unwritable(dir.filePath(QStringLiteral("Corvane.conf/x.conf")), QSettings::IniFormat);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("language could not be remembered")));
+    QCOMPARE(ResolveLanguage(unwritable, Language::English), Language::English);
 }
 
-void LanguageTest::helpAndVersionIgnoreTheChoice() {
+void LanguageTest::commandLineAnswersWithoutADisplay() {
     // Japanese remembered where the program keeps its settings.
     QTemporaryDir config;
     const QString settingsFile = config.filePath(QStringLiteral("Corvane/Corvane.conf"));
@@ -695,20 +712,43 @@ void LanguageTest::helpAndVersionIgnoreTheChoice() {
         err = program.readAllStandardError();
         return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
     };
-    QByteArray out, err;
-    for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--help")},
-          QStringList{QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--help")}}) {
-        QCOMPARE(run(arguments, out, err), 0);
-        QCOMPARE(out.toStdString(), ProgramHelpText());
-        QVERIFY(out.contains("--lang en|ja|default"));
+    // Without a display and with no platform named: nothing here may reach
+    // Qt's abort. Qt's own options pass; anything else is bad usage.
+    const QString help = QString::fromStdString(ProgramHelpText());
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QString out;
+        QString err;  // a part of the one line on standard error
+    } runs[] = {
+        {{"--help"}, 0, help, {}},
+        {{"-h"}, 0, help, {}},
+        {{"--lang", "en", "--help"}, 0, help, {}},
+        {{"--version"}, 0, QString::fromStdString(ProgramVersionText()), {}},
+        {{"--lang", "fr"}, 2, {}, "--lang takes en, ja or default, not \"fr\"; try --help"},
+        {{"--lang"}, 2, {}, "--lang needs a value"},
+        {{"--bogus"}, 2, {}, "corvane: unknown option \"--bogus\"; try --help"},
+        {{"stray"}, 2, {}, "unexpected argument \"stray\""},
+        {{"-platform"}, 2, {}, "\"-platform\" needs a value"},
+        {{}, 1, {}, QString::fromLatin1(NoDisplayLine)},
+        {{"-style", "Fusion", "-reverse", "--qwindowtitle", "T", "-stylesheet=x.qss"},
+         1,
+         {},
+         "-platform offscreen"},
+    };
+    for (const auto& expected : runs) {
+        QByteArray out, err;
+        const QByteArray what = expected.arguments.join(QLatin1Char(' ')).toUtf8();
+        QCOMPARE(run(expected.arguments, out, err), expected.exitCode);
+        QCOMPARE(QString::fromUtf8(out), expected.out);
+        QVERIFY2(err.contains(expected.err.toUtf8()) && err.count('\n') == (expected.exitCode == 0 ? 0 : 1),
+                 (what + ": " + err).constData());
     }
-    QCOMPARE(run({QStringLiteral("--version")}, out, err), 0);
-    QCOMPARE(out.toStdString(), ProgramVersionText());
-    // An unknown language is bad usage, and nothing is remembered.
-    QCOMPARE(run({QStringLiteral("--lang"), QStringLiteral("fr")}, out, err), 2);
-    QVERIFY2(err.contains("--lang takes en, ja or default, not \"fr\""), err.constData());
-    QCOMPARE(run({QStringLiteral("--lang")}, out, err), 2);
+    // Qt's options reach Qt with their values, and only they.
+    const ProgramOptions qt =
+        ParseProgramOptions({"corvane", "-platform", "offscreen", "--lang", "en", "-reverse"});
+    QCOMPARE(qt.qtArguments, (std::vector<std::string>{"corvane", "-platform", "offscreen", "-reverse"}));
+    // The choice was not remembered by any of these runs.
     QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value(QString::fromLatin1(LanguageSettingKey)),
              QVariant(QStringLiteral("ja")));
 }

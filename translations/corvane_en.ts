@@ -494,6 +494,10 @@ Do you want to save the page as a PDF file instead?</translation>
         <source>   bye   </source>
         <translation>   bye   </translation>
     </message>
+    <message>
+        <source>Non</source>
+        <translation>None</translation>
+    </message>
 </context>
 <context>
     <name>corvane::Form3</name>

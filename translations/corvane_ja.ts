@@ -494,6 +494,10 @@ Do you want to save the page as a PDF file instead?</source>
         <source>   bye   </source>
         <translation>   さようなら   </translation>
     </message>
+    <message>
+        <source>Non</source>
+        <translation>Non</translation>
+    </message>
 </context>
 <context>
     <name>corvane::Form3</name>

@@ -155,6 +155,8 @@ void ConditionsWindowTest::enterClampsAndMovesOn_data() {
     QTest::newRow("depth letters") << 1 << "abc" << none << "1.5";
     QTest::newRow("depth empty") << 1 << "" << none << "1.5";
     QTest::newRow("depth at lower bound") << 1 << "1.5" << none << "1.5";
+    QTest::newRow("depth just below") << 1 << "1.2" << none << "1.5";
+    QTest::newRow("depth at lower bound, as typed") << 1 << "1.50" << none << "1.50";
     QTest::newRow("depth at upper bound") << 1 << "20" << none << "20";
     QTest::newRow("depth kept as typed") << 1 << "12.50" << none << "12.50";
     QTest::newRow("depth number then letters") << 1 << "12abc" << none << "12abc";

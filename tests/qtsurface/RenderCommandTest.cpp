@@ -61,8 +61,7 @@ TEST_F(RenderCommand, PngIsTheChartPictureAtItsSizeOrScaled) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(QImage(QString::fromStdString(Out("big.PNG").string())).size(), QSize(1994, 1370));
 
-    // Through a symbolic link its target is written, as a new file under the
-    // umask, and the link stays.
+    // Through a link its target is written, as a new file under the umask; the link stays.
     ::umask(022);
     fs::create_symlink("target.png", Out("link.png"));
     run = Render("link.png", {"--scale", "8"});

@@ -145,8 +145,7 @@ TEST(BeamDataLoader, OcrRowsFirstNumberIsNotKeptButRowsOutOfPlaceAreNamed) {
         lines[44] = position + std::string(", 1.0000, 1.0000, 1.0000");
         EXPECT_EQ(parse(JoinLines(lines)).misplacedOcrRows.size(), 1u) << position;
     }
-    // With all rows misplaced and long numbers, the count of the rows not
-    // named is never cut off.
+    // With all rows misplaced, long numbers never cut off the count of the rest.
     for (int i = 44; i < 65; ++i) lines[i] = " 9.99999999999999999999" + lines[i].substr(lines[i].find(','));
     EXPECT_THAT(parse(JoinLines(lines)).warning(),
                 EndsWith("19 more rows. The file was loaded as it stands."));

@@ -28,23 +28,25 @@ void checkMessage(const std::string& message) {
     FUZZ_CHECK(characters <= corvane::MessageCharacterLimit);
 }
 
+// Every value is finite and not negative; TMR and OCR are ratios that stay
+// within the loader's limit.
 template <class Row>
-void checkRow(const Row& row) {
+void checkRow(const Row& row, double limit) {
     FUZZ_CHECK(row[0] == 0);
-    for (double value : row) FUZZ_CHECK(std::isfinite(value));
+    for (double value : row) FUZZ_CHECK(std::isfinite(value) && value >= 0 && value <= limit);
 }
 
 void checkAccepted(const BeamData& data) {
-    checkRow(data.DepthTable);
+    checkRow(data.DepthTable, HUGE_VAL);
     for (int i = 2; i <= BeamData::DepthRows; ++i) FUZZ_CHECK(data.DepthTable[i] > data.DepthTable[i - 1]);
     FUZZ_CHECK(data.DepthTable[BeamData::DepthRows] >= 25);
 
     FUZZ_CHECK(data.FieldSizeTable == BeamData::FixedFieldSizes);
 
     for (double value : data.TmrTable[0]) FUZZ_CHECK(value == 0);
-    for (const auto& row : data.TmrTable) checkRow(row);
+    for (const auto& row : data.TmrTable) checkRow(row, corvane::BeamDataValueLimit);
     for (double value : data.OcrTable[0]) FUZZ_CHECK(value == 0);
-    for (const auto& row : data.OcrTable) checkRow(row);
+    for (const auto& row : data.OcrTable) checkRow(row, corvane::BeamDataValueLimit);
 }
 
 }  // namespace

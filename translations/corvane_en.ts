@@ -220,6 +220,14 @@
         <source>Beam data file &quot;%1&quot;: OCR rows out of place (duplicated, missing or swapped rows shift the values): %2. The file was loaded as it stands.</source>
         <translation>Beam data file &quot;%1&quot;: OCR rows out of place (duplicated, missing or swapped rows shift the values): %2. The file was loaded as it stands.</translation>
     </message>
+    <message>
+        <source>Beam data file &quot;%1&quot;, line %2: the depth %3 is negative in %4; depths are measured down from the surface, from 0 mm.</source>
+        <translation>Beam data file &quot;%1&quot;, line %2: the depth %3 is negative in %4; depths are measured down from the surface, from 0 mm.</translation>
+    </message>
+    <message>
+        <source>Beam data file &quot;%1&quot;, line %2: the value %3 is above 2 in %4; a TMR or OCR is a ratio near 1, not a percentage (a lost decimal point?).</source>
+        <translation>Beam data file &quot;%1&quot;, line %2: the value %3 is above 2 in %4; a TMR or OCR is a ratio near 1, not a percentage (a lost decimal point?).</translation>
+    </message>
 </context>
 <context>
     <name>DataTableMessages</name>
@@ -485,6 +493,10 @@ Do you want to save the page as a PDF file instead?</translation>
     <message>
         <source>   bye   </source>
         <translation>   bye   </translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>None</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,14 @@
         <source>Beam data file &quot;%1&quot;: OCR rows out of place (duplicated, missing or swapped rows shift the values): %2. The file was loaded as it stands.</source>
         <translation>ビームデータファイル &quot;%1&quot;：OCR の行の位置がずれています（行の重複・欠落・入れ替わりがあると値がずれます）：%2。ファイルはそのまま読み込みました。</translation>
     </message>
+    <message>
+        <source>Beam data file &quot;%1&quot;, line %2: the depth %3 is negative in %4; depths are measured down from the surface, from 0 mm.</source>
+        <translation>ビームデータファイル &quot;%1&quot; の %2 行目（%4）：深さ %3 が負です。深さは表面を 0 mm として下向きに測ります。</translation>
+    </message>
+    <message>
+        <source>Beam data file &quot;%1&quot;, line %2: the value %3 is above 2 in %4; a TMR or OCR is a ratio near 1, not a percentage (a lost decimal point?).</source>
+        <translation>ビームデータファイル &quot;%1&quot; の %2 行目（%4）：値 %3 が 2 を超えています。TMR や OCR は 1 前後の比で、百分率ではありません（小数点が抜けていませんか）。</translation>
+    </message>
 </context>
 <context>
     <name>DataTableMessages</name>
@@ -485,6 +493,10 @@ Do you want to save the page as a PDF file instead?</source>
     <message>
         <source>   bye   </source>
         <translation>   さようなら   </translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Non</translation>
     </message>
 </context>
 <context>

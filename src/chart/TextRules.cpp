@@ -3,6 +3,8 @@
 // locale-independent: std::to_chars never looks at the C or C++ locale.
 #include "chart/TextRules.h"
 
+#include "state/CLocaleNumber.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -10,21 +12,9 @@
 
 namespace corvane {
 
-namespace {
-
-// The text of printf("%.15g") in the C locale.
-std::string Format15g(double value) {
-    char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    if (result.ec != std::errc{}) return "0";  // cannot happen: 64 chars hold any %.15g
-    return std::string(buffer, result.ptr);
-}
-
-}  // namespace
-
 std::string FormatPrintNumber(double value) {
     if (value == 0) value = 0.0;  // -0 is written 0
-    std::string digits = Format15g(value);
+    std::string digits = DoubleToDecimal(value);
 
     bool negative = false;
     if (!digits.empty() && digits.front() == '-') {

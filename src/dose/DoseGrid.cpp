@@ -214,6 +214,10 @@ void ComputeDoseGrid(CalculationState& state) {
 
     // Negative sizes are outside the model's domain (-0 counts as 0).
     if (cond.FieldWidth < 0 || cond.FieldLength < 0) FailCalculation("negative field size");
+    // A field of no length has no area: the model would still give a full
+    // dose (an equivalent square of 0, its TMR extrapolated). A width of 0
+    // fails at its zero divisor; a length of 0 is refused here alike.
+    if (cond.FieldLength == 0) FailCalculation("field length is 0");
     const double ratio = AreaPerimeterRatio(cond.FieldWidth, cond.FieldLength);
 
     state.Curves.reset();

@@ -55,16 +55,52 @@ mode_t ModeFor(const fs::path& target) {
     return 0666 & ~mask;
 }
 
+// The file `path` names through any symbolic links, also when the last link
+// names a file that does not exist yet: that file is the one to write.
+fs::path FollowLinks(fs::path path) {
+    std::error_code ec;
+    // Beyond the system's own limit, stat below reports the loop.
+    for (int hop = 0; hop < 40 && fs::is_symlink(path, ec); ++hop) {
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec) break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+const char* NotRegularFileKind(mode_t mode) {
+    if (S_ISFIFO(mode)) return "a named pipe (FIFO)";
+    if (S_ISCHR(mode)) return "a character device";
+    if (S_ISBLK(mode)) return "a block device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "a special file";
+}
+
+// Why what stands at `target` must not be replaced; nothing when it may be,
+// or when nothing stands there yet.
+std::optional<std::string> RefusalOf(const fs::path& target) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0)
+        return errno == ENOENT ? std::nullopt : std::optional(SystemErrorText(errno));
+    if (S_ISDIR(info.st_mode)) return SystemErrorText(EISDIR);
+    // The rename would put a regular file in its place, and a reader of the
+    // FIFO or user of the device would never see the bytes.
+    if (!S_ISREG(info.st_mode))
+        return std::string("Is ") + NotRegularFileKind(info.st_mode) + ", not a regular file";
+    // The rename needs only the folder's permission; the file's own says
+    // whether it may change. A file that grants no one writing was made
+    // read-only on purpose, so root, who passes every check, is refused too.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return SystemErrorText(errno);
+    if ((info.st_mode & 0222) == 0) return SystemErrorText(EACCES);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     // Replace the file a link names, not the link.
-    fs::path target = path;
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path resolved = fs::canonical(path, ec);
-        if (!ec) target = resolved;
-    }
+    const fs::path target = FollowLinks(path);
+    if (std::optional<std::string> refusal = RefusalOf(target)) return refusal;
 
     // The temporary file lies in the target's folder so that the rename
     // stays on one file system and cannot be half done.

@@ -1,5 +1,6 @@
 #include "state/BeamDataFault.h"
 
+#include "state/CLocaleNumber.h"
 #include "state/MessageText.h"
 #include "state/SystemErrorText.h"
 
@@ -9,11 +10,7 @@ namespace corvane {
 
 namespace {
 
-std::string Millimetres(double mm) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.15g", mm);
-    return text;
-}
+std::string Millimetres(double mm) { return DoubleToDecimal(mm); }
 
 const char* BlockName(DataBlock block) {
     switch (block) {
@@ -82,6 +79,12 @@ std::string Text(const BeamDataFault& f) {
     case K::Negative:
         return AtLine(f) + "the value " + field + " is negative in " + Where(f) +
                "; a TMR or OCR below 0 would be a negative dose.";
+    case K::NegativeDepth:
+        return AtLine(f) + "the depth " + field + " is negative in " + Where(f) +
+               "; depths are measured down from the surface, from 0 mm.";
+    case K::AboveLimit:
+        return AtLine(f) + "the value " + field + " is above 2 in " + Where(f) +
+               "; a TMR or OCR is a ratio near 1, not a percentage (a lost decimal point?).";
     case K::MoreNumbersThanRows:
         return AtLine(f) + "the " + BlockName(f.block) + " holds more numbers than its " +
                std::to_string(f.rowCount) + " rows of " + std::to_string(f.numbersPerRow) + ": " + field +
@@ -101,20 +104,23 @@ std::string Text(const BeamDataFault& f) {
 std::string DescribeBeamDataFault(const BeamDataFault& fault) { return LimitMessageLength(Text(fault)); }
 
 std::string DescribeMisplacedOcrRows(const std::string& file, const std::vector<MisplacedOcrRow>& rows) {
-    constexpr std::size_t Listed = 3;
-    std::string text = "Beam data file \"" + PathForMessage(file) +
-                       "\": OCR rows out of place (duplicated, missing or swapped rows shift the "
-                       "values):";
-    for (std::size_t k = 0; k < rows.size() && k < Listed; ++k) {
-        const MisplacedOcrRow& row = rows[k];
-        char expected[16];
-        std::snprintf(expected, sizeof expected, "%d.%d", (row.row - 1) / 10, (row.row - 1) % 10);
-        text += std::string(k == 0 ? " " : "; ") + "line " + std::to_string(row.line) + " gives " +
-                QuoteForMessage(row.field, 20) + " for row " + std::to_string(row.row) + " (x = " + expected +
-                ")";
-    }
-    if (rows.size() > Listed) text += "; and " + std::to_string(rows.size() - Listed) + " more rows";
-    return LimitMessageLength(text + ". The file was loaded as it stands.");
+    // The text with the first `listed` rows named and the others counted.
+    const auto compose = [&](std::size_t listed) {
+        std::string text = "Beam data file \"" + PathForMessage(file) +
+                           "\": OCR rows out of place (duplicated, missing or swapped rows shift the "
+                           "values):";
+        for (std::size_t k = 0; k < listed; ++k) {
+            const MisplacedOcrRow& row = rows[k];
+            char expected[16];
+            std::snprintf(expected, sizeof expected, "%d.%d", (row.row - 1) / 10, (row.row - 1) % 10);
+            text += std::string(k == 0 ? " " : "; ") + "line " + std::to_string(row.line) + " gives " +
+                    QuoteForMessage(row.field, 20) + " for row " + std::to_string(row.row) +
+                    " (x = " + expected + ")";
+        }
+        if (rows.size() > listed) text += "; and " + std::to_string(rows.size() - listed) + " more rows";
+        return text + ". The file was loaded as it stands.";
+    };
+    return LimitMessageLength(compose(MisplacedRowsListed(rows.size(), compose)));
 }
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "state/BoundedFileRead.h"
+#include "state/MessageText.h"
 
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ enum class BeamDataFaultKind {
     NotFinite,            // `field` names infinity or NaN
     TooLarge,             // `field` is beyond the range of a double
     Negative,             // a negative TMR or OCR
+    NegativeDepth,        // a negative depth in the first column of the TMR block
+    AboveLimit,           // a TMR or OCR above BeamDataValueLimit
     MoreNumbersThanRows,  // `field` follows the last number of the block
     DepthsNotAscending,   // depthMm after previousDepthMm
     TableTooShallow,      // the deepest depth, depthMm, is less than 250 mm
@@ -39,6 +42,10 @@ enum class BeamDataFaultKind {
 inline constexpr std::size_t BeamDataSizeLimit = 1024 * 1024;
 inline constexpr std::size_t BeamDataLineLimit = 64 * 1024;
 inline constexpr std::size_t BeamDataFieldLimit = 64;
+// TMR and OCR are ratios of 1.0 at their reference point, and no photon
+// beam's measured values come near 2: a larger one is a lost decimal point or
+// a table in percent, which would give a dose a hundred times too high.
+inline constexpr double BeamDataValueLimit = 2;
 
 struct BeamDataFault {
     BeamDataFaultKind kind = BeamDataFaultKind::EndsEarly;
@@ -64,6 +71,17 @@ struct MisplacedOcrRow {
     int row = 0;
     std::string field;  // the first number as written
 };
+
+// How many of `count` misplaced rows the warning names: at most three, and
+// no more than fit in MessageCharacterLimit with the count of the others and
+// the closing sentence, so that a long path or field never cuts those off.
+// `compose(listed)` makes the text that names the first `listed` rows.
+template <class Compose>
+std::size_t MisplacedRowsListed(std::size_t count, const Compose& compose) {
+    std::size_t listed = count < 3 ? count : 3;
+    while (listed > 1 && MessageLength(compose(listed)) > MessageCharacterLimit) --listed;
+    return listed;
+}
 
 // The plain English texts, as the headless tool writes them; each at most
 // MessageCharacterLimit characters, with the file's own text made safe.

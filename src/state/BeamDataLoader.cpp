@@ -192,14 +192,19 @@ BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced
     BeamData data;
     std::array<int, BeamData::DepthRows + 1> depthLines{};
 
-    // A TMR or OCR below 0 would be a negative dose.
+    // A refused number is named at the line it stands on, which may lie
+    // before the line the reader has reached.
+    auto refuse = [&](BeamDataFaultKind kind, const FieldReader::Number& n) {
+        BeamDataFault fault = reader.fault(kind, n.field);
+        fault.line = n.line;
+        Raise(std::move(fault));
+    };
+    // A TMR or OCR below 0 would be a negative dose; one above the limit is a
+    // damaged value that would multiply the dose.
     auto readValue = [&](bool lastOfBlock) {
-        FieldReader::Number n = reader.readNumber(lastOfBlock);
-        if (n.value < 0) {
-            BeamDataFault fault = reader.fault(BeamDataFaultKind::Negative, n.field);
-            fault.line = n.line;
-            Raise(std::move(fault));
-        }
+        const FieldReader::Number n = reader.readNumber(lastOfBlock);
+        if (n.value < 0) refuse(BeamDataFaultKind::Negative, n);
+        if (n.value > BeamDataValueLimit) refuse(BeamDataFaultKind::AboveLimit, n);
         return n.value;
     };
 
@@ -211,6 +216,7 @@ BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced
     for (int i = 1; i <= BeamData::DepthRows; ++i) {
         reader.at({DataBlock::Tmr, i, BeamData::DepthRows, 1, TmrNumbersPerRow});
         const FieldReader::Number depth = reader.readNumber(false);
+        if (depth.value < 0) refuse(BeamDataFaultKind::NegativeDepth, depth);
         depthLines[i] = depth.line;
         data.DepthTable[i] = 0.1 * depth.value;
         for (int j = 1; j <= BeamData::FieldColumns; ++j) {

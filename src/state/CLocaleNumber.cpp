@@ -1,5 +1,6 @@
 #include "state/CLocaleNumber.h"
 
+#include <charconv>
 #include <cstdlib>
 
 #include <locale.h>
@@ -11,6 +12,13 @@ double DecimalToDouble(const std::string& number) {
     // the texts here always use ".", so convert in the C locale.
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return strtod_l(number.c_str(), nullptr, cLocale);
+}
+
+std::string DoubleToDecimal(double value) {
+    // to_chars with a precision is printf's %.*g, and never looks at a locale.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);  // 64 characters hold any %.15g
 }
 
 }  // namespace corvane

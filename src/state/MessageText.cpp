@@ -129,6 +129,12 @@ std::string PathForMessage(std::string_view path, std::size_t maxCharacters) {
     return shown;
 }
 
+std::size_t MessageLength(std::string_view message) {
+    std::size_t characters = 0;
+    for (const char byte : message) characters += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    return characters;
+}
+
 std::string LimitMessageLength(std::string message, std::size_t limit) {
     // Each character begins with a byte that is not a continuation byte.
     auto startsCharacter = [&](std::size_t pos) {

@@ -21,6 +21,9 @@ std::string QuoteForMessage(std::string_view text, std::size_t maxCharacters = 4
 // `maxCharacters` characters, so that both its start and its file name show.
 std::string PathForMessage(std::string_view path, std::size_t maxCharacters = 60);
 
+// The characters of UTF-8 text, counted as LimitMessageLength counts them.
+std::size_t MessageLength(std::string_view message);
+
 // Cuts UTF-8 text to at most `limit` characters, never inside one, ending it
 // with "…" when it was longer.
 std::string LimitMessageLength(std::string message, std::size_t limit = MessageCharacterLimit);

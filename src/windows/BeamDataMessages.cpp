@@ -1,10 +1,10 @@
 #include "windows/BeamDataMessages.h"
 
+#include "state/CLocaleNumber.h"
 #include "state/MessageText.h"
 #include "state/SystemErrorText.h"
 
 #include <cerrno>
-#include <cstdio>
 
 namespace corvane {
 
@@ -25,11 +25,8 @@ QString Quoted(const std::string& field, std::size_t maxCharacters = 40) {
 
 QString Number(int value) { return QString::number(value); }
 
-QString Millimetres(double mm) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.15g", mm);
-    return QString::fromLatin1(text);
-}
+// In the C locale: "2.5 mm", never the "2,5 mm" of the user's locale.
+QString Millimetres(double mm) { return QString::fromStdString(DoubleToDecimal(mm)); }
 
 QString BlockName(DataBlock block) {
     switch (block) {
@@ -131,6 +128,16 @@ QString Text(const BeamDataFault& f) {
                    "Beam data file \"%1\", line %2: the value %3 is negative in %4; a TMR or "
                    "OCR below 0 would be a negative dose.")
             .arg(path, line, field, Where(f));
+    case K::NegativeDepth:
+        return BeamDataMessages::tr(
+                   "Beam data file \"%1\", line %2: the depth %3 is negative in %4; depths are "
+                   "measured down from the surface, from 0 mm.")
+            .arg(path, line, field, Where(f));
+    case K::AboveLimit:
+        return BeamDataMessages::tr(
+                   "Beam data file \"%1\", line %2: the value %3 is above 2 in %4; a TMR or OCR is "
+                   "a ratio near 1, not a percentage (a lost decimal point?).")
+            .arg(path, line, field, Where(f));
     case K::MoreNumbersThanRows:
         return BeamDataMessages::tr(
                    "Beam data file \"%1\", line %2: the %3 holds more numbers than its %4 rows "
@@ -188,21 +195,24 @@ QString BeamDataMessages::loadFailure(const BeamDataLoadResult& load) {
 
 QString BeamDataMessages::misplacedOcrRows(const std::string& file,
                                            const std::vector<MisplacedOcrRow>& rows) {
-    constexpr std::size_t Listed = 3;
-    QStringList listed;
-    for (std::size_t k = 0; k < rows.size() && k < Listed; ++k) {
-        const MisplacedOcrRow& row = rows[k];
-        const QString expected = QStringLiteral("%1.%2").arg((row.row - 1) / 10).arg((row.row - 1) % 10);
-        listed.append(tr("line %1 gives %2 for row %3 (x = %4)")
-                          .arg(Number(row.line), Quoted(row.field, 20), Number(row.row), expected));
-    }
-    if (rows.size() > Listed) listed.append(tr("and %1 more rows").arg(rows.size() - Listed));
-    //: Between the rows listed in the warning about OCR rows out of place.
-    const QString separator = tr("; ");
-    return Limited(
-        tr("Beam data file \"%1\": OCR rows out of place (duplicated, missing or swapped rows shift "
-           "the values): %2. The file was loaded as it stands.")
-            .arg(Path(file), listed.join(separator)));
+    // The text with the first `listed` rows named and the others counted.
+    const auto compose = [&](std::size_t listed) {
+        QStringList parts;
+        for (std::size_t k = 0; k < listed; ++k) {
+            const MisplacedOcrRow& row = rows[k];
+            const QString expected = QStringLiteral("%1.%2").arg((row.row - 1) / 10).arg((row.row - 1) % 10);
+            parts.append(tr("line %1 gives %2 for row %3 (x = %4)")
+                             .arg(Number(row.line), Quoted(row.field, 20), Number(row.row), expected));
+        }
+        if (rows.size() > listed) parts.append(tr("and %1 more rows").arg(rows.size() - listed));
+        //: Between the rows listed in the warning about OCR rows out of place.
+        const QString separator = tr("; ");
+        return tr("Beam data file \"%1\": OCR rows out of place (duplicated, missing or swapped rows shift "
+                  "the values): %2. The file was loaded as it stands.")
+            .arg(Path(file), parts.join(separator))
+            .toStdString();
+    };
+    return Limited(QString::fromStdString(compose(MisplacedRowsListed(rows.size(), compose))));
 }
 
 QString BeamDataMessages::systemReason(int errorNumber) {

@@ -1,5 +1,7 @@
 #include "windows/LanguageChoice.h"
 
+#include "state/MessageText.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QSettings>
@@ -56,6 +58,11 @@ Language ResolveLanguage(QSettings& settings, std::optional<Language> given) {
     if (given) {
         settings.setValue(key, QString::fromLatin1(LanguageName(*given)));
         settings.sync();
+        // The choice holds for this start either way; the user learns that
+        // the next start will not know it.
+        if (settings.status() != QSettings::NoError)
+            qWarning("corvane: the language could not be remembered: \"%s\" cannot be written",
+                     PathForMessage(settings.fileName().toStdString()).c_str());
         return *given;
     }
     return LanguageNamed(settings.value(key).toString().toStdString()).value_or(Language::Default);

@@ -22,8 +22,9 @@ namespace corvane {
 // LanguageName ("en", "ja", "default").
 inline constexpr const char* LanguageSettingKey = "language";
 
-// The language given on this start is remembered and used; without one, the
-// remembered choice, or Default when none (or none known) is remembered.
+// The language given on this start is remembered and used (a line on
+// standard error when it could not be saved); without one, the remembered
+// choice, or Default when none (or none known) is remembered.
 Language ResolveLanguage(QSettings& settings, std::optional<Language> given);
 
 // Installs the translators of `language` in the application, in place of

@@ -122,6 +122,17 @@ void Module1::RunCalculation() {
     const auto endOfRun = qScopeGuard([this] { calculating_ = false; });
 
     Form2* conditions = form2();
+    // Every failure of the run ends alike, whatever its cause (a
+    // CalculationFailure, a failed allocation, a fault of the painter): the
+    // user gets the two messages and the conditions window stays usable. The
+    // cause goes to standard error, so that a failed run leaves it behind.
+    const auto fail = [&](const char* cause) {
+        qWarning("corvane: the calculation failed: %s", cause);
+        MessageBoxes::show(conditions, tr(FailureFirst), MessageIcon::Exclamation);
+        MessageBoxes::show(conditions, tr(FailureSecond), MessageIcon::None);
+        conditions->unsetCursor();
+        if (form3_) form3_->hide();
+    };
     try {
         conditions->setCursor(Qt::WaitCursor);
         Form3* chart = form3();
@@ -135,14 +146,12 @@ void Module1::RunCalculation() {
         chart->activateWindow();
         state_.CursorInChart = false;
         conditions->unsetCursor();
+    } catch (const CalculationFailure& failure) {
+        fail(failure.what());
+    } catch (const std::exception& failure) {
+        fail(failure.what());
     } catch (...) {
-        // Every failure of the run ends here alike, whatever its cause (a
-        // CalculationFailure, a failed allocation, a fault of the painter):
-        // the user gets the two messages and the conditions window stays usable.
-        MessageBoxes::show(conditions, tr(FailureFirst), MessageIcon::Exclamation);
-        MessageBoxes::show(conditions, tr(FailureSecond), MessageIcon::None);
-        conditions->unsetCursor();
-        if (form3_) form3_->hide();
+        fail("an exception of unknown type");
     }
 }
 

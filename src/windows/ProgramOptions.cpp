@@ -4,6 +4,8 @@
 
 #include <version/Version.h>
 
+#include <string_view>
+
 namespace corvane {
 
 std::optional<Language> LanguageNamed(const std::string& name) {
@@ -22,6 +24,43 @@ const char* LanguageName(Language language) {
     return "default";
 }
 
+namespace {
+
+// The options Qt 6 reads from the command line on Linux, as documented for
+// QGuiApplication and QApplication; Qt takes each with "-" or "--".
+// These take the next argument as their value.
+constexpr std::string_view QtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "style",         "stylesheet"};
+// These stand alone.
+constexpr std::string_view QtFlags[] = {"reverse", "widgetcount"};
+// These carry their value after "=".
+constexpr std::string_view QtOptionsWithAttachedValue[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+template <std::size_t N>
+bool Names(const std::string_view (&names)[N], std::string_view name) {
+    for (std::string_view known : names)
+        if (name == known) return true;
+    return false;
+}
+
+template <std::size_t N>
+bool Prefixes(const std::string_view (&prefixes)[N], std::string_view name) {
+    for (std::string_view prefix : prefixes)
+        if (name.substr(0, prefix.size()) == prefix) return true;
+    return false;
+}
+
+// The name of a Qt option without its dashes; empty for any other argument.
+std::string_view QtOptionName(std::string_view argument) {
+    if (argument.size() < 2 || argument[0] != '-') return {};
+    argument.remove_prefix(argument[1] == '-' ? 2 : 1);
+    return argument;
+}
+
+}  // namespace
+
 ProgramOptions ParseProgramOptions(const std::vector<std::string>& arguments) {
     ProgramOptions options;
     auto badUsage = [&](std::string error) {
@@ -29,11 +68,11 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& arguments) {
         options.error = std::move(error);
         return options;
     };
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (!arguments.empty()) options.qtArguments.push_back(arguments.front());
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (i == 0) {
-            options.qtArguments.push_back(argument);
-        } else if (argument == "--help") {
+        const std::string_view qtName = QtOptionName(argument);
+        if (argument == "--help" || argument == "-h") {
             // The first of --help and --version wins; nothing else is read.
             if (options.action == ProgramOptions::Action::Run) options.action = ProgramOptions::Action::ShowHelp;
         } else if (argument == "--version") {
@@ -49,8 +88,16 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& arguments) {
             const std::optional<Language> language = LanguageNamed(value);
             if (!language) return badUsage("--lang takes en, ja or default, not " + QuoteForMessage(value));
             options.language = language;
-        } else {
+        } else if (Names(QtOptionsWithValue, qtName)) {
+            if (i + 1 >= arguments.size()) return badUsage(QuoteForMessage(argument) + " needs a value");
             options.qtArguments.push_back(argument);
+            options.qtArguments.push_back(arguments[++i]);
+        } else if (Names(QtFlags, qtName) || Prefixes(QtOptionsWithAttachedValue, qtName)) {
+            options.qtArguments.push_back(argument);
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            return badUsage("unknown option " + QuoteForMessage(argument));
+        } else {
+            return badUsage("unexpected argument " + QuoteForMessage(argument));
         }
     }
     return options;
@@ -69,8 +116,13 @@ std::string ProgramHelpText() {
            "Options:\n"
            "  --lang en|ja|default  the language of the windows: English, Japanese, or\n"
            "                        the designed mix of both; remembered for the next start\n"
-           "  --help                show this help and exit\n"
+           "  -h, --help            show this help and exit\n"
            "  --version             show the version and exit\n"
+           "\n"
+           "Qt's own options are taken too, among them -platform NAME (-platform offscreen\n"
+           "runs without a display), -style NAME, -reverse and -qwindowgeometry GEOMETRY.\n"
+           "Without a display to show the windows on, corvane says so and exits with 1;\n"
+           "bad usage exits with 2.\n"
            "\n"
            "The beam data file 6MVTMROCR.dat is read from the working folder, else from\n"
            "beside the program, else from share/corvane under the install prefix.\n"

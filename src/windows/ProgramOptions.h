@@ -1,6 +1,7 @@
-// The command line of the desktop program: --help, --version and --lang.
-// It is read before the QApplication exists, so that --help and --version
-// work with no display; everything else is left to Qt.
+// The command line of the desktop program: --help (-h), --version, --lang
+// and the options Qt itself takes. The whole of it is read before the
+// QApplication exists, so that --help, --version and a mistyped option get
+// their answer with no display, never Qt's abort.
 #pragma once
 
 #include <optional>
@@ -18,11 +19,13 @@ struct ProgramOptions {
     Action action = Action::Run;
     std::optional<Language> language;  // given by --lang on this start
     std::string error;                 // for BadUsage: one line
-    std::vector<std::string> qtArguments;  // the program name and what Qt should see
+    std::vector<std::string> qtArguments;  // the program name and Qt's own options
 };
 
-// Reads --help, --version and --lang VALUE (or --lang=VALUE); other
-// arguments are kept for Qt, which takes its own and leaves the rest.
+// Reads --help or -h, --version, --lang VALUE (or --lang=VALUE), and the
+// options of Qt's QGuiApplication and QApplication (-platform NAME,
+// -style NAME, -reverse, ...), which are kept for Qt. Anything else is bad
+// usage.
 ProgramOptions ParseProgramOptions(const std::vector<std::string>& arguments);
 
 // "en", "ja" or "default"; empty when the text names no language.

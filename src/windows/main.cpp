@@ -1,11 +1,12 @@
 // corvane: the desktop program.
 #include "qtsurface/Fonts.h"
 #include "state/CalculationState.h"
-#include "state/MessageText.h"
+#include "windows/ApplicationStart.h"
 #include "windows/LanguageChoice.h"
 #include "windows/Module1.h"
 #include "windows/PrintChart.h"
 #include "windows/ProgramOptions.h"
+#include "windows/ProgramSettings.h"
 #include "windows/VisibleWindowGuard.h"
 
 #include <QApplication>
@@ -26,8 +27,9 @@ bool WriteOut(const std::string& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // --help and --version are answered before Qt starts, so that they need
-    // no display, and in English whatever language was chosen.
+    // The whole command line is read before Qt starts: --help and --version
+    // need no display and are in English whatever language was chosen, and
+    // a mistyped option is bad usage, not a window.
     const corvane::ProgramOptions options =
         corvane::ParseProgramOptions(std::vector<std::string>(argv, argv + argc));
     switch (options.action) {
@@ -39,29 +41,23 @@ int main(int argc, char* argv[]) {
     case corvane::ProgramOptions::Action::Run: break;
     }
 
-    // Qt sees the program name and whatever was not ours.
+    // Qt sees the program name and its own options.
     std::vector<std::string> qtArguments = options.qtArguments;
     std::vector<char*> qtArgv;
     for (std::string& argument : qtArguments) qtArgv.push_back(argument.data());
     qtArgv.push_back(nullptr);
     int qtArgc = static_cast<int>(qtArguments.size());
 
-    QApplication app(qtArgc, qtArgv.data());
+    const std::unique_ptr<QApplication> app = corvane::StartApplication(qtArgc, qtArgv.data());
     // The settings (the language chosen last) live under these names.
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("Corvane"));
-    // What Qt did not take is not an option of this program either.
-    const QStringList rest = QApplication::arguments().mid(1);
-    if (!rest.isEmpty()) {
-        std::fprintf(stderr, "corvane: unknown argument %s; try --help\n",
-                     corvane::QuoteForMessage(rest.front().toStdString()).c_str());
-        return 2;
-    }
     corvane::RegisterFontSubstitutions();
 
     // The language given now is remembered; without one, the last one chosen.
-    QSettings settings;
-    corvane::InstallLanguage(corvane::ResolveLanguage(settings, options.language));
+    const std::unique_ptr<QSettings> settings = corvane::OpenProgramSettings();
+    corvane::InstallLanguage(settings ? corvane::ResolveLanguage(*settings, options.language)
+                                      : options.language.value_or(corvane::Language::Default));
 
     // The program-wide state lives from here to the end of the program.
     auto state = std::make_unique<corvane::CalculationState>();

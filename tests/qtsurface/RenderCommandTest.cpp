@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace corvane {
 namespace {
@@ -58,6 +60,15 @@ TEST_F(RenderCommand, PngIsTheChartPictureAtItsSizeOrScaled) {
     run = Render("big.PNG", {"--scale", "2", "--mesh", "1"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(QImage(QString::fromStdString(Out("big.PNG").string())).size(), QSize(1994, 1370));
+
+    // Through a link its target is written, as a new file under the umask; the link stays.
+    ::umask(022);
+    fs::create_symlink("target.png", Out("link.png"));
+    run = Render("link.png", {"--scale", "8"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(fs::is_symlink(Out("link.png")));
+    EXPECT_EQ(fs::status(Out("target.png")).permissions(), fs::perms(0644));
+    EXPECT_EQ(QImageReader(QString::fromStdString(Out("target.png").string())).size(), QSize(7976, 5480));
 }
 
 TEST_F(RenderCommand, SvgParsesAndHoldsTheCaptions) {
@@ -155,6 +166,14 @@ TEST_F(RenderCommand, AFailureWritesNoFileAndKeepsAnOldOne) {
     const ProcessResult run = Render("old.png", {"--depth", "25.1"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(test::ReadFile(Out("old.png")), "old picture");
+    // A picture of 175 MB in 150 MB of address space: the drawing fails.
+    const ProcessResult big = test::RunProcess(
+        {"/bin/sh", "-c", "ulimit -v 150000; exec \"$0\" \"$@\"", CORVANE_CHART_EXECUTABLE, "render", "--out",
+         Out("old.png").string(), "--scale", "8", "--data", test::BundledDataFile().string()});
+    EXPECT_EQ(big.exitCode, 1) << big.err;
+    EXPECT_EQ(big.err,
+              "corvane-chart render: the picture could not be made: not enough memory for the picture\n");
+    EXPECT_EQ(test::ReadFile(Out("old.png")), "old picture");
 }
 
 TEST_F(RenderCommand, ThePrintedPageOfAFieldTooWideForTheScreenStillPrints) {
@@ -216,11 +235,19 @@ std::vector<std::string> Entries(const fs::path& folder) {
 }
 
 TEST_F(RenderCommand, AnUnwritablePlaceExitsThreeWithAShortPlainPath) {
+    // What is not a regular file the user may write is left as it is.
     fs::create_directory(Out("taken.png"));
+    ASSERT_EQ(mkfifo(Out("fifo.png").c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", Out("null.png"));
+    fs::permissions(folder.write("readonly.png", "kept"), fs::perms(0444));
+    const std::vector<std::string> entries{"fifo.png", "null.png", "readonly.png", "taken.png"};
     const std::string xs(100, 'x');
     const std::vector<std::pair<std::string, std::string>> cases{
         {"no/such/folder/chart.png", "no/such/folder/chart.png: No such file or directory"},
         {"taken.png", "taken.png: Is a directory"},
+        {"fifo.png", "fifo.png: Is a named pipe (FIFO), not a regular file"},
+        {"null.png", "null.png: Is a character device, not a regular file"},
+        {"readonly.png", "readonly.png: Permission denied"},
         // Control characters escaped, the middle left out.
         {"no/a\nb\x1b[2J" + xs + ".png", "no/a\\x0Ab\\x1B[2J" + xs.substr(0, 13) + "…" + xs.substr(0, 26) +
                                              ".png: No such file or directory"},
@@ -229,8 +256,10 @@ TEST_F(RenderCommand, AnUnwritablePlaceExitsThreeWithAShortPlainPath) {
         const ProcessResult run = RenderIn(folder.path(), out);
         EXPECT_EQ(run.exitCode, 3) << out;
         EXPECT_EQ(run.err, "corvane-chart render: cannot write " + message + "\n");
-        EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"taken.png"}) << "no temporary left";
+        EXPECT_EQ(Entries(folder.path()), entries) << "no temporary left";
     }
+    EXPECT_EQ(test::ReadFile(Out("readonly.png")), "kept");
+    EXPECT_TRUE(fs::is_fifo(Out("fifo.png")) && fs::is_symlink(Out("null.png")));
     const ProcessResult help =
         RunChartTool("render", {"--help"}, {.bundledData = false, .standardOutput = "/dev/full"});
     EXPECT_EQ(help.exitCode, 3);

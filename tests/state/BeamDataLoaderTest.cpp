@@ -1,4 +1,5 @@
 #include "state/BeamDataLoader.h"
+#include "state/MessageText.h"
 
 #include "support/TestData.h"
 
@@ -13,6 +14,7 @@ namespace {
 using test::BundledLines;
 using test::JoinLines;
 using ::testing::AllOf;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 
 BeamDataLoadResult parse(const std::string& text) { return ParseBeamData(text, "beam.dat"); }
@@ -138,6 +140,15 @@ TEST(BeamDataLoader, OcrRowsFirstNumberIsNotKeptButRowsOutOfPlaceAreNamed) {
     BeamDataLoadResult far = parse(JoinLines(lines));
     expectSameTables(*far.data, bundled);
     EXPECT_THAT(far.warning(), HasSubstr("line 45"));
+    // ... and from 0.006 away it is out of place ...
+    for (const char* position : {" 0.006", " -0.006", " 0.05"}) {
+        lines[44] = position + std::string(", 1.0000, 1.0000, 1.0000");
+        EXPECT_EQ(parse(JoinLines(lines)).misplacedOcrRows.size(), 1u) << position;
+    }
+    // With all rows misplaced, long numbers never cut off the count of the rest.
+    for (int i = 44; i < 65; ++i) lines[i] = " 9.99999999999999999999" + lines[i].substr(lines[i].find(','));
+    EXPECT_THAT(parse(JoinLines(lines)).warning(),
+                EndsWith("19 more rows. The file was loaded as it stands."));
     // ... but it must still be a number.
     lines[44] = " x, 1.0000, 1.0000, 1.0000";
     EXPECT_THAT(parseError(JoinLines(lines)),
@@ -166,14 +177,21 @@ TEST(BeamDataLoader, DamagedFilesAreRefusedAtTheirLine) {
         {"text after the last OCR number",
          edited({{64, " 2.00, 0.0130, 0.0292, 0.0494 end"}}),
          {"line 65", "more numbers than its 21 rows", "\"end\" follows"}},
+        // A number too many or too few shifts the next depth among the TMRs.
         {"a number too many in a TMR row",
          edited({{10, "  15, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1"}}),
-         {"line 40", "TMR block holds more numbers than its 37 rows of 11"}},
+         {"line 12", "is above 2", "row 9 of 37 (number 2 of 11)"}},
         {"a decimal comma",
          edited({{5, "   5, 0.7467, 0,75, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85"}}),
-         {"line 40", "more numbers"}},
+         {"line 6", "\"75\" is above 2"}},
         {"a number missing from a TMR row",
          edited({{5, "   5, 0.7467, 0.7533, 0.7600, 0.7667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333"}}),
+         {"line 7", "\"8\" is above 2", "row 3 of 37 (number 11 of 11)"}},
+        {"a number too many in the last TMR row",
+         edited({{39, BundledLines()[39] + ", 0.4"}}),
+         {"line 40", "TMR block holds more numbers than its 37 rows of 11"}},
+        {"a number missing from the last TMR row",
+         edited({{39, " 300, 0.3036, 0.3187, 0.3350, 0.3500, 0.3642, 0.3804, 0.4030, 0.4233, 0.4383"}}),
          {"line 42", "\"Off-center\" is not a decimal number"}},
         {"TMR rows 1 and 2 swapped",
          edited({{3, tmr2}, {4, BundledLines()[3]}}),
@@ -194,15 +212,26 @@ TEST(BeamDataLoader, DamagedFilesAreRefusedAtTheirLine) {
         {"a line of 64 KiB and one byte",
          edited({{1, std::string(64 * 1024 + 1, 'x')}}),
          {"line 2", "longer than 64 KiB", "heading"}},
+        {"a lost decimal point",
+         edited({{5, "   5, 0.7467, 0.7533, 0.7600, 07667, 0.7733, 0.7833, 0.8, 0.8167, 0.8333, 0.85"}}),
+         {"line 6", "\"07667\" is above 2", "TMR block at row 3 of 37 (number 5 of 11)"}},
+        {"a TMR row in percent",
+         edited({{20, " 110, 53.42, 55.82, 57.98, 59.55, 61.18, 62.78, 65.06, 66.76, 68.02, 68.89"}}),
+         {"line 21", "\"53.42\" is above 2", "not a percentage"}},
+        {"a huge OCR", edited({{50, " 0.60, 1e308, 0.9814, 0.9736"}}), {"line 51", "above 2", "OCR block"}},
+        {"a negative depth",
+         edited({{3, "  -5, 0.43, 0.45, 0.47, 0.49, 0.5, 0.52, 0.53, 0.54, 0.55, 0.56"}}),
+         {"line 4", "depth \"-5\" is negative", "TMR block at row 1 of 37 (number 1 of 11)"}},
     };
     for (const auto& c : cases) {
         const std::string error = parseError(c.text);
         for (const std::string& part : c.expected) EXPECT_THAT(error, HasSubstr(part)) << c.what;
     }
-    // A file in percent is not negative and still loads: the chart is normalised.
-    auto percent = BundledLines();
-    percent[20] = " 110, 53.42, 55.82, 57.98, 59.55, 61.18, 62.78, 65.06, 66.76, 68.02, 68.89";
-    EXPECT_TRUE(parse(JoinLines(percent)).ok()) << parse(JoinLines(percent)).error();
+    // The limits themselves load.
+    for (const std::string& text :
+         {edited({{50, " 0.60, 0, 2, 0.9736"}}), edited({{1, std::string(64 * 1024, 'x')}}),
+          edited({{50, " 0.60, 1." + std::string(62, '0') + ", 0.9814, 0.9736"}})})
+        EXPECT_TRUE(parse(text).ok()) << parse(text).error();
 }
 
 // A field may hold anything; its message stays short, shows what is there,
@@ -219,6 +248,7 @@ TEST(BeamDataLoader, HostileFieldsGiveShortCleanMessages) {
     EXPECT_THAT(parseError(withField("<b>\"x\"</b>")), HasSubstr("\"<b>\\\"x\\\"</b>\""));
     EXPECT_THAT(parseError(withField("\xff\xfe")), HasSubstr("\\xFF\\xFE"));
     EXPECT_THAT(parseError(withField("a\u202Eb")), HasSubstr("a\\u202Eb"));
+    EXPECT_THAT(parseError(withField("a\x7F\\b")), HasSubstr("\"a\\x7F\\\\b\""));
 
     // A long hostile path is shortened in the middle, and no message is long.
     const std::string path = "/tmp/" + std::string(500, 'p') + "\x1b/6MVTMROCR.dat";
@@ -227,6 +257,7 @@ TEST(BeamDataLoader, HostileFieldsGiveShortCleanMessages) {
                 AllOf(HasSubstr("/tmp/ppp"), HasSubstr("\u2026"), HasSubstr("ppp\\x1B/6MVTMROCR.dat")));
     EXPECT_LE(named.size(), 300u);
     EXPECT_LE(parseError(withField(std::string(1 << 20, 'A'))).size(), 300u);
+    EXPECT_EQ(LimitMessageLength(std::string(300, 'm')), std::string(300, 'm'));
 }
 
 TEST(BeamDataLoader, FieldSizesAreFixedWhateverTheHeadingSays) {

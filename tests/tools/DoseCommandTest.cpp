@@ -84,6 +84,8 @@ TEST(DoseCommand, CalculationFailuresExitWithTheTwoMessages) {
                                                                   {"--width", ""},
                                                                   {"--width", "0.5"},
                                                                   {"--width", "0", "--length", "0"},
+                                                                  {"--length", "0"},
+                                                                  {"--length", ""},
                                                                   {"--width", "1e999"}}) {
         const ProcessResult run = RunChartTool("dose", args);
         EXPECT_EQ(run.exitCode, 1) << args[1];
@@ -135,8 +137,8 @@ TEST(DoseCommand, OcrRowsOutOfPlaceWarnAndComputeAsBefore) {
     const auto file = folder.write("swapped.dat", test::JoinLines(lines));
     const ProcessResult run = RunChartTool("dose", {"--data", file.string()}, WithoutBundledData);
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_THAT(run.err,
-                AllOf(StartsWith("warning: Beam data file"), HasSubstr("line 47"), HasSubstr("line 48")));
+    EXPECT_THAT(run.err, AllOf(StartsWith("corvane-chart dose: warning: Beam data file"),
+                               HasSubstr("line 47"), HasSubstr("line 48")));
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
     EXPECT_TRUE(run.out == RunChartTool("dose").out) << "the calculation must not change";
 }

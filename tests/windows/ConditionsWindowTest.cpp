@@ -154,6 +154,8 @@ void ConditionsWindowTest::enterClampsAndMovesOn_data() {
     QTest::newRow("depth letters") << 1 << "abc" << none << "1.5";
     QTest::newRow("depth empty") << 1 << "" << none << "1.5";
     QTest::newRow("depth at lower bound") << 1 << "1.5" << none << "1.5";
+    QTest::newRow("depth just below") << 1 << "1.2" << none << "1.5";
+    QTest::newRow("depth at lower bound, as typed") << 1 << "1.50" << none << "1.50";
     QTest::newRow("depth at upper bound") << 1 << "20" << none << "20";
     QTest::newRow("depth kept as typed") << 1 << "12.50" << none << "12.50";
     QTest::newRow("depth number then letters") << 1 << "12abc" << none << "12abc";
@@ -233,6 +235,9 @@ void ConditionsWindowTest::deepTargetInTheStdSetUpFailsWithBothMessages() {
         if (program.messages.size() == 1) pointerDuringBox = conditions->cursor().shape();
     };
     QTest::mouseClick(conditions->Option2, Qt::LeftButton);
+    // The cause stays behind on standard error.
+    QTest::ignoreMessage(QtWarningMsg,
+                         "corvane: the calculation failed: off-axis distance outside the OCR table");
     program.clickOk("20", "10", "10");
 
     QCOMPARE(program.messages.size(), std::size_t(2));
@@ -258,6 +263,11 @@ void ConditionsWindowTest::deepTargetInTheStdSetUpFailsWithBothMessages() {
     QTest::mouseClick(conditions->Command1, Qt::LeftButton);
     QCOMPARE(program.messages.size(), std::size_t(2));
     QVERIFY(chart->isVisible());
+    // A field of no length fails alike.
+    QTest::ignoreMessage(QtWarningMsg, "corvane: the calculation failed: field length is 0");
+    program.clickOk("5", "10", "0");
+    QCOMPARE(program.messages.size(), std::size_t(4));
+    QVERIFY(!chart->isVisible());
 }
 
 void ConditionsWindowTest::anyEntryGivesAChartOrTheTwoMessages_data() {

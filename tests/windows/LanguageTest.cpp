@@ -4,7 +4,7 @@
 // text byte for byte, with the messages Corvane adds itself in Japanese. In
 // each, every text fits its control and the method window's marks sit in
 // their gaps. Also: the pictures' words, the catalogs, the remembered
-// choice, and --help and --version in English whatever was chosen.
+// choice and the settings file, and the command line without a display.
 #include "StartFlowFixtures.h"
 
 #include "assets/Pictures.h"
@@ -12,6 +12,7 @@
 #include "state/BeamDataFault.h"
 #include "state/MessageText.h"
 #include "state/SystemErrorText.h"
+#include "windows/ApplicationStart.h"
 #include "windows/BeamDataMessages.h"
 #include "windows/ChartWindowTools.h"
 #include "windows/DataTableMessages.h"
@@ -25,8 +26,10 @@
 #include "windows/PrinterMessages.h"
 #include "windows/ProfilesWindow.h"
 #include "windows/ProgramOptions.h"
+#include "windows/ProgramSettings.h"
 
 #include <QAbstractScrollArea>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -43,7 +46,9 @@
 #include <QXmlStreamReader>
 
 #include <cerrno>
+#include <clocale>
 #include <optional>
+#include <sys/stat.h>
 
 using namespace corvane;
 using namespace corvane::testing;
@@ -412,7 +417,7 @@ private slots:
     void englishLoaderMessagesAreTheToolsWords();
     void catalogsAreCompleteAndKeepEveryPlace();
     void choiceIsRememberedUntilChanged();
-    void helpAndVersionIgnoreTheChoice();
+    void commandLineAnswersWithoutADisplay();
 };
 
 void LanguageTest::initTestCase() {
@@ -446,6 +451,7 @@ void LanguageTest::everyWindowAndMessageBox() {
     QVERIFY(chart != nullptr && program.messages.empty());
     chart->Picture1_MouseMove(250.0f, 100.0f);
     Form2* conditions = program.conditions();
+    if (language == Language::English) QCOMPARE(conditions->Option3->text(), QStringLiteral("None"));
 
     const struct {
         QWidget* window;
@@ -607,10 +613,10 @@ void LanguageTest::englishLoaderMessagesAreTheToolsWords() {
             continue;
         QCOMPARE(BeamDataMessages::fault(fault), QString::fromStdString(DescribeBeamDataFault(fault)));
     }
-    for (int count : {1, 3, 5})
-        QCOMPARE(
-            BeamDataMessages::misplacedOcrRows("6MVTMROCR.dat", SampleMisplacedRows(count)).toStdString(),
-            DescribeMisplacedOcrRows("6MVTMROCR.dat", SampleMisplacedRows(count)));
+    for (const std::string& file : {std::string("6MVTMROCR.dat"), std::string(100, 'p') + "/6MVTMROCR.dat"})
+        for (int count : {1, 3, 5})
+            QCOMPARE(BeamDataMessages::misplacedOcrRows(file, SampleMisplacedRows(count)).toStdString(),
+                     DescribeMisplacedOcrRows(file, SampleMisplacedRows(count)));
     for (int error = 1; error < 134; ++error)
         QCOMPARE(BeamDataMessages::systemReason(error).toStdString(), SystemErrorText(error));
     // A long path and field are shortened as the tool shortens them.
@@ -618,6 +624,14 @@ void LanguageTest::englishLoaderMessagesAreTheToolsWords() {
     fault.file = std::string(500, 'p') + "/6MVTMROCR.dat";
     fault.field = std::string(100, '9') + "\x1b[31m\"";
     QCOMPARE(BeamDataMessages::fault(fault), QString::fromStdString(DescribeBeamDataFault(fault)));
+    // The millimetres keep their point under a locale that writes a comma.
+    QVERIFY2(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), "scripts/install-deps.sh makes de_DE.UTF-8");
+    fault.kind = BeamDataFaultKind::DepthsNotAscending;
+    fault.depthMm = 2.5;
+    const QString german =
+        BeamDataMessages::fault(fault) + QString::fromStdString(DescribeBeamDataFault(fault));
+    std::setlocale(LC_NUMERIC, "C");
+    QVERIFY2(german.count(QLatin1String(" 2.5 mm after 40 mm.")) == 2, qPrintable(german));
 }
 
 void LanguageTest::catalogsAreCompleteAndKeepEveryPlace() {
@@ -659,9 +673,19 @@ void LanguageTest::choiceIsRememberedUntilChanged() {
     // A value written by something else is no choice.
     settings.setValue(key, QStringLiteral("fr"));
     QCOMPARE(ResolveLanguage(settings, std::nullopt), Language::Default);
+    // The file checked is QSettings' own; a FIFO is not opened (it would
+    // block); a choice that cannot be saved (under a file) is said.
+    QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Corvane", "Corvane").fileName(),
+             ProgramSettingsPath());
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("fifo.conf")).constData(), 0600), 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fifo.conf\" is not a regular file"));
+    QVERIFY(OpenProgramSettings(dir.filePath("fifo.conf")) == nullptr);
+    QSettings unwritable(dir.filePath("Corvane.conf/x.conf"), QSettings::IniFormat);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("language could not be remembered"));
+    QCOMPARE(ResolveLanguage(unwritable, Language::English), Language::English);
 }
 
-void LanguageTest::helpAndVersionIgnoreTheChoice() {
+void LanguageTest::commandLineAnswersWithoutADisplay() {
     // Japanese remembered where the program keeps its settings.
     QTemporaryDir config;
     const QString settingsFile = config.filePath(QStringLiteral("Corvane/Corvane.conf"));
@@ -683,20 +707,36 @@ void LanguageTest::helpAndVersionIgnoreTheChoice() {
         err = program.readAllStandardError();
         return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
     };
-    QByteArray out, err;
-    for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--help")},
-          QStringList{QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--help")}}) {
-        QCOMPARE(run(arguments, out, err), 0);
-        QCOMPARE(out.toStdString(), ProgramHelpText());
-        QVERIFY(out.contains("--lang en|ja|default"));
+    // Without a display and with no platform named: nothing here may reach
+    // Qt's abort. Qt's own options pass; anything else is bad usage.
+    const QString help = QString::fromStdString(ProgramHelpText());
+    // Arguments, exit code, standard output, a part of the one line on standard error.
+    const std::tuple<QStringList, int, QString, QString> runs[] = {
+        {{"--help"}, 0, help, {}},
+        {{"-h"}, 0, help, {}},
+        {{"--lang", "en", "--help"}, 0, help, {}},
+        {{"--version"}, 0, QString::fromStdString(ProgramVersionText()), {}},
+        {{"--lang", "fr"}, 2, {}, "--lang takes en, ja or default, not \"fr\"; try --help"},
+        {{"--lang"}, 2, {}, "--lang needs a value"},
+        {{"--bogus"}, 2, {}, "corvane: unknown option \"--bogus\"; try --help"},
+        {{"stray"}, 2, {}, "unexpected argument \"stray\""},
+        {{"-platform"}, 2, {}, "\"-platform\" needs a value"},
+        {{}, 1, {}, QString::fromLatin1(NoDisplayLine)},
+        {{"-style", "Fusion", "-reverse", "--qwindowtitle", "T"}, 1, {}, "-platform offscreen"},
+    };
+    for (const auto& [arguments, exitCode, expectedOut, expectedErr] : runs) {
+        QByteArray out, err;
+        QCOMPARE(run(arguments, out, err), exitCode);
+        QCOMPARE(QString::fromUtf8(out), expectedOut);
+        QVERIFY2(err.contains(expectedErr.toUtf8()) && err.count('\n') == (exitCode == 0 ? 0 : 1),
+                 (arguments.join(' ').toUtf8() + ": " + err).constData());
     }
-    QCOMPARE(run({QStringLiteral("--version")}, out, err), 0);
-    QCOMPARE(out.toStdString(), ProgramVersionText());
-    // An unknown language is bad usage, and nothing is remembered.
-    QCOMPARE(run({QStringLiteral("--lang"), QStringLiteral("fr")}, out, err), 2);
-    QVERIFY2(err.contains("--lang takes en, ja or default, not \"fr\""), err.constData());
-    QCOMPARE(run({QStringLiteral("--lang")}, out, err), 2);
+    // Qt's options reach Qt with their values, and only they.
+    const ProgramOptions qt =
+        ParseProgramOptions({"corvane", "-platform", "offscreen", "--lang", "en", "-stylesheet=x"});
+    QCOMPARE(qt.qtArguments,
+             (std::vector<std::string>{"corvane", "-platform", "offscreen", "-stylesheet=x"}));
+    // The choice was not remembered by any of these runs.
     QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value(QString::fromLatin1(LanguageSettingKey)),
              QVariant(QStringLiteral("ja")));
 }

@@ -48,8 +48,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
     return result;
 }
 
-int PrepareCalculation(const Options& options, CalculationState& state, std::string& error,
-                       std::ostream& warnings) {
+int PrepareCalculation(const Options& options, CalculationState& state, const std::string& prefix,
+                       std::string& error, std::ostream& warnings) {
     const std::string setup = options.get("setup", "ssd");
     if (setup != "ssd" && setup != "std") {
         error = "--setup takes ssd or std, not " + QuoteForMessage(setup);
@@ -77,7 +77,7 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
         error = loaded.error();
         return ExitUsage;
     }
-    if (!loaded.misplacedOcrRows.empty()) warnings << "warning: " << loaded.warning() << '\n';
+    if (!loaded.misplacedOcrRows.empty()) warnings << prefix << "warning: " << loaded.warning() << '\n';
 
     // As the start button and the conditions window would leave the state.
     state.Beam = *loaded.data;
@@ -92,7 +92,7 @@ int PrepareCalculation(const Options& options, CalculationState& state, std::str
 int PrepareAndComputeDoseGrid(const Options& options, CalculationState& state, const std::string& prefix,
                               std::ostream& err) {
     std::string error;
-    if (const int code = PrepareCalculation(options, state, error, err); code != ExitSuccess) {
+    if (const int code = PrepareCalculation(options, state, prefix, error, err); code != ExitSuccess) {
         err << prefix << error << '\n';
         return code;
     }

@@ -47,10 +47,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
 // Loads the data file and sets the conditions from the calculation options,
 // as the conditions window would. Returns ExitSuccess, or ExitUsage with a
 // one-line reason in `error` (bad value, or a data file that does not load).
-// A file that loads with rows out of place gets a line "warning: ..." on
-// `warnings`.
-int PrepareCalculation(const Options& options, CalculationState& state, std::string& error,
-                       std::ostream& warnings);
+// A file that loads with rows out of place gets a line "<prefix>warning: ..."
+// on `warnings`, the prefix being the command's own ("corvane-chart dose: ").
+int PrepareCalculation(const Options& options, CalculationState& state, const std::string& prefix,
+                       std::string& error, std::ostream& warnings);
 
 // PrepareCalculation, then ComputeDoseGrid, each failure reported on `err`
 // as every command reports it: "<prefix><reason>" and exit 2, or the two

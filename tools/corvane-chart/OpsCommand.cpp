@@ -68,9 +68,11 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
     }
 
     auto state = std::make_unique<CalculationState>();
+    const std::string prefix = std::string("corvane-chart ") + name + ": ";
     std::string error;
-    if (const int code = PrepareCalculation(*parsed.options, *state, error, err); code != ExitSuccess) {
-        err << "corvane-chart " << name << ": " << error << '\n';
+    if (const int code = PrepareCalculation(*parsed.options, *state, prefix, error, err);
+        code != ExitSuccess) {
+        err << prefix << error << '\n';
         return code;
     }
 

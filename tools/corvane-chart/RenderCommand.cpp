@@ -144,9 +144,9 @@ std::optional<RenderRequest> ReadRequest(const Options& options, std::string& er
 }
 
 // Computes the dose grid and draws the picture into `bytes`. Returns
-// ExitSuccess, or the exit code after writing why on `err`: the two failure
-// messages when the calculation or the drawing fails, one line when Qt could
-// not make the picture. Needs a GuiSession.
+// ExitSuccess, or ExitCalculationFailure after writing why on `err`: the two
+// failure messages when the calculation or the drawing fails, one line when
+// Qt could not make the picture. Needs a GuiSession.
 int MakePicture(CalculationState& state, const RenderRequest& request, QByteArray& bytes, std::ostream& err) {
     try {
         ComputeDoseGrid(state);
@@ -158,7 +158,7 @@ int MakePicture(CalculationState& state, const RenderRequest& request, QByteArra
         return ExitCalculationFailure;
     } catch (const std::exception& e) {
         err << Name << "the picture could not be made: " << e.what() << "\n";
-        return ExitUsage;
+        return ExitCalculationFailure;
     }
     return ExitSuccess;
 }
@@ -192,7 +192,7 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     // Some megabytes of matrices: not on the stack.
     auto state = std::make_unique<CalculationState>();
-    if (const int code = PrepareCalculation(*parsed.options, *state, error, err); code != ExitSuccess) {
+    if (const int code = PrepareCalculation(*parsed.options, *state, Name, error, err); code != ExitSuccess) {
         err << Name << error << "\n";
         return code;
     }

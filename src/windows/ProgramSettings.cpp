@@ -1,0 +1,33 @@
+#include "windows/ProgramSettings.h"
+
+#include "state/MessageText.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace corvane {
+
+QString ProgramSettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Corvane/Corvane.conf");
+}
+
+std::unique_ptr<QSettings> OpenProgramSettings(const QString& path) {
+    struct stat info {};
+    // Through a symbolic link: what counts is the file that would be read.
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        qWarning("corvane: the settings file \"%s\" is not a regular file; it is neither read nor written, "
+                 "and the language chosen is not remembered",
+                 PathForMessage(path.toStdString()).c_str());
+        return nullptr;
+    }
+    // IniFormat is the native format on Linux; naming the file reads it
+    // alone, without the system-wide files a default QSettings reads too.
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+}  // namespace corvane

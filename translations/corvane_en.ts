@@ -230,6 +230,43 @@
     </message>
 </context>
 <context>
+    <name>ChartWindowMessages</name>
+    <message>
+        <source>The chart was not saved: &quot;%1&quot; does not end in .png, .svg or .pdf.</source>
+        <translation>The chart was not saved: &quot;%1&quot; does not end in .png, .svg or .pdf.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.
+Do you want to replace it?</source>
+        <translation>The file &quot;%1&quot; already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;.
+(%2)</source>
+        <translation>The chart could not be saved as &quot;%1&quot;.
+(%2)</translation>
+    </message>
+    <message>
+        <source>The profiles could not be saved as &quot;%1&quot;.
+(%2)</source>
+        <translation>The profiles could not be saved as &quot;%1&quot;.
+(%2)</translation>
+    </message>
+    <message>
+        <source>The reference could not be drawn, so it was cleared.
+(%1)</source>
+        <translation>The reference could not be drawn, so it was cleared.
+(%1)</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn again.
+(%1)</source>
+        <translation>The chart could not be drawn again.
+(%1)</translation>
+    </message>
+</context>
+<context>
     <name>DataTableMessages</name>
     <message>
         <source>The data file &quot;%1&quot; was not found, so the data table is empty. It needs the file&apos;s first %2 lines.</source>
@@ -403,10 +440,6 @@ Do you want to save the page as a PDF file instead?</translation>
     <message>
         <source>Depth</source>
         <translation>Depth</translation>
-    </message>
-    <message>
-        <source>The reference could not be drawn, so it was cleared.</source>
-        <translation>The reference could not be drawn, so it was cleared.</translation>
     </message>
 </context>
 <context>
@@ -718,10 +751,6 @@ Do you want to save the page as a PDF file instead?</translation>
         <translation>Lateral profile at depth %1 mm</translation>
     </message>
     <message>
-        <source>x = %1 mm, depth %2 mm: %3 %</source>
-        <translation>x = %1 mm, depth %2 mm: %3 %</translation>
-    </message>
-    <message>
         <source>; reference %1 %, difference %2 %</source>
         <translation>; reference %1 %, difference %2 %</translation>
     </message>
@@ -736,6 +765,50 @@ Do you want to save the page as a PDF file instead?</translation>
     <message>
         <source>Penumbra 80–20 %, right</source>
         <translation>Penumbra 80–20 %, right</translation>
+    </message>
+    <message>
+        <source>D100 / Dmax</source>
+        <translation>D100 / Dmax</translation>
+    </message>
+    <message>
+        <source>D200 / Dmax</source>
+        <translation>D200 / Dmax</translation>
+    </message>
+    <message>
+        <source>The dose at 100 mm and at 200 mm depth in percent of the largest dose on this depth dose line. In the SSD set-up with the cross-hair on the central axis, these are the percentage depth doses PDD(10) and PDD(20).</source>
+        <translation>The dose at 100 mm and at 200 mm depth in percent of the largest dose on this depth dose line. In the SSD set-up with the cross-hair on the central axis, these are the percentage depth doses PDD(10) and PDD(20).</translation>
+    </message>
+    <message>
+        <source>Save profiles as CSV…</source>
+        <translation>Save profiles as CSV…</translation>
+    </message>
+    <message>
+        <source>Copy values</source>
+        <translation>Copy values</translation>
+    </message>
+    <message>
+        <source>Dotted: the edge of the computed region, %1 mm from the axis; beyond it the dose is not computed.</source>
+        <translation>Dotted: the edge of the computed region, %1 mm from the axis; beyond it the dose is not computed.</translation>
+    </message>
+    <message>
+        <source>x = %1 mm, depth %2 mm: %3</source>
+        <translation>x = %1 mm, depth %2 mm: %3</translation>
+    </message>
+    <message>
+        <source>outside the computed region</source>
+        <translation>outside the computed region</translation>
+    </message>
+    <message>
+        <source>; the reference was not computed here</source>
+        <translation>; the reference was not computed here</translation>
+    </message>
+    <message>
+        <source>; reference %1 %</source>
+        <translation>; reference %1 %</translation>
+    </message>
+    <message>
+        <source>Not given for a wedged field: the dose on the central axis, which the 80 % and 20 % levels are taken from, lies between the heel&apos;s and the toe&apos;s, so the distance would measure the wedge&apos;s slope as well.</source>
+        <translation>Not given for a wedged field: the dose on the central axis, which the 80 % and 20 % levels are taken from, lies between the heel&apos;s and the toe&apos;s, so the distance would measure the wedge&apos;s slope as well.</translation>
     </message>
 </context>
 <context>
@@ -757,20 +830,12 @@ Do you want to save the page as a PDF file instead?</translation>
         <translation>PDF, the printed page at true scale (*.pdf)</translation>
     </message>
     <message>
-        <source>The chart was not saved: &quot;%1&quot; does not end in .png, .svg or .pdf.</source>
-        <translation>The chart was not saved: &quot;%1&quot; does not end in .png, .svg or .pdf.</translation>
+        <source>Save profiles as CSV</source>
+        <translation>Save profiles as CSV</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; already exists.
-Do you want to replace it?</source>
-        <translation>The file &quot;%1&quot; already exists.
-Do you want to replace it?</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved as &quot;%1&quot;.
-(%2)</source>
-        <translation>The chart could not be saved as &quot;%1&quot;.
-(%2)</translation>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
     </message>
 </context>
 </TS>

@@ -230,6 +230,43 @@
     </message>
 </context>
 <context>
+    <name>ChartWindowMessages</name>
+    <message>
+        <source>The chart was not saved: &quot;%1&quot; does not end in .png, .svg or .pdf.</source>
+        <translation>チャートは保存されませんでした。&quot;%1&quot; の末尾が .png、.svg、.pdf のいずれでもありません。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.
+Do you want to replace it?</source>
+        <translation>ファイル &quot;%1&quot; はすでにあります。
+置き換えますか？</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;.
+(%2)</source>
+        <translation>チャートを &quot;%1&quot; として保存できませんでした。
+(%2)</translation>
+    </message>
+    <message>
+        <source>The profiles could not be saved as &quot;%1&quot;.
+(%2)</source>
+        <translation>プロファイルを &quot;%1&quot; として保存できませんでした。
+(%2)</translation>
+    </message>
+    <message>
+        <source>The reference could not be drawn, so it was cleared.
+(%1)</source>
+        <translation>基準の等線量曲線を描けなかったため、基準を解除しました。
+(%1)</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn again.
+(%1)</source>
+        <translation>チャートを描き直せませんでした。
+(%1)</translation>
+    </message>
+</context>
+<context>
     <name>DataTableMessages</name>
     <message>
         <source>The data file &quot;%1&quot; was not found, so the data table is empty. It needs the file&apos;s first %2 lines.</source>
@@ -403,10 +440,6 @@ Do you want to save the page as a PDF file instead?</source>
     <message>
         <source>Depth</source>
         <translation>深さ</translation>
-    </message>
-    <message>
-        <source>The reference could not be drawn, so it was cleared.</source>
-        <translation>基準の等線量曲線を描けなかったため、基準を解除しました。</translation>
     </message>
 </context>
 <context>
@@ -718,10 +751,6 @@ Do you want to save the page as a PDF file instead?</source>
         <translation>軸外線量分布（深さ %1 mm）</translation>
     </message>
     <message>
-        <source>x = %1 mm, depth %2 mm: %3 %</source>
-        <translation>x = %1 mm、深さ %2 mm：%3 %</translation>
-    </message>
-    <message>
         <source>; reference %1 %, difference %2 %</source>
         <translation>；基準 %1 %、差 %2 %</translation>
     </message>
@@ -736,6 +765,50 @@ Do you want to save the page as a PDF file instead?</source>
     <message>
         <source>Penumbra 80–20 %, right</source>
         <translation>半影 80–20 %（右）</translation>
+    </message>
+    <message>
+        <source>D100 / Dmax</source>
+        <translation>D100 / 最大線量</translation>
+    </message>
+    <message>
+        <source>D200 / Dmax</source>
+        <translation>D200 / 最大線量</translation>
+    </message>
+    <message>
+        <source>The dose at 100 mm and at 200 mm depth in percent of the largest dose on this depth dose line. In the SSD set-up with the cross-hair on the central axis, these are the percentage depth doses PDD(10) and PDD(20).</source>
+        <translation>深さ 100 mm と 200 mm の線量を、この深部線量曲線上の最大線量に対する百分率で示します。SSD 法で十字線が中心軸上にあるとき、これは深部量百分率 PDD(10) と PDD(20) です。</translation>
+    </message>
+    <message>
+        <source>Save profiles as CSV…</source>
+        <translation>プロファイルを CSV で保存…</translation>
+    </message>
+    <message>
+        <source>Copy values</source>
+        <translation>数値をコピー</translation>
+    </message>
+    <message>
+        <source>Dotted: the edge of the computed region, %1 mm from the axis; beyond it the dose is not computed.</source>
+        <translation>点線：計算範囲の端（軸から %1 mm）。その外側の線量は計算されていません。</translation>
+    </message>
+    <message>
+        <source>x = %1 mm, depth %2 mm: %3</source>
+        <translation>x = %1 mm、深さ %2 mm：%3</translation>
+    </message>
+    <message>
+        <source>outside the computed region</source>
+        <translation>計算範囲の外</translation>
+    </message>
+    <message>
+        <source>; the reference was not computed here</source>
+        <translation>；基準はここでは計算されていません</translation>
+    </message>
+    <message>
+        <source>; reference %1 %</source>
+        <translation>；基準 %1 %</translation>
+    </message>
+    <message>
+        <source>Not given for a wedged field: the dose on the central axis, which the 80 % and 20 % levels are taken from, lies between the heel&apos;s and the toe&apos;s, so the distance would measure the wedge&apos;s slope as well.</source>
+        <translation>ウェッジを用いた照射野では示しません。80 % と 20 % の基準となる中心軸上の線量はヒール側とトウ側の線量の間にあるため、この距離にはウェッジによる傾きまで含まれてしまいます。</translation>
     </message>
 </context>
 <context>
@@ -757,20 +830,12 @@ Do you want to save the page as a PDF file instead?</source>
         <translation>PDF、実寸の印刷ページ (*.pdf)</translation>
     </message>
     <message>
-        <source>The chart was not saved: &quot;%1&quot; does not end in .png, .svg or .pdf.</source>
-        <translation>チャートは保存されませんでした。&quot;%1&quot; の末尾が .png、.svg、.pdf のいずれでもありません。</translation>
+        <source>Save profiles as CSV</source>
+        <translation>プロファイルを CSV で保存</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; already exists.
-Do you want to replace it?</source>
-        <translation>ファイル &quot;%1&quot; はすでにあります。
-置き換えますか？</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved as &quot;%1&quot;.
-(%2)</source>
-        <translation>チャートを &quot;%1&quot; として保存できませんでした。
-(%2)</translation>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV 表 (*.csv)</translation>
     </message>
 </context>
 </TS>

@@ -64,7 +64,11 @@ struct ProgramWithProfiles {
     }
     ~ProgramWithProfiles() { MessageBoxes::setHandler({}); }
 
-    const DoseMatrix* reference() const { return &chart->Picture1->reference()->DoseGrid; }
+    ProfileGrid current() const { return {&state->DoseGrid, ComputedRegionOf(state->Chart), false}; }
+    ProfileGrid reference() const {
+        const CalculationState* held = chart->Picture1->reference();
+        return {&held->DoseGrid, ComputedRegionOf(held->Chart), true};
+    }
 };
 
 // Two cross-hair positions, so that every move changes both lines.
@@ -76,7 +80,8 @@ void BM_ProfilesDataForOneMove(benchmark::State& st) {
     int n = 0;
     for (auto _ : st) {
         const int i = n++ & 1;
-        program.profiles->showAt(program.state->DoseGrid, program.reference(), Columns[i], Rows[i]);
+        const ProfileGrid reference = program.reference();
+        program.profiles->showAt(program.current(), &reference, Columns[i], Rows[i]);
     }
     // What piled up meanwhile is not part of any one move.
     QCoreApplication::processEvents();
@@ -92,7 +97,8 @@ void BM_ProfilesRepaintAfterOneMove(benchmark::State& st) {
     for (auto _ : st) {
         st.PauseTiming();
         const int i = n++ & 1;
-        program.profiles->showAt(program.state->DoseGrid, program.reference(), Columns[i], Rows[i]);
+        const ProfileGrid reference = program.reference();
+        program.profiles->showAt(program.current(), &reference, Columns[i], Rows[i]);
         const int before = counter.paints;
         st.ResumeTiming();
         // Until both plots have painted their new lines.

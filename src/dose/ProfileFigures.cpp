@@ -1,5 +1,6 @@
 #include "dose/ProfileFigures.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane {
@@ -16,13 +17,16 @@ std::optional<double> Finite(double value) {
 }
 
 // Where row J first falls below `level`, walking from the axis by `step`
-// (-1 to the left, +1 to the right): the column, interpolated between the
-// last cell at or above the level and the first below it. Empty when the
-// row never falls below the level inside the grid.
-std::optional<double> Crossing(const DoseMatrix& grid, int row, double level, int step) {
-    double before = grid(AxisColumn, row);
-    for (int I = AxisColumn + step; I >= 0 && I <= LastChartColumn; I += step) {
-        const double d = grid(I, row);
+// (-1 to the left, +1 to the right) as far as the computed region reaches:
+// the column, interpolated between the last cell at or above the level and
+// the first below it. Empty when the row never falls below the level there.
+std::optional<double> Crossing(const ProfileGrid& grid, int row, double level, int step) {
+    const DoseMatrix& cells = *grid.cells;
+    const int first = std::max(grid.region.firstColumn(), 0);
+    const int last = std::min(grid.region.lastColumn(), LastChartColumn);
+    double before = cells(AxisColumn, row);
+    for (int I = AxisColumn + step; I >= first && I <= last; I += step) {
+        const double d = cells(I, row);
         if (d < level) {
             // before >= level > d, so the divisor is above 0.
             const double fraction = (before - level) / (before - d);
@@ -41,14 +45,19 @@ std::optional<double> Distance(std::optional<double> a, std::optional<double> b)
 
 }  // namespace
 
-DepthDoseFigures DepthDoseFiguresOf(const DoseMatrix& grid, int column) {
+ComputedRegion ComputedRegionOf(const ChartParams& chart) {
+    return ComputedRegion{std::clamp(chart.HalfWidthSteps, 0, AxisColumn)};
+}
+
+DepthDoseFigures DepthDoseFiguresOf(const ProfileGrid& grid, int column) {
     DepthDoseFigures figures;
-    if (column < 0 || column > LastChartColumn) return figures;
+    if (column < 0 || column > LastChartColumn || !grid.region.containsColumn(column)) return figures;
+    const DoseMatrix& cells = *grid.cells;
 
     int deepest = -1;
     double largest = 0;
     for (int J = 0; J <= LastComputedRow; ++J) {
-        const double d = grid(column, J);
+        const double d = cells(column, J);
         if (!std::isfinite(d)) return figures;
         if (d > largest) {
             largest = d;
@@ -57,21 +66,27 @@ DepthDoseFigures DepthDoseFiguresOf(const DoseMatrix& grid, int column) {
     }
     if (deepest >= 0) figures.depthOfMaximumMm = deepest;
 
-    const double d100 = grid(column, Depth100);
-    const double d200 = grid(column, Depth200);
+    const double d100 = cells(column, Depth100);
+    const double d200 = cells(column, Depth200);
     figures.dose100 = Finite(Percent * d100);
     figures.dose200 = Finite(Percent * d200);
     if (d100 > 0) figures.ratio200to100 = Finite(d200 / d100);
+    if (largest > 0) {
+        figures.dose100OfMaximum = Finite(Percent * d100 / largest);
+        figures.dose200OfMaximum = Finite(Percent * d200 / largest);
+    }
     return figures;
 }
 
-LateralFigures LateralFiguresOf(const DoseMatrix& grid, int row) {
+LateralFigures LateralFiguresOf(const ProfileGrid& grid, int row) {
     LateralFigures figures;
+    figures.penumbraeWithheldForWedge = grid.wedged;
     if (row < 0 || row > LastComputedRow) return figures;
-    const double axis = grid(AxisColumn, row);
+    const double axis = (*grid.cells)(AxisColumn, row);
     if (!(axis > 0) || !std::isfinite(axis)) return figures;
 
     figures.width50Mm = Distance(Crossing(grid, row, 0.5 * axis, -1), Crossing(grid, row, 0.5 * axis, +1));
+    if (grid.wedged) return figures;
     figures.leftPenumbraMm =
         Distance(Crossing(grid, row, 0.8 * axis, -1), Crossing(grid, row, 0.2 * axis, -1));
     figures.rightPenumbraMm =

@@ -3,21 +3,29 @@
 #include "chart/ReferenceOverlay.h"
 #include "state/CalculationState.h"
 #include "windows/ChartPictureBox.h"
+#include "windows/ChartWindowMessages.h"
 #include "windows/Form3.h"
 #include "windows/MessageBoxes.h"
 #include "windows/ProfilesWindow.h"
+#include "windows/RememberedPlaces.h"
 #include "windows/SaveChart.h"
 #include "windows/WindowPlacement.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
+#include <QtDebug>
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <memory>
+#include <optional>
 
 namespace corvane {
 
@@ -66,17 +74,52 @@ void ChartWindowTools::openProfiles() {
         profiles_ = new ProfilesWindow(&window_);
         // The chart window keeps the keyboard, for the arrow keys.
         profiles_->setAttribute(Qt::WA_ShowWithoutActivating);
+        profilesPlace_ = new WindowPlaceMemory(profiles_, QStringLiteral("profilesWindow/frame"));
+        connect(profiles_, &ProfilesWindow::saveCsvRequested, this, &ChartWindowTools::saveProfilesAs);
+        connect(profiles_, &ProfilesWindow::copyValuesRequested, this, &ChartWindowTools::copyProfileValues);
     }
     if (!profiles_->isVisible()) {
         refreshProfiles();
-        // Beside the chart window, frame included, as far as the screen allows.
-        const QRect owner = window_.frameGeometry();
-        const QSize frame = owner.size() - window_.geometry().size();
-        if (const QScreen* screen = window_.screen())
-            profiles_->move(PlaceBeside(owner, profiles_->size() + frame, screen->availableGeometry()));
+        placeProfiles();
         profiles_->show();
     }
     profiles_->raise();
+}
+
+QList<QRect> ChartWindowTools::keptInSight() const {
+    // The readout with its labels, and each button; in screen coordinates.
+    QRect readout;
+    for (QWidget* part : std::initializer_list<QWidget*>{
+             window_.Label1, window_.Label2, window_.Label3, window_.Label4, window_.Label6, window_.Label7,
+             window_.Label8, window_.Text1, window_.Text2, window_.Text3})
+        readout |= QRect(part->mapToGlobal(QPoint(0, 0)), part->size());
+    QList<QRect> kept{readout};
+    for (QWidget* button :
+         std::initializer_list<QWidget*>{window_.Command1, window_.Command2, window_.Command3})
+        kept.append(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));
+    return kept;
+}
+
+void ChartWindowTools::placeProfiles() {
+    const QScreen* screen = window_.screen();
+    if (screen == nullptr) return;
+    const QRect available = screen->availableGeometry();
+    // The profiles window's frame is taken to be the chart window's: it is
+    // not known before the window is first shown.
+    const QRect owner = window_.frameGeometry();
+    const QSize frame = owner.size() - window_.geometry().size();
+    QList<QRect> screens;
+    for (const QScreen* each : QGuiApplication::screens()) screens.append(each->availableGeometry());
+
+    QRect placed;
+    if (const std::optional<QRect> remembered = profilesPlace_->recall(screens, available))
+        placed = *remembered;
+    else
+        placed = PlaceBeside(owner, keptInSight(), ProfilesWindow::preferredSize() + frame,
+                             profiles_->leastSize() + frame, available);
+    profiles_->resize(placed.size() - frame);
+    profiles_->move(placed.topLeft());
+    profilesPlace_->placedByProgram(placed);
 }
 
 std::unique_ptr<CalculationState> ChartWindowTools::shownState() const {
@@ -117,26 +160,34 @@ void ChartWindowTools::copyChart() {
 
 void ChartWindowTools::redrawChart() {
     // Drawn from a copy, so that the chart comes out as it was drawn and the
-    // program's state is left as the calculation left it.
-    auto draw = [this] {
-        const std::unique_ptr<CalculationState> shown = shownState();
-        // The curve tables start afresh, as in a calculation's drawing.
-        shown->Curves.reset();
-        window_.Picture1->drawChart(*shown);
-    };
-    try {
-        draw();
-    } catch (...) {
-        // A grid once drawn traces the same again, so this is not expected;
-        // should it happen all the same, the picture goes back to the chart
-        // alone and the user is told.
-        window_.Picture1->clearReference();
+    // program's state is left as the calculation left it. The reason of a
+    // failure, or nothing.
+    auto draw = [this]() -> std::optional<QString> {
         try {
-            draw();
-        } catch (...) {}
-        MessageBoxes::show(&window_, tr("The reference could not be drawn, so it was cleared."),
-                           MessageIcon::Exclamation);
-    }
+            const std::unique_ptr<CalculationState> shown = shownState();
+            // The curve tables start afresh, as in a calculation's drawing.
+            shown->Curves.reset();
+            window_.Picture1->drawChart(*shown);
+            return std::nullopt;
+        } catch (const std::exception& e) {
+            return QString::fromLocal8Bit(e.what());
+        } catch (...) {
+            return QStringLiteral("unknown failure");
+        }
+    };
+    const std::optional<QString> failed = draw();
+    if (!failed) return;
+    // A grid once drawn traces the same again, so this is not expected;
+    // should it happen all the same, the picture goes back to the chart
+    // alone and the user is told, and the cause is left on standard error.
+    qWarning().noquote() << "corvane: the chart with its reference could not be drawn:" << *failed;
+    window_.Picture1->clearReference();
+    const std::optional<QString> again = draw();
+    if (again) qWarning().noquote() << "corvane: the chart could not be drawn again:" << *again;
+    MessageBoxes::show(&window_,
+                       again ? ChartWindowMessages::chartNotRedrawn(*again)
+                             : ChartWindowMessages::referenceCleared(*failed),
+                       MessageIcon::Exclamation);
 }
 
 void ChartWindowTools::chartDrawn() { refreshProfiles(); }
@@ -155,20 +206,43 @@ void ChartWindowTools::refreshProfiles() {
                std::isfinite(targetRow)) {
         row = static_cast<int>(std::clamp(targetRow, 0.0, double(LastComputedRow)));
     }
-    profiles_->setGrids(state_.DoseGrid, referenceGrid());
-    profiles_->showAt(state_.DoseGrid, referenceGrid(), column, row);
+    const ProfileGrid current = currentGrid();
+    const std::optional<ProfileGrid> reference = referenceGrid();
+    profiles_->setGrids(current, reference ? &*reference : nullptr);
+    profiles_->showAt(current, reference ? &*reference : nullptr, column, row);
 }
 
-const DoseMatrix* ChartWindowTools::referenceGrid() const {
+ProfileGrid ChartWindowTools::currentGrid() const {
+    return ProfileGrid{&state_.DoseGrid, ComputedRegionOf(state_.Chart),
+                       HasWedge(window_.Picture1->drawnConditions().WedgeKind)};
+}
+
+std::optional<ProfileGrid> ChartWindowTools::referenceGrid() const {
     const CalculationState* held = window_.Picture1->reference();
-    return held != nullptr ? &held->DoseGrid : nullptr;
+    if (held == nullptr) return std::nullopt;
+    return ProfileGrid{&held->DoseGrid, ComputedRegionOf(held->Chart), HasWedge(held->Conditions.WedgeKind)};
 }
 
 void ChartWindowTools::followCursor() {
     cursorSeen_ = true;
     if (!profiles_ || !profiles_->isVisible()) return;
-    profiles_->showAt(state_.DoseGrid, referenceGrid(), static_cast<int>(window_.CursorX()),
+    const std::optional<ProfileGrid> reference = referenceGrid();
+    profiles_->showAt(currentGrid(), reference ? &*reference : nullptr, static_cast<int>(window_.CursorX()),
                       static_cast<int>(window_.CursorY()));
+}
+
+void ChartWindowTools::saveProfilesAs() {
+    if (!profiles_) return;
+    const CalculationState* held = window_.Picture1->reference();
+    SaveChart::saveProfilesAs(profiles_, window_.Picture1->drawnConditions(), profiles_->column(),
+                              profiles_->row(), state_.DoseGrid, held ? &held->DoseGrid : nullptr);
+}
+
+void ChartWindowTools::copyProfileValues() {
+    if (!profiles_) return;
+    const CalculationState* held = window_.Picture1->reference();
+    SaveChart::copyProfileValues(profiles_->column(), profiles_->row(), state_.DoseGrid,
+                                 held ? &held->DoseGrid : nullptr);
 }
 
 bool ChartWindowTools::handleShortcut(const QKeyEvent& key, QWidget* focused) {

@@ -4,12 +4,16 @@
 // Ctrl+C for the last two. Nothing here changes the designed state.
 #pragma once
 
+#include "dose/ProfileFigures.h"
 #include "state/CalculationState.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QKeyEvent;
@@ -21,6 +25,7 @@ namespace corvane {
 
 class Form3;
 class ProfilesWindow;
+class WindowPlaceMemory;
 
 class ChartWindowTools : public QObject {
     Q_OBJECT
@@ -34,11 +39,17 @@ public:
     void showContextMenu(const QPoint& position);
     QMenu* contextMenu() const { return menu_; }
 
+    // Opens the profiles window where the user last put it, else beside the
+    // chart window, or over its picture where neither side has room, but
+    // never over the readout or the buttons (keptInSight).
     void openProfiles();
     void holdReference();
     void clearReference();
     void saveChartAs();
     void copyChart();
+    // The profiles window's menu: both profiles at the cross-hair.
+    void saveProfilesAs();
+    void copyProfileValues();
 
     bool hasReference() const;
     // Null until the profiles are first opened.
@@ -59,8 +70,14 @@ private:
     // A chart was drawn: the profiles show the new grid.
     void chartDrawn();
     void refreshProfiles();
-    // The held reference's grid, null when none is held.
-    const DoseMatrix* referenceGrid() const;
+    void placeProfiles();
+    // What the profiles window must never cover: the readout with its
+    // labels, and each button, in screen coordinates.
+    QList<QRect> keptInSight() const;
+    // The grid the picture shows, and the held reference's (empty when none
+    // is held), with their computed regions.
+    ProfileGrid currentGrid() const;
+    std::optional<ProfileGrid> referenceGrid() const;
     // Draws the picture again from the current grid, for a new reference.
     void redrawChart();
     bool chartComputed() const;
@@ -77,8 +94,9 @@ private:
     QAction* saveAction_ = nullptr;
     QAction* copyAction_ = nullptr;
     QPointer<ProfilesWindow> profiles_;
-    bool profilesWereOpen_ = false;  // when the chart window was hidden
-    bool cursorSeen_ = false;        // the cross-hair has been in the chart
+    WindowPlaceMemory* profilesPlace_ = nullptr;  // a child of the profiles window
+    bool profilesWereOpen_ = false;               // when the chart window was hidden
+    bool cursorSeen_ = false;                     // the cross-hair has been in the chart
 };
 
 }  // namespace corvane

@@ -1,7 +1,9 @@
 #include "windows/SaveChart.h"
 
+#include "chart/ProfileTable.h"
 #include "state/AtomicFileWrite.h"
-#include "state/MessageText.h"
+#include "state/ConditionsFileName.h"
+#include "windows/ChartWindowMessages.h"
 #include "windows/MessageBoxes.h"
 #include "windows/SavePathDialog.h"
 
@@ -12,8 +14,10 @@
 #include <QScopeGuard>
 
 #include <exception>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace corvane {
 
@@ -21,59 +25,93 @@ namespace {
 
 constexpr int SavedPictureScale = 2;
 
-QString ForMessage(const QString& path) { return QString::fromStdString(PathForMessage(path.toStdString())); }
+QString SuggestedName(const IrradiationConditions& conditions, const char* ending) {
+    return QString::fromStdString(ConditionsFileName(conditions, ending));
+}
+
+// `path` with `extension` (".png") added where its file name has none.
+QString WithDefaultExtension(const QString& path, const QString& extension) {
+    return QFileInfo(path).suffix().isEmpty() ? path + extension : path;
+}
+
+// Whether `path` may be written: nothing stands there, or the user said Yes
+// to replacing it. Asked here rather than by the dialog, so that it is asked
+// once and for the name as it is finally written.
+bool MayReplace(QWidget* parent, const QString& path) {
+    if (!QFileInfo::exists(path)) return true;
+    return MessageBoxes::show(parent, ChartWindowMessages::alreadyExists(path), MessageIcon::Exclamation,
+                              MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+// Makes the file's bytes with `make` and writes them to `path` whole or not
+// at all, under the wait cursor. Nothing when all went well, else the
+// reason: the system's, or the text of what `make` threw.
+std::optional<QString> MakeAndWrite(const QString& path, const std::function<QByteArray()>& make) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    try {
+        const QByteArray bytes = make();
+        const std::optional<std::string> failed = WriteFileAtomically(
+            path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        if (failed) return QString::fromStdString(*failed);
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
 void SaveChart::saveAs(QWidget* parent, CalculationState& state, const ChartDrawing& shown) {
     SavePathRequest request;
     request.caption = tr("Save chart as");
-    request.suggestedName = QStringLiteral("corvane-chart.png");
+    request.suggestedName = SuggestedName(state.Conditions, ".png");
     request.filters = tr("PNG picture, twice the size (*.png)") + QStringLiteral(";;") +
                       tr("SVG picture (*.svg)") + QStringLiteral(";;") +
                       tr("PDF, the printed page at true scale (*.pdf)");
-    // The question comes from the message boxes below, so that it is asked
-    // once and for the name as it is finally written.
-    request.dialogConfirmsOverwrite = false;
-    QString path = SavePathDialog::choose(parent, request);
-    if (path.isEmpty()) return;
+    request.dialogConfirmsOverwrite = false;  // MayReplace asks
+    const QString chosen = SavePathDialog::choose(parent, request);
+    if (chosen.isEmpty()) return;
 
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+    const QString path = WithDefaultExtension(chosen, QStringLiteral(".png"));
     // The format follows the chosen file's extension.
     const std::optional<ChartFileFormat> format = ChartFileFormatOf(path.toStdString());
     if (!format) {
-        MessageBoxes::show(
-            parent,
-            tr("The chart was not saved: \"%1\" does not end in .png, .svg or .pdf.").arg(ForMessage(path)),
-            MessageIcon::Exclamation);
+        MessageBoxes::show(parent, ChartWindowMessages::chartNotAChartFile(path), MessageIcon::Exclamation);
         return;
     }
-    if (QFileInfo::exists(path) &&
-        MessageBoxes::show(
-            parent, tr("The file \"%1\" already exists.\nDo you want to replace it?").arg(ForMessage(path)),
-            MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes)
-        return;
-
-    QString error;
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        try {
-            const QByteArray bytes = ChartFileBytes(*format, state, shown, SavedPictureScale);
-            const std::optional<std::string> failed = WriteFileAtomically(
-                path.toStdString(),
-                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-            if (failed) error = QString::fromStdString(*failed);
-        } catch (const std::exception& e) {
-            error = QString::fromLocal8Bit(e.what());
-        }
-    }
-    if (!error.isEmpty())
-        MessageBoxes::show(parent,
-                           tr("The chart could not be saved as \"%1\".\n(%2)").arg(ForMessage(path), error),
+    if (!MayReplace(parent, path)) return;
+    const std::optional<QString> failed =
+        MakeAndWrite(path, [&] { return ChartFileBytes(*format, state, shown, SavedPictureScale); });
+    if (failed)
+        MessageBoxes::show(parent, ChartWindowMessages::chartNotSaved(path, *failed),
                            MessageIcon::Exclamation);
 }
 
 void SaveChart::copy(const QImage& picture) { QApplication::clipboard()->setImage(picture); }
+
+void SaveChart::saveProfilesAs(QWidget* parent, const IrradiationConditions& drawn, int column, int row,
+                               const DoseMatrix& grid, const DoseMatrix* reference) {
+    SavePathRequest request;
+    request.caption = tr("Save profiles as CSV");
+    request.suggestedName = SuggestedName(drawn, "-profiles.csv");
+    request.filters = tr("CSV table (*.csv)");
+    request.dialogConfirmsOverwrite = false;
+    const QString chosen = SavePathDialog::choose(parent, request);
+    if (chosen.isEmpty()) return;
+
+    const QString path = WithDefaultExtension(chosen, QStringLiteral(".csv"));
+    if (!MayReplace(parent, path)) return;
+    const std::optional<QString> failed = MakeAndWrite(
+        path, [&] { return QByteArray::fromStdString(TwoProfilesTable(',', column, row, grid, reference)); });
+    if (failed)
+        MessageBoxes::show(parent, ChartWindowMessages::profilesNotSaved(path, *failed),
+                           MessageIcon::Exclamation);
+}
+
+void SaveChart::copyProfileValues(int column, int row, const DoseMatrix& grid, const DoseMatrix* reference) {
+    QApplication::clipboard()->setText(
+        QString::fromStdString(TwoProfilesTable('\t', column, row, grid, reference)));
+}
 
 }  // namespace corvane

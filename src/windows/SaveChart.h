@@ -1,4 +1,6 @@
-// "Save chart as…" and "Copy chart" of the chart window's picture menu.
+// What the chart window saves and copies: "Save chart as…" and "Copy chart"
+// of the picture's menu, and "Save profiles as CSV…" and "Copy values" of
+// the profiles window's menu.
 #pragma once
 
 #include "qtsurface/ChartExport.h"
@@ -14,7 +16,8 @@ namespace corvane {
 class SaveChart : public QObject {
     Q_OBJECT
 public:
-    // Asks for a file through SavePathDialog and writes the chart there
+    // Asks for a file through SavePathDialog, proposing a name made from the
+    // conditions of `state` (ConditionsFileName), and writes the chart there
     // whole or not at all (WriteFileAtomically), in the format its extension
     // names: .png the picture at twice its size, .svg the picture, .pdf the
     // printed page at true scale. A file without an extension becomes a PNG
@@ -26,6 +29,14 @@ public:
 
     // The picture as shown (without the cross-hair) on the clipboard.
     static void copy(const QImage& picture);
+
+    // Both profiles through the cell (column, row) as a CSV file
+    // (TwoProfilesTable), asked for and written as saveAs does; the name
+    // proposed is made from `drawn`, the conditions of the picture.
+    static void saveProfilesAs(QWidget* parent, const IrradiationConditions& drawn, int column, int row,
+                               const DoseMatrix& grid, const DoseMatrix* reference);
+    // The same table with tabs on the clipboard, to paste into a spreadsheet.
+    static void copyProfileValues(int column, int row, const DoseMatrix& grid, const DoseMatrix* reference);
 };
 
 }  // namespace corvane

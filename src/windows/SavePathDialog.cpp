@@ -1,5 +1,7 @@
 #include "windows/SavePathDialog.h"
 
+#include "windows/RememberedPlaces.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,8 +18,11 @@ SavePathDialog::Chooser& installedChooser() {
     return chooser;
 }
 
-// The documents folder, or the home folder where there is none.
+// The folder a file was last saved in, else the documents folder, else the
+// home folder.
 QString SuggestedFolder() {
+    const QString remembered = RememberedSaveFolder();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     return folder;
@@ -27,11 +32,14 @@ QString SuggestedFolder() {
 
 QString SavePathDialog::choose(QWidget* parent, const SavePathRequest& request) {
     const QString suggested = QDir(SuggestedFolder()).filePath(request.suggestedName);
-    if (installedChooser()) return installedChooser()(parent, suggested);
     const QFileDialog::Options options =
         request.dialogConfirmsOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(parent, request.caption, suggested, request.filters, nullptr,
-                                        options);
+    const QString chosen = installedChooser()
+                               ? installedChooser()(parent, suggested)
+                               : QFileDialog::getSaveFileName(parent, request.caption, suggested,
+                                                              request.filters, nullptr, options);
+    if (!chosen.isEmpty()) RememberSaveFolder(QFileInfo(chosen).absolutePath());
+    return chosen;
 }
 
 void SavePathDialog::setChooser(Chooser chooser) { installedChooser() = std::move(chooser); }

@@ -13,8 +13,10 @@ namespace corvane {
 
 struct SavePathRequest {
     QString caption;
-    QString suggestedName;  // a file name; the dialog opens in the documents folder
-    QString filters;        // as QFileDialog takes them: "PNG picture (*.png);;…"
+    // A file name. The dialog opens in the folder a file was last saved in
+    // (remembered in the settings), else in the documents folder.
+    QString suggestedName;
+    QString filters;  // as QFileDialog takes them: "PNG picture (*.png);;…"
     // The dialog itself asks before an existing file is chosen; off where
     // the caller asks through the message boxes instead.
     bool dialogConfirmsOverwrite = true;

@@ -1,4 +1,5 @@
 #include "chart/TextRules.h"
+#include "state/ConditionsFileName.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,11 @@ TEST(PrintNumberRule, AlwaysAPointWhateverTheLocale) {
     EXPECT_EQ(FormatPrintNumber(0.5), " .5 ");
     EXPECT_EQ(FormatNumber17(0.1), "0.10000000000000001");
     EXPECT_EQ(FormatDoseBox(0.57349), "57.3");
+    // And in the file names the save dialogs propose, in the shortest form.
+    EXPECT_EQ(ConditionsFileName({BeamSetup::Std, 8.5, 12, 7.5, 25, WedgeFilter::None}, ".png"),
+              "std-8.5cm-12x7.5.png");
+    EXPECT_EQ(ConditionsFileName({BeamSetup::Ssd, 5, 0.25, 10, 25, WedgeFilter::Deg45}, "-profiles.csv"),
+              "ssd-5cm-0.25x10-w45-profiles.csv");
 }
 
 TEST(DoseBoxRule, OneDecimalAfterAtLeastOneDigit) {

@@ -58,6 +58,8 @@ TEST(ProfileFiguresTest, LateralFiguresAgainstTheAxisDoseOfTheRow) {
         std::string name;
         std::function<double(int)> dose;
         std::optional<double> width50, leftPenumbra, rightPenumbra;
+        ComputedRegion region{};
+        bool wedged = false;
     };
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const Case cases[] = {
@@ -88,19 +90,30 @@ TEST(ProfileFiguresTest, LateralFiguresAgainstTheAxisDoseOfTheRow) {
         {"falls on the right only", [](int x) { return x <= 50 ? 1.0 : 0.0; }, None, None, 0.6},
         {"no dose on the axis", [](int x) { return x == 0 ? 0.0 : 1.0; }, None, None, None},
         {"not a number on the axis", [nan](int x) { return x == 0 ? nan : 1.0; }, None, None, None},
+        // The last cell of the grid takes part: 80 % at 0.8, 20 % at 0.2 from column 0.
+        {"falls at the grid's left edge", [](int x) { return x > -AxisColumn ? 1.0 : 0.0; }, None, 0.6, None},
+        // The zeros beyond the computed region are no dose: a level not
+        // reached inside it is not crossed.
+        {"region ends inside the penumbra", Trapezoid(1.0, 50, 20, 20), None, None, None, ComputedRegion{55}},
+        {"region ends beyond the 50 % level", Trapezoid(1.0, 50, 20, 20), 120.0, None, None,
+         ComputedRegion{62}},
+        // A wedged profile, steep on the left, shallow on the right: the width
+        // stays, the penumbrae are withheld.
+        {"wedged", Trapezoid(1.0, 50, 10, 30), 120.0, None, None, ComputedRegion{}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto grid = RowGrid(c.dose);
-        const LateralFigures figures = LateralFiguresOf(*grid, Row);
+        const LateralFigures figures = LateralFiguresOf({grid.get(), c.region, c.wedged}, Row);
+        EXPECT_EQ(figures.penumbraeWithheldForWedge, c.wedged);
         ExpectFigure("width at 50 %", figures.width50Mm, c.width50);
         ExpectFigure("left penumbra", figures.leftPenumbraMm, c.leftPenumbra);
         ExpectFigure("right penumbra", figures.rightPenumbraMm, c.rightPenumbra);
     }
     // Rows the chart does not show have no figures.
     const auto grid = RowGrid(Trapezoid(1.0, 50, 20, 20));
-    EXPECT_FALSE(LateralFiguresOf(*grid, -1).width50Mm);
-    EXPECT_FALSE(LateralFiguresOf(*grid, LastComputedRow + 1).width50Mm);
+    EXPECT_FALSE(LateralFiguresOf({grid.get(), {}}, -1).width50Mm);
+    EXPECT_FALSE(LateralFiguresOf({grid.get(), {}}, LastComputedRow + 1).width50Mm);
 }
 
 TEST(ProfileFiguresTest, DepthDoseFiguresDownTheColumn) {
@@ -108,32 +121,41 @@ TEST(ProfileFiguresTest, DepthDoseFiguresDownTheColumn) {
         std::string name;
         std::function<double(int)> dose;
         std::optional<double> depthOfMaximum, dose100, dose200, ratio;
+        std::optional<double> ofMaximum100, ofMaximum200;  // in percent of the column's largest dose
+        ComputedRegion region{};
     };
     const Case cases[] = {
         // Builds up to 1 at 15 mm, then falls 0.4 % of the target per mm.
         {"build-up and fall", [](int J) { return J <= 15 ? 0.5 + J / 30.0 : 1.0 - 0.004 * (J - 15); }, 15.0,
-         66.0, 26.0, 0.26 / 0.66},
+         66.0, 26.0, 0.26 / 0.66, 66.0, 26.0},
         // A plateau: the shallowest depth of the largest dose.
-        {"plateau", [](int J) { return J < 40 ? 0.9 : (J <= 60 ? 1.2 : 0.5); }, 40.0, 50.0, 50.0, 1.0},
+        {"plateau", [](int J) { return J < 40 ? 0.9 : (J <= 60 ? 1.2 : 0.5); }, 40.0, 50.0, 50.0, 1.0,
+         50 / 1.2, 50 / 1.2},
         // Rows below 250 mm are never computed and do not count.
-        {"largest below the chart", [](int J) { return J > 250 ? 9.0 : 0.1; }, 0.0, 10.0, 10.0, 1.0},
-        {"no dose at 100 mm", [](int J) { return J == 100 ? 0.0 : 0.3; }, 0.0, 0.0, 30.0, None},
-        {"no dose at all", [](int) { return 0.0; }, None, 0.0, 0.0, None},
+        {"largest below the chart", [](int J) { return J > 250 ? 9.0 : 0.1; }, 0.0, 10.0, 10.0, 1.0, 100.0,
+         100.0},
+        {"no dose at 100 mm", [](int J) { return J == 100 ? 0.0 : 0.3; }, 0.0, 0.0, 30.0, None, 0.0, 100.0},
+        {"no dose at all", [](int) { return 0.0; }, None, 0.0, 0.0, None, None, None},
+        // 20 mm off axis, outside a region of +-10 mm: no figure at all.
+        {"column not computed", [](int) { return 1.0; }, None, None, None, None, None, None,
+         ComputedRegion{10}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto grid = ColumnGrid(c.dose);
-        const DepthDoseFigures figures = DepthDoseFiguresOf(*grid, Column);
+        const DepthDoseFigures figures = DepthDoseFiguresOf({grid.get(), c.region}, Column);
         std::optional<double> depth;
         if (figures.depthOfMaximumMm) depth = *figures.depthOfMaximumMm;
         ExpectFigure("depth of maximum", depth, c.depthOfMaximum);
         ExpectFigure("D100", figures.dose100, c.dose100);
         ExpectFigure("D200", figures.dose200, c.dose200);
         ExpectFigure("D200 / D100", figures.ratio200to100, c.ratio);
+        ExpectFigure("D100 / Dmax", figures.dose100OfMaximum, c.ofMaximum100);
+        ExpectFigure("D200 / Dmax", figures.dose200OfMaximum, c.ofMaximum200);
     }
     const auto grid = ColumnGrid([](int) { return 1.0; });
-    EXPECT_FALSE(DepthDoseFiguresOf(*grid, -1).dose100);
-    EXPECT_FALSE(DepthDoseFiguresOf(*grid, LastChartColumn + 1).dose100);
+    EXPECT_FALSE(DepthDoseFiguresOf({grid.get(), {}}, -1).dose100);
+    EXPECT_FALSE(DepthDoseFiguresOf({grid.get(), {}}, LastChartColumn + 1).dose100);
 }
 
 }  // namespace

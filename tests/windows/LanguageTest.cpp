@@ -14,6 +14,7 @@
 #include "state/SystemErrorText.h"
 #include "windows/ApplicationStart.h"
 #include "windows/BeamDataMessages.h"
+#include "windows/ChartWindowMessages.h"
 #include "windows/ChartWindowTools.h"
 #include "windows/DataTableMessages.h"
 #include "windows/Form1.h"
@@ -68,15 +69,16 @@ bool HasCjk(const QString& text) {
 
 // What stays in Latin letters in Japanese: units; the abbreviations of the
 // field; names kept on purpose (the program, the OK button, the wedge "Non",
-// the file formats PDF, PNG and SVG, and the printing protocol IPP); the symbols of the formula.
+// the file formats PDF, PNG, SVG and CSV, and the printing protocol IPP); the symbols of the formula.
 const QStringList KeptWords = {
-    QStringLiteral("cm"),  QStringLiteral("mm"),  QStringLiteral("KiB"), QStringLiteral("MiB"),
-    QStringLiteral("TMR"), QStringLiteral("OCR"), QStringLiteral("SSD"), QStringLiteral("STD"),
-    QStringLiteral("SAD"), QStringLiteral("MV"),  QStringLiteral("TPR"), QStringLiteral("Corvane"),
-    QStringLiteral("OK"),  QStringLiteral("Non"), QStringLiteral("PDF"), QStringLiteral("pdf"),
-    QStringLiteral("IPP"), QStringLiteral("PNG"), QStringLiteral("png"), QStringLiteral("SVG"),
-    QStringLiteral("svg"), QStringLiteral("Ad"),  QStringLiteral("dr"),  QStringLiteral("OPFr"),
-    QStringLiteral("Sc"),  QStringLiteral("Sp"),  QStringLiteral("Fw"),  QStringLiteral("eff")};
+    QStringLiteral("cm"),  QStringLiteral("mm"),  QStringLiteral("KiB"),  QStringLiteral("MiB"),
+    QStringLiteral("TMR"), QStringLiteral("OCR"), QStringLiteral("SSD"),  QStringLiteral("STD"),
+    QStringLiteral("SAD"), QStringLiteral("MV"),  QStringLiteral("TPR"),  QStringLiteral("Corvane"),
+    QStringLiteral("OK"),  QStringLiteral("Non"), QStringLiteral("PDF"),  QStringLiteral("pdf"),
+    QStringLiteral("IPP"), QStringLiteral("PNG"), QStringLiteral("png"),  QStringLiteral("SVG"),
+    QStringLiteral("CSV"), QStringLiteral("csv"), QStringLiteral("PDD"),  QStringLiteral("svg"),
+    QStringLiteral("Ad"),  QStringLiteral("dr"),  QStringLiteral("OPFr"), QStringLiteral("Sc"),
+    QStringLiteral("Sp"),  QStringLiteral("Fw"),  QStringLiteral("eff")};
 
 // The English words of `text`: runs of two or more Latin letters that are not
 // kept on purpose. Quoted text (a file's name, a field, a printer's name) is
@@ -207,8 +209,9 @@ QRect TextInk(const QLabel* label) {
     QPainter painter(&image);
     painter.setFont(label->font());
     painter.setPen(Qt::black);
-    painter.drawText(QRect(QPoint(Margin, Margin), contents.size()), label->alignment() | Qt::TextDontClip,
-                     label->text());
+    const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+    painter.drawText(QRect(QPoint(Margin, Margin), contents.size()),
+                     label->alignment() | Qt::TextDontClip | wrap, label->text());
     painter.end();
     QRect ink;
     for (int y = 0; y < image.height(); ++y)
@@ -363,6 +366,12 @@ QStringList WordedMessages() {
           << PrinterMessages::offerPdf(PrinterMessages::drawingFailed(longName, longAnswer))
           << PrinterMessages::pdfNotWritten(QStringLiteral("/corvane-chart.pdf"), longAnswer)
           << DataTableMessages::cannotRead(QStringLiteral("6MVTMROCR.dat"), longAnswer);
+    const QString saved = QStringLiteral("/home/user/ssd-5cm-10x10-w45.png");
+    texts << ChartWindowMessages::chartNotAChartFile(saved) << ChartWindowMessages::alreadyExists(saved)
+          << ChartWindowMessages::chartNotSaved(saved, reason)
+          << ChartWindowMessages::profilesNotSaved(QString(200, u'p'), longAnswer)
+          << ChartWindowMessages::referenceCleared(longAnswer)
+          << ChartWindowMessages::chartNotRedrawn(reason);
     return texts;
 }
 
@@ -492,10 +501,12 @@ void LanguageTest::everyWindowAndMessageBox() {
                                        QStringLiteral("Clear reference"), QStringLiteral("Save chart as…"),
                                        QStringLiteral("Copy chart")}));
     QVERIFY(program.chooseFromChartMenu(entries.front()));
-    QWidget* profiles = chart->tools()->profilesWindow();
+    ProfilesWindow* profiles = chart->tools()->profilesWindow();
     QVERIFY(profiles != nullptr && profiles->isVisible());
     for (const ShownText& text : ShownTexts(profiles))
         VerifyLanguageOf(text.text, language, QStringLiteral("profiles"));
+    for (const QAction* action : profiles->contextMenu()->actions())
+        VerifyLanguageOf(action->text(), language, QStringLiteral("profiles menu"));
     VerifyTextsFit(profiles, {});
     SaveScreenshot(profiles, QStringLiteral("profiles-%1").arg(tag));
 

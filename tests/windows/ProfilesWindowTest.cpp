@@ -19,6 +19,11 @@
 #include "windows/WindowPlacement.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QChartView>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -26,10 +31,13 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -50,9 +58,10 @@ void MoveMouseTo(Form3* chart, double x, double y) {
                                                     std::floor(pixel.y()) + 0.5 + PictureBorder));
 }
 
-// What differs between the plots and DoseGrid's column and row, empty when nothing does.
-QString ProfilesMismatch(const ProfilesWindow* profiles, const DoseMatrix& grid, int column, int row,
-                         const DoseMatrix* reference = nullptr) {
+// What differs between the plots and DoseGrid's column and row over the
+// computed region, empty when nothing does.
+QString ProfilesMismatch(const ProfilesWindow* profiles, const CalculationState& state, int column, int row,
+                         const CalculationState* reference = nullptr) {
     if (profiles->column() != column || profiles->row() != row)
         return QStringLiteral("at (%1, %2), not (%3, %4)")
             .arg(profiles->column())
@@ -62,27 +71,34 @@ QString ProfilesMismatch(const ProfilesWindow* profiles, const DoseMatrix& grid,
     auto compare = [](const QList<QPointF>& points, int first, int count, auto expected) -> QString {
         if (points.size() != count) return QStringLiteral("%1 points, not %2").arg(points.size()).arg(count);
         for (int n = 0; n < count; ++n)
-            if (points[n] != QPointF(first + n, expected(n)))
+            if (points[n] != QPointF(first + n, expected(first + n)))
                 return QStringLiteral("point %1 is (%2, %3)").arg(n).arg(points[n].x()).arg(points[n].y());
         return {};
     };
-    auto down = [&](const DoseMatrix& g) { return [&g, column](int J) { return 100 * g(column, J); }; };
-    auto across = [&](const DoseMatrix& g) { return [&g, row](int n) { return 100 * g(n, row); }; };
-    QString mismatch = compare(profiles->depthCurve()->points(), 0, 251, down(grid));
-    if (mismatch.isEmpty()) mismatch = compare(profiles->lateralCurve()->points(), -250, 501, across(grid));
-    const double dose = 100 * grid(column, row);
-    if (mismatch.isEmpty() && profiles->depthMarker()->points() != QList<QPointF>{QPointF(row, dose)})
-        mismatch = QStringLiteral("the depth dose marks another point");
+    auto curves = [&](const CalculationState& s, QLineSeries* depth, QLineSeries* lateral) {
+        const int half = s.Chart.HalfWidthSteps;
+        const bool columnComputed = std::abs(column - 250) <= half;
+        QString mismatch = compare(depth->points(), 0, columnComputed ? 251 : 0,
+                                   [&](int J) { return 100 * s.DoseGrid(column, J); });
+        if (mismatch.isEmpty())
+            mismatch = compare(lateral->points(), -half, 2 * half + 1,
+                               [&](int x) { return 100 * s.DoseGrid(x + 250, row); });
+        return mismatch;
+    };
+    QString mismatch = curves(state, profiles->depthCurve(), profiles->lateralCurve());
+    const double dose = 100 * state.DoseGrid(column, row);
+    const bool computed = std::abs(column - 250) <= state.Chart.HalfWidthSteps;
+    // The cursor's point, marked only where there is a dose.
+    const QList<QPointF> marks = profiles->depthMarker()->points() + profiles->lateralMarker()->points();
     if (mismatch.isEmpty() &&
-        profiles->lateralMarker()->points() != QList<QPointF>{QPointF(column - 250, dose)})
-        mismatch = QStringLiteral("the lateral profile marks another point");
-    if (mismatch.isEmpty() && !profiles->depthValueLabel()->text().contains(
-                                  QLocale::system().toString(dose, 'f', 1) + QStringLiteral(" %")))
+        marks != (computed ? QList{QPointF(row, dose), QPointF(column - 250, dose)} : QList<QPointF>{}))
+        mismatch = QStringLiteral("the plots mark another point");
+    const QString value = computed ? QLocale::system().toString(dose, 'f', 1) + QStringLiteral(" %")
+                                   : QStringLiteral("outside the computed region");
+    if (mismatch.isEmpty() && !profiles->depthValueLabel()->text().contains(value))
         mismatch = QStringLiteral("the value printed is ") + profiles->depthValueLabel()->text();
     if (mismatch.isEmpty() && reference != nullptr) {
-        mismatch = compare(profiles->depthReferenceCurve()->points(), 0, 251, down(*reference));
-        if (mismatch.isEmpty())
-            mismatch = compare(profiles->lateralReferenceCurve()->points(), -250, 501, across(*reference));
+        mismatch = curves(*reference, profiles->depthReferenceCurve(), profiles->lateralReferenceCurve());
         if (!profiles->depthReferenceCurve()->isVisible())
             mismatch = QStringLiteral("the reference is hidden");
     }
@@ -104,11 +120,13 @@ QImage WithoutBorder(const QImage& image) { return image.convertToFormat(QImage:
 class ProfilesWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { testing::ForgetSettings(); }
     void rightClickOpensTheMenuAndChangesNoDesignedState();
     void profilesFollowTheCrossHairAndEveryCalculation();
     void profilesGoAndComeWithTheChartWindow();
-    void profilesWindowGoesBesideTheChartWindow();
+    void profilesWindowKeepsTheChartInSight();
     void heldReferenceIsDrawnDashedAndGreyBeneathTheChart();
+    void menuSavesAndCopiesTheNumbersOfTheTool();
     void screenshotWithProfilesAndReference();
 };
 
@@ -173,46 +191,58 @@ void ProfilesWindowTest::profilesFollowTheCrossHairAndEveryCalculation() {
     ProfilesWindow* profiles = chart->tools()->profilesWindow();
     QVERIFY(profiles != nullptr && profiles->isVisible());
     // Before the cross-hair has been in the chart: the axis and the target's row.
-    VERIFY_PROFILES(profiles, program.state().DoseGrid, 250, 50);
+    VERIFY_PROFILES(profiles, program.state(), 250, 50);
     // The chart window keeps the keyboard for the arrow keys.
     QVERIFY(!profiles->isActiveWindow());
 
     MoveMouseTo(chart, 280.5, 80.5);
-    VERIFY_PROFILES(profiles, program.state().DoseGrid, 280, 80);
+    VERIFY_PROFILES(profiles, program.state(), 280, 80);
     QWidget* focused = chart->focusWidget();
     QTest::keyClick(focused, Qt::Key_Right);
-    VERIFY_PROFILES(profiles, program.state().DoseGrid, 281, 80);
+    VERIFY_PROFILES(profiles, program.state(), 281, 80);
     QTest::keyClick(focused, Qt::Key_Down);
     QTest::keyClick(focused, Qt::Key_Down);
-    VERIFY_PROFILES(profiles, program.state().DoseGrid, 281, 82);
+    VERIFY_PROFILES(profiles, program.state(), 281, 82);
 
     // Out of the chart the last lines stay.
     MoveMouseTo(chart, -40, -40);
     QCOMPARE(program.state().CursorInChart, false);
-    VERIFY_PROFILES(profiles, program.state().DoseGrid, 281, 82);
+    VERIFY_PROFILES(profiles, program.state(), 281, 82);
 
     // The figures are those of the column and the row at the cross-hair.
-    const DepthDoseFigures down = DepthDoseFiguresOf(program.state().DoseGrid, 281);
-    const LateralFigures across = LateralFiguresOf(program.state().DoseGrid, 82);
+    const ProfileGrid grid{&program.state().DoseGrid, ComputedRegionOf(program.state().Chart)};
+    const DepthDoseFigures down = DepthDoseFiguresOf(grid, 281);
+    const LateralFigures across = LateralFiguresOf(grid, 82);
     QVERIFY(down.dose100 && across.width50Mm && across.leftPenumbraMm);
     QCOMPARE(profiles->depthFigure(1)->text(), QLocale::system().toString(*down.dose100, 'f', 1) + " %");
     QCOMPARE(profiles->depthFigure(0)->text(), QString::number(*down.depthOfMaximumMm) + " mm");
     QCOMPARE(profiles->lateralFigure(0)->text(),
              QLocale::system().toString(*across.width50Mm, 'f', 1) + " mm");
-    // Far off axis and deep down.
+    // On the axis of the 10 x 10 cm field at SSD 100 cm: PDD(10), and said so.
+    MoveMouseTo(chart, 250.5, 82.5);
+    const std::optional<double> pdd10 = DepthDoseFiguresOf(grid, 250).dose100OfMaximum;
+    QVERIFY(pdd10 && *pdd10 > 60 && *pdd10 < 72);
+    QCOMPARE(profiles->depthFigure(4)->text(), QLocale::system().toString(*pdd10, 'f', 1) + " %");
+    QVERIFY(profiles->depthFigure(4)->toolTip().contains(QStringLiteral("PDD(10)")));
+    // Far off axis and deep down, outside the computed region: nothing
+    // plotted down the column, no figure, and the region's edges marked.
     MoveMouseTo(chart, 10.5, 240.5);
-    VERIFY_PROFILES(profiles, program.state().DoseGrid, 10, 240);
+    VERIFY_PROFILES(profiles, program.state(), 10, 240);
+    QCOMPARE(profiles->depthFigure(1)->text(), QStringLiteral("\u2013"));
+    QCOMPARE(profiles->regionEdge(0)->points().front().x(), -86.0);  // HalfWidthSteps of 10 cm
+    QCOMPARE(profiles->regionEdge(1)->points().back().x(), 86.0);
+    QVERIFY(profiles->regionEdge(1)->isVisible());
 
     // "Change mesh size" rereads the entries: the profiles show the new grid.
     const DoseMatrix before = program.state().DoseGrid;
     program.conditions()->Text1->setText(QStringLiteral("12"));
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
     QVERIFY(!(program.state().DoseGrid == before));
-    VERIFY_PROFILES(profiles, program.state().DoseGrid, 10, 240);
+    VERIFY_PROFILES(profiles, program.state(), 10, 240);
     // And so does OK.
     program.clickOk(QStringLiteral("5.0"), QStringLiteral("20"), QStringLiteral("6"));
     QVERIFY(profiles->isVisible());
-    VERIFY_PROFILES(profiles, program.state().DoseGrid, 10, 240);
+    VERIFY_PROFILES(profiles, program.state(), 10, 240);
 }
 
 void ProfilesWindowTest::profilesGoAndComeWithTheChartWindow() {
@@ -229,7 +259,7 @@ void ProfilesWindowTest::profilesGoAndComeWithTheChartWindow() {
     QVERIFY(!chart->isVisible() && !profiles->isVisible());
     program.clickOk(QStringLiteral("7"), QStringLiteral("10.0"), QStringLiteral("10.0"));
     QVERIFY(chart->isVisible() && profiles->isVisible());
-    VERIFY_PROFILES(profiles, program.state().DoseGrid, 250, 70);
+    VERIFY_PROFILES(profiles, program.state(), 250, 70);
 
     // A failed calculation hides the profiles along with the chart.
     program.conditions()->Option2->click();
@@ -239,7 +269,7 @@ void ProfilesWindowTest::profilesGoAndComeWithTheChartWindow() {
     program.conditions()->Option1->click();
     program.clickOk(QStringLiteral("5.0"), QStringLiteral("10.0"), QStringLiteral("10.0"));
     QVERIFY(chart->isVisible() && profiles->isVisible());
-    VERIFY_PROFILES(profiles, program.state().DoseGrid, 250, 50);
+    VERIFY_PROFILES(profiles, program.state(), 250, 50);
 
     // Closed by itself, it stays closed when the chart window comes back.
     profiles->close();
@@ -259,34 +289,75 @@ void ProfilesWindowTest::profilesGoAndComeWithTheChartWindow() {
     QVERIFY(chart->tools()->profilesWindow() == nullptr);
 }
 
-void ProfilesWindowTest::profilesWindowGoesBesideTheChartWindow() {
-    const QSize size(470, 740);
-    struct Row {
+void ProfilesWindowTest::profilesWindowKeepsTheChartInSight() {
+    // The chart window (as the offscreen platform frames it) with its
+    // readout and its three buttons, where the row puts it; else centred.
+    enum Where { Right, Left, Over };
+    const struct {
         const char* what;
-        QRect owner;
         QRect screen;
-        QPoint expected;
+        QPoint chart;
+        Where where;
+    } rows[] = {
+        {"laptop", QRect(0, 0, 1366, 768), {}, Over},
+        {"laptop, chart at its left edge", QRect(0, 0, 1366, 768), QPoint(0, 0), Over},
+        {"laptop as second screen", QRect(1920, 0, 1366, 768), {}, Over},
+        {"full HD: beside it, a little narrower", QRect(0, 0, 1920, 1080), {}, Right},
+        {"full HD, chart at its right edge", QRect(0, 0, 1920, 1080), QPoint(896, 200), Left},
     };
-    const Row rows[] = {
-        {"right of it, top level with it", QRect(450, 184, 1020, 712), QRect(0, 0, 2560, 1440),
-         QPoint(1478, 184)},
-        {"left of it, moved up onto the screen", QRect(1200, 400, 1020, 712), QRect(0, 0, 2560, 1080),
-         QPoint(722, 340)},
-        // Centred on a full-HD screen neither side has room: the least overlap, right first.
-        {"where it covers the least", QRect(450, 184, 1020, 712), QRect(0, 0, 1920, 1080), QPoint(1450, 184)},
-        {"on a screen smaller than the window", QRect(0, 0, 1020, 712), QRect(0, 0, 800, 600),
-         QPoint(330, 0)},
-    };
-    for (const Row& row : rows) QCOMPARE(PlaceBeside(row.owner, size, row.screen), row.expected);
+    const QSize least(404, 542);
+    for (const auto& row : rows) {
+        QRect chart(QPoint(), QSize(1024, 716));
+        chart.moveCenter(row.screen.center());
+        if (!row.chart.isNull()) chart.moveTopLeft(row.screen.topLeft() + row.chart);
+        const QPoint at = chart.topLeft();
+        const QList<QRect> keep{
+            QRect(at + QPoint(20, 52), QSize(233, 136)), QRect(at + QPoint(178, 666), QSize(169, 33)),
+            QRect(at + QPoint(938, 666), QSize(73, 33)), QRect(at + QPoint(10, 666), QSize(153, 33))};
+        const QRect placed = PlaceBeside(chart, keep, QSize(464, 744), least, row.screen);
+        const char* what = row.what;
+        QVERIFY2(row.screen.contains(placed) && placed.width() >= least.width() &&
+                     placed.height() >= least.height(),
+                 what);
+        for (const QRect& k : keep) QVERIFY2(!placed.intersects(k), what);
+        QVERIFY2((placed.left() > chart.right()   ? Right
+                  : placed.right() < chart.left() ? Left
+                                                  : Over) == row.where,
+                 what);
+    }
 
-    // In the program, the window opens where PlaceBeside puts it.
+    // In the program, on the screen the test runs on (ctest runs it on each fake screen).
     ProgramHarness program;
     Form3* chart = program.runToChart();
     QVERIFY(program.chooseFromChartMenu(Profiles));
     ProfilesWindow* profiles = chart->tools()->profilesWindow();
-    const QSize frame = chart->frameGeometry().size() - chart->geometry().size();
-    QCOMPARE(profiles->pos(), PlaceBeside(chart->frameGeometry(), profiles->size() + frame,
-                                          chart->screen()->availableGeometry()));
+    QVERIFY(QTest::qWaitForWindowExposed(profiles));
+    const QRect available = chart->screen()->availableGeometry();
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM"),
+                     size = QByteArray::number(available.width()) + 'x';
+    QVERIFY(!platform.contains("configfile") ||
+            platform.contains(size + QByteArray::number(available.height())));
+    const QRect frame = profiles->frameGeometry();
+    QVERIFY(available.contains(frame));
+    if (available.width() >= 1366 && available.height() >= 768)
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{chart->Command1, chart->Command2, chart->Command3, chart->Label4,
+                                             chart->Label1, chart->Label3, chart->Label8, chart->Label6})
+            QVERIFY2(!frame.intersects(QRect(w->mapToGlobal(QPoint()), w->size())),
+                     qPrintable(w->objectName()));
+
+    // Moved by the user, it opens there again; a place that is off the
+    // screen now comes back onto it.
+    const QPoint moved = available.topLeft() + QPoint(20, 10);
+    profiles->move(moved);
+    profiles->close();
+    QVERIFY(program.chooseFromChartMenu(Profiles));
+    QCOMPARE(profiles->pos(), moved);
+    profiles->close();
+    QSettings(testing::UsePrivateSettings(), QSettings::IniFormat)
+        .setValue(QStringLiteral("profilesWindow/frame"), QRect(available.right() + 500, 40, 480, 700));
+    QVERIFY(program.chooseFromChartMenu(Profiles));
+    QVERIFY2(available.contains(profiles->frameGeometry()), qPrintable(QString::number(profiles->x())));
 }
 
 void ProfilesWindowTest::heldReferenceIsDrawnDashedAndGreyBeneathTheChart() {
@@ -365,7 +436,7 @@ void ProfilesWindowTest::heldReferenceIsDrawnDashedAndGreyBeneathTheChart() {
     // The readout reads the current grid; the profiles show both.
     MoveMouseTo(chart, 300.5, 60.5);
     QCOMPARE(chart->Text3->text(), DoseBoxText(state.DoseGrid(300, 60)));
-    VERIFY_PROFILES(profiles, state.DoseGrid, 300, 60, &reference);
+    VERIFY_PROFILES(profiles, state, 300, 60, chart->Picture1->reference());
     const QString difference =
         QLocale::system().toString(100 * (state.DoseGrid(300, 60) - reference(300, 60)), 'f', 1);
     QVERIFY2(profiles->depthValueLabel()->text().contains(difference),
@@ -374,7 +445,62 @@ void ProfilesWindowTest::heldReferenceIsDrawnDashedAndGreyBeneathTheChart() {
     // Cleared, the picture is the designed chart again, and so are the profiles.
     QVERIFY(program.chooseFromChartMenu(Clear));
     QVERIFY(WithoutBorder(chart->Picture1->image()) == plain);
-    VERIFY_PROFILES(profiles, state.DoseGrid, 300, 60);
+    VERIFY_PROFILES(profiles, state, 300, 60);
+}
+
+void ProfilesWindowTest::menuSavesAndCopiesTheNumbersOfTheTool() {
+    ProgramHarness program;
+    Form3* chart = program.runToChart();
+    QVERIFY(program.chooseFromChartMenu(Hold));  // the reference at 5 cm
+    program.clickOk(QStringLiteral("8"), QStringLiteral("10.0"), QStringLiteral("10.0"));
+    QVERIFY(program.chooseFromChartMenu(Profiles));
+    ProfilesWindow* profiles = chart->tools()->profilesWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(profiles));
+    MoveMouseTo(chart, 270.5, 120.5);
+
+    // A right click on a plot opens the window's menu; an entry is clicked.
+    auto choose = [profiles](int entry) {
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(100, 80),
+                                  profiles->lateralView()->mapToGlobal(QPoint(100, 80)));
+        QApplication::sendEvent(profiles->lateralView(), &request);
+        QMenu* menu = profiles->contextMenu();
+        QStringList entries;
+        for (const QAction* action : menu->actions()) entries << action->text();
+        if (QTest::qWaitForWindowExposed(menu))
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(menu->actions()[entry]).center());
+        return entries;
+    };
+    QTemporaryDir dir;
+    program.answerSavePathWith(dir.filePath(QStringLiteral("lesson")));
+    QCOMPARE(choose(0),
+             (QStringList{QStringLiteral("Save profiles as CSV\u2026"), QStringLiteral("Copy values")}));
+    QVERIFY(program.messages.empty() &&
+            program.suggestedSavePaths[0].endsWith("/ssd-8cm-10x10-profiles.csv"));
+    QFile file(dir.filePath(QStringLiteral("lesson.csv")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray csv = file.readAll();
+
+    // The rows of corvane-chart profile, for the chart and for the reference.
+    auto tool = [](const QString& axis, const QString& at, const QString& depth) {
+        QProcess process;
+        process.start(QStringLiteral(CORVANE_CHART),
+                      {"profile", "--axis", axis, "--at", at, "--depth", depth});
+        process.waitForFinished(30000);
+        return process.readAllStandardOutput().split('\n');
+    };
+    QByteArray expected = "profile,at_mm,position_mm,dose_percent,reference_dose_percent\n";
+    for (const auto& [axis, at] : {std::pair("depth", "20"), std::pair("lateral", "120")}) {
+        const QList<QByteArray> current = tool(axis, at, "8"), held = tool(axis, at, "5");
+        for (qsizetype n = 1; n + 1 < current.size(); ++n)
+            expected += axis + QByteArray(",") + at + ',' + current[n] + ',' + held[n].split(',')[1] + '\n';
+    }
+    QCOMPARE(csv, expected);
+
+    // "Copy values": the same table with tabs, for a spreadsheet.
+    QApplication::clipboard()->clear();
+    choose(1);
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromLatin1(csv).replace(u',', u'\t'));
 }
 
 void ProfilesWindowTest::screenshotWithProfilesAndReference() {
@@ -384,6 +510,10 @@ void ProfilesWindowTest::screenshotWithProfilesAndReference() {
     program.clickOk(QStringLiteral("10.0"), QStringLiteral("10.0"), QStringLiteral("10.0"));
     Form3* chart = program.chart();
     QVERIFY(QTest::qWaitForWindowExposed(chart));
+    // A wedged chart has no 80-20 % penumbrae, and says why.
+    QVERIFY(program.chooseFromChartMenu(Profiles));
+    QCOMPARE(chart->tools()->profilesWindow()->lateralFigure(2)->text(), QStringLiteral("\u2013"));
+    QVERIFY(chart->tools()->profilesWindow()->lateralFigure(2)->toolTip().contains(QStringLiteral("wedge")));
     QVERIFY(program.chooseFromChartMenu(Hold));
     program.conditions()->Option3->click();  // no wedge
     program.clickOk(QStringLiteral("10.0"), QStringLiteral("10.0"), QStringLiteral("10.0"));

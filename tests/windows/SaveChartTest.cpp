@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -23,6 +24,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace corvane;
 using corvane::testing::ProgramHarness;
@@ -36,6 +39,11 @@ QString ToolOutput(const QString& program, const QStringList& arguments) {
     process.start(program, arguments);
     if (!process.waitForFinished(30000)) return {};
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+mode_t ModeOf(const QString& path) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : mode_t(-1);
 }
 
 QByteArray Contents(const QString& path) {
@@ -58,6 +66,7 @@ Form3* ChartWithReference(ProgramHarness& program) {
 class SaveChartTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { testing::ForgetSettings(); }
     void eachFormatIsWrittenAndReadsBack();
     void anExistingFileIsReplacedOnlyAfterYes();
     void aFailedWriteSaysWhyAndLeavesNothing();
@@ -74,20 +83,29 @@ void SaveChartTest::eachFormatIsWrittenAndReadsBack() {
         chart->Picture1->drawShownChart(state, surface);
     };
 
-    // PNG: twice the picture's size, as shown with the reference, without the cross-hair.
+    // PNG: twice the picture's size, as shown with the reference, without
+    // the cross-hair; named after the conditions it was drawn from, with the
+    // permissions of a new file under the umask.
+    const mode_t umaskBefore = umask(022);
     program.answerSavePathWith(dir.filePath(QStringLiteral("chart.png")));
     QVERIFY(program.chooseFromChartMenu(SaveAs));
     QVERIFY(program.messages.empty());
     QCOMPARE(program.suggestedSavePaths.size(), 1);
-    QVERIFY(program.suggestedSavePaths[0].endsWith(QStringLiteral("/corvane-chart.png")));
+    QVERIFY(program.suggestedSavePaths[0].endsWith(QStringLiteral("/std-8cm-12x10.png")));
+    QCOMPARE(ModeOf(dir.filePath(QStringLiteral("chart.png"))), mode_t(0644));
     const QImage png(dir.filePath(QStringLiteral("chart.png")));
     QCOMPARE(png.size(), QSize(2 * 997, 2 * 685));
     QVERIFY(png.convertToFormat(QImage::Format_RGB32) == RenderChartImage(shown, 2));
     QVERIFY(png.convertToFormat(QImage::Format_RGB32) != RenderChartImage(state, 2));
 
-    // SVG: the same picture, the reference's dashed lines among it.
+    // SVG: the same picture, the reference's dashed lines among it. The
+    // dialog opens in the folder of the last file.
+    umask(027);
     program.answerSavePathWith(dir.filePath(QStringLiteral("chart.svg")));
     QVERIFY(program.chooseFromChartMenu(SaveAs));
+    umask(umaskBefore);
+    QCOMPARE(program.suggestedSavePaths[1], dir.filePath(QStringLiteral("std-8cm-12x10.png")));
+    QCOMPARE(ModeOf(dir.filePath(QStringLiteral("chart.svg"))), mode_t(0640));
     QSvgRenderer svg(dir.filePath(QStringLiteral("chart.svg")));
     QVERIFY(svg.isValid());
     QCOMPARE(svg.viewBox(), QRect(0, 0, 997, 685));
@@ -145,6 +163,16 @@ void SaveChartTest::anExistingFileIsReplacedOnlyAfterYes() {
     program.answers = {MessageAnswer::Yes};
     QVERIFY(program.chooseFromChartMenu(SaveAs));
     QCOMPARE(program.messages.size(), std::size_t(2));
+    QVERIFY(QSvgRenderer(path).isValid());
+
+    // Through a symbolic link: the file it points to is written, the link stays.
+    const QString link = dir.filePath(QStringLiteral("link.svg"));
+    QVERIFY(QFile::link(path, link));
+    QVERIFY(QFile::remove(path) && QFile(path).open(QIODevice::WriteOnly));
+    program.answerSavePathWith(link);
+    QVERIFY(program.chooseFromChartMenu(SaveAs));
+    QCOMPARE(program.messages.size(), std::size_t(3));
+    QVERIFY(QFileInfo(link).isSymLink());
     QVERIFY(QSvgRenderer(path).isValid());
 }
 

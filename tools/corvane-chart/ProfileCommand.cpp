@@ -2,7 +2,7 @@
 // numbers the profiles window plots.
 #include "CommandLine.h"
 
-#include "chart/TextRules.h"
+#include "chart/ProfileTable.h"
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "state/MessageText.h"
@@ -39,13 +39,6 @@ std::string Help() {
            "load; 3 the output could not be written.\n";
 }
 
-enum class Axis { Depth, Lateral };
-
-struct ProfileRequest {
-    Axis axis = Axis::Depth;
-    int at = 0;
-};
-
 // A whole number in plain digits, with a leading "-" when negative, between
 // `lowest` and `highest`.
 std::optional<int> ParseWholeMillimetres(const std::string& text, int lowest, int highest) {
@@ -61,7 +54,7 @@ std::optional<int> ParseWholeMillimetres(const std::string& text, int lowest, in
 
 // Reads --axis and --at before anything is loaded. Returns nothing for bad
 // usage, with a one-line reason in `error`.
-std::optional<ProfileRequest> ReadRequest(const Options& options, std::string& error) {
+std::optional<ProfileLine> ReadRequest(const Options& options, std::string& error) {
     if (!options.has("axis")) {
         error = "--axis depth|lateral is required";
         return std::nullopt;
@@ -71,14 +64,14 @@ std::optional<ProfileRequest> ReadRequest(const Options& options, std::string& e
         error = "--axis takes depth or lateral, not " + QuoteForMessage(axis);
         return std::nullopt;
     }
-    ProfileRequest request;
-    request.axis = axis == "depth" ? Axis::Depth : Axis::Lateral;
+    ProfileLine request;
+    request.axis = axis == "depth" ? ProfileAxis::Depth : ProfileAxis::Lateral;
     if (!options.has("at")) {
         error = "--at N is required";
         return std::nullopt;
     }
     const std::string at = options.get("at", "");
-    const bool depth = request.axis == Axis::Depth;
+    const bool depth = request.axis == ProfileAxis::Depth;
     const std::optional<int> value =
         depth ? ParseWholeMillimetres(at, -AxisColumn, LastChartColumn - AxisColumn)
               : ParseWholeMillimetres(at, 0, LastComputedRow);
@@ -92,19 +85,10 @@ std::optional<ProfileRequest> ReadRequest(const Options& options, std::string& e
     return request;
 }
 
-void WriteProfile(const DoseMatrix& grid, const ProfileRequest& request, std::ostream& out) {
-    std::string text = "position_mm,dose_percent\n";
-    auto line = [&text](int position, double cell) {
-        text += FormatWholeNumber(position);
-        text += ',';
-        text += FormatNumber17(100 * cell);
-        text += '\n';
-    };
-    if (request.axis == Axis::Depth) {
-        for (int J = 0; J <= LastComputedRow; ++J) line(J, grid(AxisColumn + request.at, J));
-    } else {
-        for (int I = 0; I <= LastChartColumn; ++I) line(I - AxisColumn, grid(I, request.at));
-    }
+void WriteProfile(const DoseMatrix& grid, const ProfileLine& line, std::ostream& out) {
+    const ProfileTableLayout layout;
+    std::string text = ProfileTableHeader(layout);
+    AppendProfileRows(text, layout, line, grid);
     out << text;
 }
 
@@ -121,7 +105,7 @@ int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ost
         return ExitSuccess;
     }
     std::string error;
-    const std::optional<ProfileRequest> request = ReadRequest(*parsed.options, error);
+    const std::optional<ProfileLine> request = ReadRequest(*parsed.options, error);
     if (!request) {
         err << Name << error << '\n';
         return ExitUsage;

@@ -123,6 +123,14 @@ QList<QWidget*> TabStopsAfter(QWidget* from, qsizetype count) {
     return stops;
 }
 
+QString UsePrivateSettings() {
+    static QTemporaryDir folder;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    return folder.filePath(QStringLiteral("Corvane/Corvane.conf"));
+}
+
+void ForgetSettings() { QFile::remove(UsePrivateSettings()); }
+
 QString ScreenshotPath(const QString& fileName) {
     QDir().mkpath(QStringLiteral(CORVANE_SCREENSHOT_DIR));
     return QDir(QStringLiteral(CORVANE_SCREENSHOT_DIR)).filePath(fileName);

@@ -131,6 +131,11 @@ void ProcessDeferredDeletes();
 // focus chain.
 QList<QWidget*> TabStopsAfter(QWidget* from, qsizetype count);
 
+// The program's settings file in a folder of this test process, never the
+// user's; ForgetSettings deletes it.
+QString UsePrivateSettings();
+void ForgetSettings();
+
 // The folder the screenshots go to, created when missing.
 QString ScreenshotPath(const QString& fileName);
 

@@ -1,11 +1,10 @@
 #include "windows/RememberedPlaces.h"
 
+#include "windows/ProgramSettings.h"
 #include "windows/WindowPlacement.h"
 
 #include <QEvent>
-#include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QWidget>
 
 #include <memory>
@@ -16,25 +15,15 @@ namespace {
 
 const QString SaveFolderKey = QStringLiteral("saving/folder");
 
-// The settings where QSettings keeps those of organisation and application
-// "Corvane" on this system, or nothing when that is not a regular file.
-std::unique_ptr<QSettings> OpenSettings() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (folder.isEmpty()) return nullptr;
-    const QFileInfo file(folder + QStringLiteral("/Corvane/Corvane.conf"));
-    if (file.exists() && !file.isFile()) return nullptr;
-    return std::make_unique<QSettings>(file.filePath(), QSettings::IniFormat);
-}
-
 }  // namespace
 
 QString RememberedSaveFolder() {
-    const std::unique_ptr<QSettings> settings = OpenSettings();
+    const std::unique_ptr<QSettings> settings = OpenProgramSettings();
     return settings ? settings->value(SaveFolderKey).toString() : QString();
 }
 
 void RememberSaveFolder(const QString& folder) {
-    if (const std::unique_ptr<QSettings> settings = OpenSettings()) settings->setValue(SaveFolderKey, folder);
+    if (const std::unique_ptr<QSettings> settings = OpenProgramSettings()) settings->setValue(SaveFolderKey, folder);
 }
 
 WindowPlaceMemory::WindowPlaceMemory(QWidget* window, const QString& key)
@@ -45,7 +34,7 @@ WindowPlaceMemory::WindowPlaceMemory(QWidget* window, const QString& key)
 WindowPlaceMemory::~WindowPlaceMemory() { store(); }
 
 std::optional<QRect> WindowPlaceMemory::recall(const QList<QRect>& screens, const QRect& available) const {
-    const std::unique_ptr<QSettings> settings = OpenSettings();
+    const std::unique_ptr<QSettings> settings = OpenProgramSettings();
     if (!settings) return std::nullopt;
     const QRect remembered = settings->value(key_).toRect();
     if (!remembered.isValid()) return std::nullopt;
@@ -68,7 +57,7 @@ bool WindowPlaceMemory::eventFilter(QObject* watched, QEvent* event) {
 
 void WindowPlaceMemory::store() {
     if (!movedByUser_) return;
-    if (const std::unique_ptr<QSettings> settings = OpenSettings()) settings->setValue(key_, *movedByUser_);
+    if (const std::unique_ptr<QSettings> settings = OpenProgramSettings()) settings->setValue(key_, *movedByUser_);
     placed_ = *movedByUser_;
     movedByUser_.reset();
 }

@@ -188,13 +188,15 @@ private:
 
 bool OffAxisPositionFits(double value, int row) { return std::fabs(value - 0.1 * (row - 1)) <= 0.005; }
 
-BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced) {
+BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced, BeamDataSource& source) {
     BeamData data;
     std::array<int, BeamData::DepthRows + 1> depthLines{};
 
     // A TMR or OCR below 0 would be a negative dose.
+    int valueLine = 0;
     auto readValue = [&](bool lastOfBlock) {
         FieldReader::Number n = reader.readNumber(lastOfBlock);
+        valueLine = n.line;
         if (n.value < 0) {
             BeamDataFault fault = reader.fault(BeamDataFaultKind::Negative, n.field);
             fault.line = n.line;
@@ -213,9 +215,12 @@ BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced
         const FieldReader::Number depth = reader.readNumber(false);
         depthLines[i] = depth.line;
         data.DepthTable[i] = 0.1 * depth.value;
+        source.tmrLines[i][0] = depth.line;
+        source.depthMm[i] = depth.value;
         for (int j = 1; j <= BeamData::FieldColumns; ++j) {
             reader.at({DataBlock::Tmr, i, BeamData::DepthRows, 1 + j, TmrNumbersPerRow});
             data.TmrTable[i][j] = readValue(i == BeamData::DepthRows && j == BeamData::FieldColumns);
+            source.tmrLines[i][j] = valueLine;
         }
     }
 
@@ -230,9 +235,12 @@ BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced
         // but one that does not fit the index tells of rows out of place.
         const FieldReader::Number position = reader.readNumber(false);
         if (!OffAxisPositionFits(position.value, i)) misplaced.push_back({position.line, i, position.field});
+        source.ocrLines[i][0] = position.line;
+        source.offAxisPosition[i] = position.value;
         for (int k = 1; k <= BeamData::OcrColumns; ++k) {
             reader.at({DataBlock::Ocr, i, BeamData::OcrRows, 1 + k, OcrNumbersPerRow});
             data.OcrTable[i][k] = readValue(i == BeamData::OcrRows && k == BeamData::OcrColumns);
+            source.ocrLines[i][k] = valueLine;
         }
     }
 
@@ -290,10 +298,11 @@ BeamDataLoadResult ParseBeamData(std::string_view bytes, const std::string& file
     result.file = fileName;
     FieldReader reader(bytes, moreFollows, fileName);
     try {
-        result.data = ReadTables(reader, result.misplacedOcrRows);
+        result.data = ReadTables(reader, result.misplacedOcrRows, result.source);
     } catch (FaultFound& found) {
         result.fault = std::move(found.fault);
         result.misplacedOcrRows.clear();
+        result.source = {};
     }
     return result;
 }

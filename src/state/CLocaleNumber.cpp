@@ -1,6 +1,8 @@
 #include "state/CLocaleNumber.h"
 
+#include <charconv>
 #include <cstdlib>
+#include <system_error>
 
 #include <locale.h>
 
@@ -11,6 +13,22 @@ double DecimalToDouble(const std::string& number) {
     // the texts here always use ".", so convert in the C locale.
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return strtod_l(number.c_str(), nullptr, cLocale);
+}
+
+// std::to_chars never looks at the C or C++ locale.
+std::string ShortestDecimal(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (result.ec != std::errc{}) return "0";  // cannot happen: 64 chars hold any double
+    return std::string(buffer, result.ptr);
+}
+
+std::string FixedDecimal(double value, int decimals) {
+    char buffer[400];  // the widest double in fixed form, with a few decimals
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc{}) return ShortestDecimal(value);
+    return std::string(buffer, result.ptr);
 }
 
 }  // namespace corvane

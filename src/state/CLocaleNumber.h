@@ -1,4 +1,5 @@
-// Decimal text to double with "." as the point, whatever the process locale.
+// Decimal text to double and back with "." as the point, whatever the
+// process locale.
 #pragma once
 
 #include <string>
@@ -8,5 +9,13 @@ namespace corvane {
 // `number` must already be a plain decimal number (sign, digits, point,
 // exponent). Beyond the double range the result is +/-infinity.
 double DecimalToDouble(const std::string& number);
+
+// The shortest text that DecimalToDouble reads back as exactly `value`:
+// 0.43 -> "0.43", 250 -> "250", 1e-05 -> "1e-05". `value` must be finite.
+std::string ShortestDecimal(double value);
+
+// `value` rounded to `decimals` places after the point: (0.68178, 4) ->
+// "0.6818". For the figures a person reads; `value` must be finite.
+std::string FixedDecimal(double value, int decimals);
 
 }  // namespace corvane

@@ -1,7 +1,9 @@
 // The beam data loader on arbitrary bytes: it never crashes, and a file it
-// accepts gives tables the dose model can use.
+// accepts gives tables the dose model can use and a plausibility check with
+// short clean messages, each naming a line.
 #include "FuzzCheck.h"
 
+#include "dose/BeamDataCheck.h"
 #include "state/BeamDataLoader.h"
 #include "state/MessageText.h"
 
@@ -49,6 +51,16 @@ void checkAccepted(const BeamData& data) {
     for (const auto& row : data.OcrTable) checkRow(row, corvane::BeamDataValueLimit);
 }
 
+// Only what is shown is worded, as the tool and the windows word it.
+void checkConcerns(const BeamDataLoadResult& loaded) {
+    const auto shown = corvane::SelectShownConcerns(corvane::FindTableConcerns(*loaded.data, loaded.source));
+    for (const auto& concern : shown.shown) {
+        FUZZ_CHECK(concern.line >= 1);
+        checkMessage(corvane::DescribeConcern(concern));
+    }
+    for (const auto& [kind, count] : shown.leftOut) checkMessage(corvane::DescribeLeftOut(kind, count));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -57,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (result.ok()) {
         checkAccepted(*result.data);
         if (!result.misplacedOcrRows.empty()) checkMessage(result.warning());
+        checkConcerns(result);
     } else {
         checkMessage(result.error());
     }

@@ -18,9 +18,11 @@ cmake --build "$build" -j2 --target corvane_fuzzers
 # makes the same inputs every time, provided the addresses do not change: the
 # fuzzer learns from compared values, and some of them are addresses. So the
 # address-space randomisation is turned off where the system allows it.
-declare -A runs=([fuzz_beam_data]=750000 [fuzz_leading_number]=9000000 [fuzz_dose_chart]=18000)
-declare -A max_len=([fuzz_beam_data]=4400 [fuzz_leading_number]=64 [fuzz_dose_chart]=48)
-targets=(fuzz_beam_data fuzz_leading_number fuzz_dose_chart)
+declare -A runs=([fuzz_beam_data]=750000 [fuzz_beam_data_csv]=500000 [fuzz_leading_number]=9000000
+  [fuzz_dose_chart]=18000)
+declare -A max_len=([fuzz_beam_data]=4400 [fuzz_beam_data_csv]=4400 [fuzz_leading_number]=64
+  [fuzz_dose_chart]=48)
+targets=(fuzz_beam_data fuzz_beam_data_csv fuzz_leading_number fuzz_dose_chart)
 
 fixed_addresses=()
 if setarch "$(uname -m)" -R true 2>/dev/null; then

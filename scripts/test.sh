@@ -34,7 +34,7 @@ cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON \
 cmake --build "$asan" -j2
 (cd "$asan" && ctest --output-on-failure -j2 --timeout 600) || status=1
 
-# The loader, the leading-number rule and the path from the conditions to the
-# printed page on inputs the fuzzer makes (about four minutes).
+# The loader, the CSV tables, the leading-number rule and the path from the
+# conditions to the printed page on inputs the fuzzer makes (about five minutes).
 CORVANE_FUZZ_BUILD_DIR=${build}-fuzz "$root/scripts/fuzz.sh" || status=1
 exit $status

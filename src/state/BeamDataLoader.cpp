@@ -188,7 +188,7 @@ private:
 
 bool OffAxisPositionFits(double value, int row) { return std::fabs(value - 0.1 * (row - 1)) <= 0.005; }
 
-BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced) {
+BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced, BeamDataSource& source) {
     BeamData data;
     std::array<int, BeamData::DepthRows + 1> depthLines{};
 
@@ -201,8 +201,10 @@ BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced
     };
     // A TMR or OCR below 0 would be a negative dose; one above the limit is a
     // damaged value that would multiply the dose.
+    int valueLine = 0;
     auto readValue = [&](bool lastOfBlock) {
         const FieldReader::Number n = reader.readNumber(lastOfBlock);
+        valueLine = n.line;
         if (n.value < 0) refuse(BeamDataFaultKind::Negative, n);
         if (n.value > BeamDataValueLimit) refuse(BeamDataFaultKind::AboveLimit, n);
         return n.value;
@@ -219,9 +221,12 @@ BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced
         if (depth.value < 0) refuse(BeamDataFaultKind::NegativeDepth, depth);
         depthLines[i] = depth.line;
         data.DepthTable[i] = 0.1 * depth.value;
+        source.tmrLines[i][0] = depth.line;
+        source.depthMm[i] = depth.value;
         for (int j = 1; j <= BeamData::FieldColumns; ++j) {
             reader.at({DataBlock::Tmr, i, BeamData::DepthRows, 1 + j, TmrNumbersPerRow});
             data.TmrTable[i][j] = readValue(i == BeamData::DepthRows && j == BeamData::FieldColumns);
+            source.tmrLines[i][j] = valueLine;
         }
     }
 
@@ -236,9 +241,12 @@ BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced
         // but one that does not fit the index tells of rows out of place.
         const FieldReader::Number position = reader.readNumber(false);
         if (!OffAxisPositionFits(position.value, i)) misplaced.push_back({position.line, i, position.field});
+        source.ocrLines[i][0] = position.line;
+        source.offAxisPosition[i] = position.value;
         for (int k = 1; k <= BeamData::OcrColumns; ++k) {
             reader.at({DataBlock::Ocr, i, BeamData::OcrRows, 1 + k, OcrNumbersPerRow});
             data.OcrTable[i][k] = readValue(i == BeamData::OcrRows && k == BeamData::OcrColumns);
+            source.ocrLines[i][k] = valueLine;
         }
     }
 
@@ -296,10 +304,11 @@ BeamDataLoadResult ParseBeamData(std::string_view bytes, const std::string& file
     result.file = fileName;
     FieldReader reader(bytes, moreFollows, fileName);
     try {
-        result.data = ReadTables(reader, result.misplacedOcrRows);
+        result.data = ReadTables(reader, result.misplacedOcrRows, result.source);
     } catch (FaultFound& found) {
         result.fault = std::move(found.fault);
         result.misplacedOcrRows.clear();
+        result.source = {};
     }
     return result;
 }

@@ -4,6 +4,7 @@
 #include "state/BeamData.h"
 #include "state/BeamDataFault.h"
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,10 +13,23 @@
 
 namespace corvane {
 
+// Where the numbers of the tables stand in the file, and the two columns
+// that BeamData does not keep as written: for the plausibility check, which
+// names lines, and for the conversion to CSV.
+struct BeamDataSource {
+    // The line of each number: [i][0] the row's first number (its depth, or
+    // its off-axis position), [i][j] that of TmrTable[i][j] or OcrTable[i][j].
+    std::array<std::array<int, BeamData::FieldColumns + 1>, BeamData::DepthRows + 1> tmrLines{};
+    std::array<std::array<int, BeamData::OcrColumns + 1>, BeamData::OcrRows + 1> ocrLines{};
+    std::array<double, BeamData::DepthRows + 1> depthMm{};       // as read; DepthTable is 0.1 x these
+    std::array<double, BeamData::OcrRows + 1> offAxisPosition{};  // as read; the model never uses them
+};
+
 struct BeamDataLoadResult {
     std::optional<BeamData> data;                   // set only when the whole file was read and checked
     std::optional<BeamDataFault> fault;             // set exactly when data is not
     std::vector<MisplacedOcrRow> misplacedOcrRows;  // loaded, but worth a warning
+    BeamDataSource source;                          // filled with data
     std::string file;                               // the file read, as given
 
     bool ok() const { return data.has_value(); }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <system_error>
 
 #include <locale.h>
 
@@ -19,6 +20,22 @@ std::string DoubleToDecimal(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return std::string(buffer, result.ptr);  // 64 characters hold any %.15g
+}
+
+// std::to_chars never looks at the C or C++ locale.
+std::string ShortestDecimal(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (result.ec != std::errc{}) return "0";  // cannot happen: 64 chars hold any double
+    return std::string(buffer, result.ptr);
+}
+
+std::string FixedDecimal(double value, int decimals) {
+    char buffer[400];  // the widest double in fixed form, with a few decimals
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc{}) return ShortestDecimal(value);
+    return std::string(buffer, result.ptr);
 }
 
 }  // namespace corvane

@@ -14,4 +14,12 @@ double DecimalToDouble(const std::string& number);
 // 1e20 -> "1e+20". Every number in Corvane's own messages is written so.
 std::string DoubleToDecimal(double value);
 
+// The shortest text that DecimalToDouble reads back as exactly `value`:
+// 0.43 -> "0.43", 250 -> "250", 1e-05 -> "1e-05". `value` must be finite.
+std::string ShortestDecimal(double value);
+
+// `value` rounded to `decimals` places after the point: (0.68178, 4) ->
+// "0.6818". For the figures a person reads; `value` must be finite.
+std::string FixedDecimal(double value, int decimals);
+
 }  // namespace corvane

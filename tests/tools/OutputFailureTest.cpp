@@ -27,6 +27,7 @@ TEST(OutputFailure, AFullDeviceExitsThreeWithTheSystemsReason) {
         {"dose", {}, true, 3, "corvane-chart dose" + full},
         {"ops", {}, true, 3, "corvane-chart ops" + full},
         {"print-ops", {}, true, 3, "corvane-chart print-ops" + full},
+        {"check-data", {}, true, 3, "corvane-chart check-data" + full},
         {"--help", {}, false, 3, "corvane-chart" + full},
         {"dose", {"--help"}, false, 3, "corvane-chart dose" + full},
         {"ops", {"--help"}, false, 3, "corvane-chart ops" + full},

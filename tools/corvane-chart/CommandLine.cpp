@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "DataFileOption.h"
+
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "state/BeamDataLoader.h"
@@ -110,8 +112,7 @@ void WriteFailureMessages(std::ostream& err) {
 }
 
 std::string CalculationOptionsHelp() {
-    return "  --data FILE          beam data file (default: 6MVTMROCR.dat in the working\n"
-           "                       folder, else beside the program, else share/corvane)\n"
+    return DataOptionHelp() +
            "  --setup ssd|std      SSD = 100 cm or STD = 100 cm (default ssd)\n"
            "  --depth TEXT         depth of target in cm (default \"5.0\")\n"
            "  --width TEXT         field width at SAD in cm (default \"10.0\")\n"

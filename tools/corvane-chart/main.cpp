@@ -27,7 +27,8 @@ void printHelp(std::ostream& out) {
            "and its isodose chart, as the Corvane program does, without windows.\n\n"
            "Commands:\n";
     for (const auto& command : commands) out << command.usage << '\n';
-    out << "Options of every command:\n"
+    out << "Options of the commands that calculate (check-data and convert take --data\n"
+           "only; see COMMAND --help):\n"
         << corvane::cli::CalculationOptionsHelp()
         << "\nExit codes: 0 success; 1 the calculation failed (its two messages go to\n"
            "standard error, one per line); 2 bad usage, or a data file that does not load;\n"

@@ -113,7 +113,8 @@ std::optional<AxisDepthDose> StandardDepthDose(const BeamData& beam) {
     } catch (const CalculationFailure&) {
         return std::nullopt;
     }
-    const DepthDoseFigures figures = DepthDoseFiguresOf(state->DoseGrid, AxisColumn);
+    const ProfileGrid computed{&state->DoseGrid, ComputedRegionOf(state->Chart)};
+    const DepthDoseFigures figures = DepthDoseFiguresOf(computed, AxisColumn);
     if (!figures.depthOfMaximumMm) return std::nullopt;
     const auto& grid = state->DoseGrid;
     const double maximum = grid(AxisColumn, *figures.depthOfMaximumMm);

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace corvane {
 
@@ -16,13 +16,18 @@ namespace {
 
 // True when no value is infinite or NaN. An all-ones exponent carries into
 // the sign bit when one exponent unit is added; integer operations only, so
-// the compiler turns the loop into vector code.
+// the compiler turns the loop into vector code. The bits are copied with
+// memcpy rather than std::bit_cast, which not every library has; the
+// compilers make the same code of both.
 bool allFinite(const double* values, int count) {
     constexpr std::uint64_t exponentBits = 0x7ff0000000000000ULL;
     constexpr std::uint64_t exponentUnit = 0x0010000000000000ULL;
     std::uint64_t carried = 0;
-    for (int k = 0; k < count; ++k)
-        carried |= (std::bit_cast<std::uint64_t>(values[k]) & exponentBits) + exponentUnit;
+    for (int k = 0; k < count; ++k) {
+        std::uint64_t bits;
+        std::memcpy(&bits, values + k, sizeof bits);
+        carried |= (bits & exponentBits) + exponentUnit;
+    }
     return (carried >> 63) == 0;
 }
 

@@ -4,7 +4,7 @@
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "state/BeamDataLoader.h"
-#include "state/CalculationState.h"
+#include "windows/CalculationState.h"
 #include "state/DataFileLocation.h"
 #include "windows/BeamDataMessages.h"
 #include "windows/ChartPictureBox.h"
@@ -23,17 +23,6 @@
 #include <string_view>
 
 namespace corvane {
-
-namespace {
-// The two designed messages of a failed calculation, marked for translation;
-// the core keeps the same texts for the headless tool.
-constexpr const char* FailureFirst =
-    QT_TRANSLATE_NOOP("corvane::Module1", "  線量分布が正しく計算できませんでした  ");
-constexpr const char* FailureSecond =
-    QT_TRANSLATE_NOOP("corvane::Module1", "  照射野サイズが大きすぎるものと思われます  ");
-static_assert(std::string_view(FailureFirst) == FailureMessageFirst);
-static_assert(std::string_view(FailureSecond) == FailureMessageSecond);
-}  // namespace
 
 Module1::Module1(CalculationState& state, QObject* parent) : QObject(parent), state_(state) {}
 
@@ -84,19 +73,19 @@ Form3* Module1::form3() {
 Form3* Module1::existingForm3() const { return form3_.data(); }
 
 bool Module1::LoadBeamData() {
-    BeamDataLoadResult load = LoadBeamDataFile(LocateBeamDataFile());
-    if (!load.ok()) {
-        MessageBoxes::show(form1_, BeamDataMessages::loadFailure(load), MessageIcon::Critical);
+    const BeamDataLoad load = LoadBeamDataFile(LocateBeamDataFile());
+    if (!load) {
+        MessageBoxes::show(form1_, BeamDataMessages::fault(load.error()), MessageIcon::Critical);
         return false;
     }
     // Rows out of place still load: their first number is never used, but
     // the user should know that the values may be shifted.
-    if (!load.misplacedOcrRows.empty())
-        MessageBoxes::show(form1_, BeamDataMessages::misplacedOcrRows(load.file, load.misplacedOcrRows),
+    if (!load->misplacedOcrRows.empty())
+        MessageBoxes::show(form1_, BeamDataMessages::misplacedOcrRows(load->file, load->misplacedOcrRows),
                            MessageIcon::Information);
-    state_.Beam = *load.data;
+    state_.Beam = load->data;
     state_.Beam.FieldSizeTable = BeamData::FixedFieldSizes;
-    state_.MeshMode = ChartMesh::FiveCm;
+    if (form3_) form3_->MeshMode = ChartMesh::FiveCm;
 
     Form2* conditions = form2();
     conditions->Option1->setChecked(true);
@@ -128,8 +117,10 @@ void Module1::RunCalculation() {
     // cause goes to standard error, so that a failed run leaves it behind.
     const auto fail = [&](const char* cause) {
         qWarning("corvane: the calculation failed: %s", cause);
-        MessageBoxes::show(conditions, tr(FailureFirst), MessageIcon::Exclamation);
-        MessageBoxes::show(conditions, tr(FailureSecond), MessageIcon::None);
+        MessageBoxes::show(conditions, QCoreApplication::translate(FailureMessageContext, FailureMessageFirst),
+                           MessageIcon::Exclamation);
+        MessageBoxes::show(conditions, QCoreApplication::translate(FailureMessageContext, FailureMessageSecond),
+                           MessageIcon::None);
         conditions->unsetCursor();
         if (form3_) form3_->hide();
     };
@@ -140,11 +131,13 @@ void Module1::RunCalculation() {
         ReadConditionEntries(state_.Conditions, conditions->Text1->text().toStdString(),
                              conditions->Text2->text().toStdString(),
                              conditions->Text3->text().toStdString());
-        ComputeDoseGrid(state_);
-        chart->Picture1->drawChart(state_);
+        std::shared_ptr<const DoseCalculation> result = ComputeSharedDoseGrid(state_.Beam, state_.Conditions);
+        chart->Picture1->drawChart(result, chart->MeshMode);
+        // Only a run that computed and drew its chart replaces the result.
+        state_.Result = std::move(result);
         chart->show();
         chart->activateWindow();
-        state_.CursorInChart = false;
+        chart->CursorInChart = false;
         conditions->unsetCursor();
     } catch (const CalculationFailure& failure) {
         fail(failure.what());

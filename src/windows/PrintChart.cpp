@@ -5,6 +5,7 @@
 #include "qtsurface/PrintedPage.h"
 #include "state/AtomicFileWrite.h"
 #include "state/MessageText.h"
+#include "windows/CalculationState.h"
 #include "windows/Form3.h"
 #include "windows/MessageBoxes.h"
 #include "windows/Module1.h"
@@ -53,8 +54,8 @@ constexpr double SizeToleranceMm = 0.05;
 
 // Qt's CUPS engine hands the finished page to libcups but drops its answer.
 // libcups keeps the status of its last request for this thread, so the answer
-// is read there. Empty when libcups is not in use or the job was accepted.
-QString CupsSubmissionError() {
+// is read there: accepted (also when libcups is not in use), or CUPS's reason.
+Outcome<void, QString> CupsSubmission() {
     void* library = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
     if (library == nullptr) return {};
     using LastError = int (*)();
@@ -73,7 +74,8 @@ QString CupsSubmissionError() {
         }
     }
     dlclose(library);
-    return error;
+    if (error.isEmpty()) return {};
+    return Fail(error);
 }
 
 // The page did not reach the printer: why, in words for the user.
@@ -106,20 +108,18 @@ void WarnIfPaperTooSmall(QPrinter& printer, QWidget* parent) {
                        MessageIcon::Information);
 }
 
-std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTables& tables,
-                                                QWidget* parent) {
+Outcome<void, NotPrinted> PrintOnDefaultPrinter(const DoseCalculation& page, QWidget* parent) {
     // The page is traced once without a device first: should the tracing
     // fail, it fails before anything has reached the printer.
     try {
-        PrintTables trialTables;
         CountingSurface trial;
-        DrawPrintedChart(state, trialTables, trial);
+        DrawPrintedChart(page, trial);
     } catch (const std::exception& e) {
-        return PrinterMessages::tracingFailed(QString::fromLocal8Bit(e.what()));
+        return Fail(NotPrinted(PrinterMessages::tracingFailed(QString::fromLocal8Bit(e.what()))));
     }
 
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return PrinterMessages::noDefaultPrinter();
+    if (info.isNull()) return Fail(NotPrinted(PrinterMessages::noDefaultPrinter()));
 
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QString::fromUtf8(ApplicationTitle));
@@ -132,22 +132,22 @@ std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTa
 
     const auto busy = ShowWaitCursor();
     QPainter painter;
-    if (!painter.begin(&printer)) return PrinterMessages::cannotBegin(name);
+    if (!painter.begin(&printer)) return Fail(NotPrinted(PrinterMessages::cannotBegin(name)));
     try {
         // Ends the document, which hands the page to the printer.
-        PaintPrintedChart(state, tables, painter);
+        PaintPrintedChart(page, painter);
     } catch (const std::exception& e) {
         // Not reached after the trial above. Qt's printer cannot withdraw a
         // begun page, so the user is told plainly what may have come out.
         if (painter.isActive()) painter.end();
-        return PrinterMessages::drawingFailed(name, QString::fromLocal8Bit(e.what()));
+        return Fail(NotPrinted(PrinterMessages::drawingFailed(name, QString::fromLocal8Bit(e.what()))));
     }
-    if (painter.isActive() && !painter.end()) return PrinterMessages::errorAtEnd(name);
+    if (painter.isActive() && !painter.end()) return Fail(NotPrinted(PrinterMessages::errorAtEnd(name)));
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        return PrinterMessages::errorAtEnd(name);
-    const QString refused = CupsSubmissionError();
-    if (!refused.isEmpty()) return PrinterMessages::notAccepted(name, refused);
-    return std::nullopt;
+        return Fail(NotPrinted(PrinterMessages::errorAtEnd(name)));
+    if (const Outcome<void, QString> accepted = CupsSubmission(); !accepted)
+        return Fail(NotPrinted(PrinterMessages::notAccepted(name, accepted.error())));
+    return {};
 }
 
 QString ChooseSavePath(QWidget* parent) {
@@ -158,54 +158,64 @@ QString ChooseSavePath(QWidget* parent) {
 }
 
 // The page as a PDF file, written whole or not at all.
-void SaveAsPdf(CalculationState& state, QWidget* parent) {
+void SaveAsPdf(const DoseCalculation& page, QWidget* parent) {
     QString path = ChooseSavePath(parent);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
 
-    QString error;
-    {
+    const Outcome<void, std::string> written = [&]() -> Outcome<void, std::string> {
         const auto busy = ShowWaitCursor();
-        try {
-            const QByteArray pdf = PrintedChartPdf(state);
-            const std::optional<std::string> failed = WriteFileAtomically(
-                path.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-            if (failed) error = QString::fromStdString(*failed);
-        } catch (const std::exception& e) {
-            error = QString::fromLocal8Bit(e.what());
-        }
-    }
-    if (!error.isEmpty())
-        MessageBoxes::show(
-            parent,
-            PrinterMessages::pdfNotWritten(QString::fromStdString(PathForMessage(path.toStdString())), error),
-            MessageIcon::Exclamation);
+        // The printed page never fails its drawing: its faults are Qt's and the system's.
+        const Outcome<QByteArray, PictureFault> pdf = PrintedChartPdf(page);
+        if (!pdf) return Fail(pdf.error().reason);
+        const Outcome<void, WriteFault> file = WriteFileAtomically(
+            path.toStdString(), std::string_view(pdf->constData(), static_cast<std::size_t>(pdf->size())));
+        if (!file) return Fail(file.error().reason);
+        return {};
+    }();
+    if (!written)
+        MessageBoxes::show(parent,
+                           PrinterMessages::pdfNotWritten(QString::fromStdString(PathForMessage(path.toStdString())),
+                                                          QString::fromStdString(written.error())),
+                           MessageIcon::Exclamation);
+}
+
+
+// The last result with the set-up and wedge the options show now.
+std::shared_ptr<const DoseCalculation> PageOf(const CalculationState& state) {
+    if (!state.Result) return nullptr;
+    const IrradiationConditions& now = state.Conditions;
+    if (now.Setup == state.Result->Conditions.Setup && now.WedgeKind == state.Result->Conditions.WedgeKind)
+        return state.Result;
+    auto page = std::make_shared<DoseCalculation>(*state.Result);
+    page->Conditions.Setup = now.Setup;
+    page->Conditions.WedgeKind = now.WedgeKind;
+    return page;
 }
 
 }  // namespace
 
-void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent, QPushButton* printButton) {
+void PrintChart(const DoseCalculation& page, QWidget* parent, QPushButton* printButton) {
     if (MessageBoxes::show(parent, QCoreApplication::translate("PrintChart", PrinterReadyQuestion),
                            MessageIcon::None, MessageButtons::YesNo) == MessageAnswer::No)
         return;
 
-    const std::optional<NotPrinted> failure = PrintOnDefaultPrinter(state, tables, parent);
-    if (!failure) {
+    const Outcome<void, NotPrinted> printed = PrintOnDefaultPrinter(page, parent);
+    if (printed) {
         if (printButton != nullptr) printButton->setEnabled(false);
         return;
     }
     // Nothing was printed, so the button stays enabled, whatever is chosen here.
-    if (MessageBoxes::show(parent, PrinterMessages::offerPdf(failure->reason), MessageIcon::Exclamation,
+    if (MessageBoxes::show(parent, PrinterMessages::offerPdf(printed.error().reason), MessageIcon::Exclamation,
                            MessageButtons::YesNo) == MessageAnswer::Yes)
-        SaveAsPdf(state, parent);
+        SaveAsPdf(page, parent);
 }
 
 void InstallPrintChart(Module1& module) {
-    // The print tables belong to the printing and keep the last print's values.
-    auto tables = std::make_shared<PrintTables>();
     Module1* owner = &module;
-    module.setPrintHandler([owner, tables](Form3& chartWindow) {
-        PrintChart(owner->state(), *tables, &chartWindow, chartWindow.Command1);
+    module.setPrintHandler([owner](Form3& chartWindow) {
+        if (const std::shared_ptr<const DoseCalculation> page = PageOf(owner->state()))
+            PrintChart(*page, &chartWindow, chartWindow.Command1);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "dose/CalculationFailure.h"
 #include "dose/PointDoseModel.h"
+#include "dose/PortableExp.h"
 
 #include <algorithm>
 #include <array>
@@ -119,9 +120,9 @@ void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep,
     const double mu = -LeadAttenuationPerCm;
 
     // Each column towards larger I adds slope x 6 / distance cm of lead.
-    const double step = std::exp(mu * (in.WedgeSlope * 6.0 / distance));
+    const double step = PortableExp(mu * (in.WedgeSlope * 6.0 / distance));
     for (int anchor = 0; anchor <= lastStep; anchor += AnchorEvery) {
-        double factor = std::exp(mu * WedgeThickness(in, AxisColumn + anchor, d));
+        double factor = PortableExp(mu * WedgeThickness(in, AxisColumn + anchor, d));
         factors[AxisColumn + anchor] = factor;
         const int end = std::min(anchor + AnchorEvery - 1, lastStep);
         for (int n = anchor + 1; n <= end; ++n) factors[AxisColumn + n] = factor *= step;
@@ -138,7 +139,7 @@ void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep,
     }
     const double stepBack = 1 / step;
     for (int anchor = 1; anchor < clampedFrom; anchor += AnchorEvery) {
-        double factor = std::exp(mu * WedgeThickness(in, AxisColumn - anchor, d));
+        double factor = PortableExp(mu * WedgeThickness(in, AxisColumn - anchor, d));
         factors[AxisColumn - anchor] = factor;
         const int end = std::min(anchor + AnchorEvery - 1, clampedFrom - 1);
         for (int n = anchor + 1; n <= end; ++n) factors[AxisColumn - n] = factor *= stepBack;

@@ -1,4 +1,5 @@
 #include "dose/PointDoseModel.h"
+#include "dose/PortableExp.h"
 
 #include "state/GridGeometry.h"
 
@@ -94,7 +95,7 @@ double WedgeThickness(const DoseModelInputs& in, int I, double d) {
 }
 
 double WedgeFactor(const DoseModelInputs& in, int I, double d) {
-    return RequireFinite(std::exp(-LeadAttenuationPerCm * WedgeThickness(in, I, d)), "wedge factor");
+    return RequireFinite(PortableExp(-LeadAttenuationPerCm * WedgeThickness(in, I, d)), "wedge factor");
 }
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #include "dose/PointDoseModel.h"
 
+#include "dose/PortableExp.h"
 #include "state/WedgeOptions.h"
 #include "support/TestData.h"
 
@@ -107,9 +108,27 @@ TEST(WedgeFactor, ThinEndTowardsSmallerColumns) {
 }
 
 TEST(WedgeSlope, UsesPiAs3Point14159) {
-    EXPECT_NEAR(WedgeSlopeForAngle(5.458), 0.09554918437, 1e-11);
-    EXPECT_NEAR(WedgeSlopeForAngle(8.8), 0.1548080463, 1e-10);
-    EXPECT_NEAR(WedgeSlopeForAngle(13.82), 0.2459934995, 1e-10);
+    // To the bit, as every C library here gives them: a wedged grid is the
+    // same number for number on every platform only if its slope is.
+    EXPECT_EQ(WedgeSlopeForAngle(5.458), 0x1.875e94e0c70d7p-4);
+    EXPECT_EQ(WedgeSlopeForAngle(8.8), 0x1.3d0c003f5a901p-3);
+    EXPECT_EQ(WedgeSlopeForAngle(13.82), 0x1.f7cb709a03cf9p-3);
+}
+
+TEST(PortableExp, WithinAnUlpOfExpAndExactAtItsEdges) {
+    // A wrong entry of its table would be off by far more than an ulp.
+    for (double x = -30; x <= 1; x += 0.0003) {
+        const long double exact = std::exp(static_cast<long double>(x));
+        EXPECT_LE(std::fabs(PortableExp(x) - exact), std::nextafter(double(exact), 1e300) - double(exact)) << x;
+    }
+    EXPECT_EQ(PortableExp(0.0), 1.0);
+    EXPECT_EQ(PortableExp(-1e-300), 1.0);
+    EXPECT_EQ(PortableExp(-HUGE_VAL), 0.0);
+    EXPECT_EQ(PortableExp(HUGE_VAL), HUGE_VAL);
+    EXPECT_EQ(PortableExp(710.0), HUGE_VAL);
+    EXPECT_EQ(PortableExp(-746.0), 0.0);
+    EXPECT_EQ(PortableExp(-745.0), 0x1p-1074);  // the smallest subnormal
+    EXPECT_TRUE(std::isnan(PortableExp(std::nan(""))));
 }
 
 }  // namespace

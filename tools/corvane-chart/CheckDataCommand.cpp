@@ -84,15 +84,8 @@ void WriteWarnings(const std::vector<BeamDataConcern>& concerns, std::ostream& e
 }
 
 int RunCheckData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const Outcome<Options, UsageFault> parsed = ParseOptions(args, {"data"});
-    if (!parsed) {
-        err << Name << parsed.error() << '\n';
-        return ExitUsage;
-    }
-    if (parsed->help) {
-        out << Help();
-        return ExitSuccess;
-    }
+    const Outcome<Options, int> parsed = ReadCommandOptions(args, {"data"}, Name, Help, out, err);
+    if (!parsed) return parsed.error();
     const Outcome<LoadedBeamData, UsageFault> loaded = LoadDataFileOption(*parsed, Name, err);
     if (!loaded) {
         err << Name << loaded.error() << '\n';

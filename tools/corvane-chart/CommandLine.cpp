@@ -36,6 +36,22 @@ Outcome<Options, UsageFault> ParseOptions(const std::vector<std::string>& args,
     return options;
 }
 
+Outcome<Options, int> ReadCommandOptions(const std::vector<std::string>& args,
+                                         const std::vector<std::string>& allowed, const std::string& prefix,
+                                         const std::function<std::string()>& help, std::ostream& out,
+                                         std::ostream& err) {
+    Outcome<Options, UsageFault> parsed = ParseOptions(args, allowed);
+    if (!parsed) {
+        err << prefix << parsed.error() << '\n';
+        return Fail(ExitUsage);
+    }
+    if (parsed->help) {
+        out << help();
+        return Fail(ExitSuccess);
+    }
+    return std::move(*parsed);
+}
+
 Outcome<ChartMesh, UsageFault> MeshOption(const Options& options) {
     const std::string mesh = options.get("mesh", "0");
     if (mesh != "0" && mesh != "1") return Fail("--mesh takes 0 or 1, not " + QuoteForMessage(mesh));

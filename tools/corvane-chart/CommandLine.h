@@ -48,6 +48,14 @@ using UsageFault = std::string;
 Outcome<Options, UsageFault> ParseOptions(const std::vector<std::string>& args,
                                           const std::vector<std::string>& allowed);
 
+// The options of a command, or the exit code when there is nothing more to
+// do: bad usage, reported on `err` as "<prefix><reason>" (2), or --help,
+// answered on `out` with `help()` (0).
+Outcome<Options, int> ReadCommandOptions(const std::vector<std::string>& args,
+                                         const std::vector<std::string>& allowed, const std::string& prefix,
+                                         const std::function<std::string()>& help, std::ostream& out,
+                                         std::ostream& err);
+
 // --mesh 0|1 (default 0), for ops and render: MeshMode 1 adds the 1 cm grid.
 Outcome<ChartMesh, UsageFault> MeshOption(const Options& options);
 

@@ -144,15 +144,9 @@ int FromCsv(const Options& options, std::ostream& err) {
 }
 
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const Outcome<Options, UsageFault> parsed = ParseOptions(args, {"data", "to-csv", "tmr", "ocr", "heading", "out"});
-    if (!parsed) {
-        err << Name << parsed.error() << '\n';
-        return ExitUsage;
-    }
-    if (parsed->help) {
-        out << Help();
-        return ExitSuccess;
-    }
+    const Outcome<Options, int> parsed =
+        ReadCommandOptions(args, {"data", "to-csv", "tmr", "ocr", "heading", "out"}, Name, Help, out, err);
+    if (!parsed) return parsed.error();
     const Options& options = *parsed;
     const bool fromCsv = options.has("tmr") || options.has("ocr") || options.has("heading") || options.has("out");
     if (options.has("to-csv") == fromCsv) {

@@ -16,20 +16,16 @@ const char* const DoseUsage =
     "                       501 values I = 0..500 separated by commas, as %.17g\n";
 
 int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const Outcome<Options, UsageFault> parsed = ParseOptions(args, CalculationOptions);
-    if (!parsed) {
-        err << "corvane-chart dose: " << parsed.error() << '\n';
-        return ExitUsage;
-    }
-    if (parsed->help) {
-        out << "Usage: corvane-chart dose [OPTIONS]\n\n"
-            << DoseUsage << "\nOptions:\n"
-            << CalculationOptionsHelp()
-            << "\nExit codes: 0 success; 1 the calculation failed (nothing on standard output,\n"
+    const auto help = [] {
+        return "Usage: corvane-chart dose [OPTIONS]\n\n" + std::string(DoseUsage) + "\nOptions:\n" +
+               CalculationOptionsHelp() +
+               "\nExit codes: 0 success; 1 the calculation failed (nothing on standard output,\n"
                "the two messages on standard error); 2 bad usage, or a data file that does not\n"
                "load; 3 the output could not be written.\n";
-        return ExitSuccess;
-    }
+    };
+    const Outcome<Options, int> parsed =
+        ReadCommandOptions(args, CalculationOptions, "corvane-chart dose: ", help, out, err);
+    if (!parsed) return parsed.error();
 
     const Outcome<DoseCalculation, int> result = PrepareAndComputeDoseGrid(*parsed, "corvane-chart dose: ", err);
     if (!result) return result.error();

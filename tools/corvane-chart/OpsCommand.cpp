@@ -33,30 +33,23 @@ const char* const PrintOpsUsage =
 enum class Chart { Screen, Printed };
 
 int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const char* const name = chart == Chart::Screen ? "ops" : "print-ops";
+    const bool screen = chart == Chart::Screen;
+    const char* const name = screen ? "ops" : "print-ops";
     std::vector<std::string> allowed = CalculationOptions;
-    if (chart == Chart::Screen) allowed.push_back("mesh");
+    if (screen) allowed.push_back("mesh");
 
-    const Outcome<Options, UsageFault> parsed = ParseOptions(args, allowed);
-    if (!parsed) {
-        err << "corvane-chart " << name << ": " << parsed.error() << '\n';
-        return ExitUsage;
-    }
-    if (parsed->help) {
-        out << "Usage: corvane-chart " << name << " [OPTIONS]"
-            << (chart == Chart::Screen ? " [--mesh 0|1]" : "") << "\n\n"
-            << (chart == Chart::Screen ? OpsUsage : PrintOpsUsage) << "\nOptions:\n"
-            << CalculationOptionsHelp();
-        if (chart == Chart::Screen)
-            out << "  --mesh 0|1           MeshMode: 1 adds the 1 cm grid (default 0)\n";
-        out << "\nExit codes: 0 success; 1 the calculation or the drawing failed (the\n"
+    const auto help = [&] {
+        return std::string("Usage: corvane-chart ") + name + " [OPTIONS]" + (screen ? " [--mesh 0|1]" : "") +
+               "\n\n" + (screen ? OpsUsage : PrintOpsUsage) + "\nOptions:\n" + CalculationOptionsHelp() +
+               (screen ? "  --mesh 0|1           MeshMode: 1 adds the 1 cm grid (default 0)\n" : "") +
+               "\nExit codes: 0 success; 1 the calculation or the drawing failed (the\n"
                "operations drawn before it on standard output, the two messages on standard\n"
                "error); 2 bad usage, or a data file that does not load; 3 the output could not\n"
                "be written.\n";
-        return ExitSuccess;
-    }
-
+    };
     const std::string prefix = std::string("corvane-chart ") + name + ": ";
+    const Outcome<Options, int> parsed = ReadCommandOptions(args, allowed, prefix, help, out, err);
+    if (!parsed) return parsed.error();
     const Outcome<ChartMesh, UsageFault> meshMode = MeshOption(*parsed);  // print-ops takes no --mesh
     if (!meshMode) {
         err << prefix << meshMode.error() << "\n";

@@ -82,15 +82,8 @@ void WriteProfile(const DoseMatrix& grid, const ProfileLine& line, std::ostream&
 int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> allowed = CalculationOptions;
     allowed.insert(allowed.end(), {"axis", "at"});
-    const Outcome<Options, UsageFault> parsed = ParseOptions(args, allowed);
-    if (!parsed) {
-        err << Name << parsed.error() << '\n';
-        return ExitUsage;
-    }
-    if (parsed->help) {
-        out << Help();
-        return ExitSuccess;
-    }
+    const Outcome<Options, int> parsed = ReadCommandOptions(args, allowed, Name, Help, out, err);
+    if (!parsed) return parsed.error();
     const Outcome<ProfileLine, UsageFault> request = ReadRequest(*parsed);
     if (!request) {
         err << Name << request.error() << '\n';

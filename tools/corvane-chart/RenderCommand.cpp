@@ -161,15 +161,8 @@ int WritePicture(const std::string& path, const QByteArray& bytes, std::ostream&
 }
 
 int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const Outcome<Options, UsageFault> parsed = ParseOptions(args, RenderOptions());
-    if (!parsed) {
-        err << Name << parsed.error() << "\n";
-        return ExitUsage;
-    }
-    if (parsed->help) {
-        out << Help();
-        return ExitSuccess;
-    }
+    const Outcome<Options, int> parsed = ReadCommandOptions(args, RenderOptions(), Name, Help, out, err);
+    if (!parsed) return parsed.error();
     const Outcome<RenderRequest, UsageFault> request = ReadRequest(*parsed);
     if (!request) {
         err << Name << request.error() << "\n";

@@ -50,7 +50,7 @@ def _bundled_data_file() -> Path:
     candidates = (
         Path(name),
         here / name,
-        here / _core.DATA_FROM_PACKAGE / name,
+        Path(os.path.normpath(here / _core.DATA_FROM_PACKAGE / name)),
         Path(_core.INSTALL_DATADIR) / name,
     )
     for candidate in candidates:

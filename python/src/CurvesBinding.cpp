@@ -1,6 +1,6 @@
 // The isodose curves the chart traces, as polylines of chart millimetres.
 #include "Bindings.h"
-#include "ComputedDose.h"
+#include "CalculationInput.h"
 #include "LoadedBeamData.h"
 
 #include "chart/IsodoseCurves.h"
@@ -38,13 +38,11 @@ void BindCurves(py::module_& module) {
         "isodose_curves",
         [](const LoadedBeamData& beam, bool ssd, double depth, double width, double length,
            std::optional<int> wedge) {
-            const ConditionsInput input = ConditionsFrom(ssd, depth, width, length, wedge);
+            const IrradiationConditions conditions = ConditionsFrom(ssd, depth, width, length, wedge);
             std::array<IsodoseLevelCurves, 20> levels;
             {
                 py::gil_scoped_release unlocked;
-                PooledState state = PreparedState(beam.tables, input);
-                ComputeDoseGrid(*state);
-                levels = TraceIsodoseCurves(*state);
+                levels = TraceIsodoseCurves(ComputeDoseGrid(beam.tables, conditions));
             }
             py::list result;
             for (const IsodoseLevelCurves& level : levels) {

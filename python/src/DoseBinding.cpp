@@ -2,12 +2,14 @@
 // the entry texts read as the conditions window reads them, and the
 // profiles and their figures.
 #include "Bindings.h"
-#include "ComputedDose.h"
+#include "CalculationInput.h"
 #include "LoadedBeamData.h"
 #include "PythonErrors.h"
 
 #include "chart/ProfileTable.h"
 #include "dose/CalculationFailure.h"
+#include "dose/DoseGrid.h"
+#include "dose/ProfileFigures.h"
 #include "state/Conditions.h"
 
 #include <pybind11/stl.h>
@@ -24,9 +26,10 @@ namespace corvane::python {
 
 namespace {
 
-// corvane.DoseCalculation: what a grid from dose_grid views (grid.base).
-struct DoseCalculation {
-    std::shared_ptr<const ComputedDose> dose;
+// corvane.DoseCalculation: what a grid from dose_grid views (grid.base). It
+// holds the core's result shared and immutable, as every front end does.
+struct SharedCalculation {
+    std::shared_ptr<const DoseCalculation> result;
 };
 
 constexpr py::ssize_t CellBytes = sizeof(double);
@@ -34,26 +37,27 @@ constexpr py::ssize_t CellBytes = sizeof(double);
 // The grid, row J = depth in mm, column I = lateral index: the layout the
 // matrix keeps in memory, so the array is a view and no cell is copied. The
 // calculation object is its base and keeps the matrix alive.
-py::array GridView(const py::object& calculation, const ComputedDose& dose) {
+py::array GridView(const py::object& calculation, const DoseCalculation& result) {
     return ReadOnly(py::array_t<double>({GridRows, GridColumns}, {GridColumns * CellBytes, CellBytes},
-                                        dose.Grid().row(0), calculation));
+                                        result.DoseGrid.row(0), calculation));
 }
 
 // The calculation behind `object`: a DoseCalculation, or the grid array that
 // dose_grid returned (not a slice or another view of it, which reads other
 // cells). None for anything else.
-const ComputedDose* OwnCalculation(const py::handle& object) {
-    if (py::isinstance<DoseCalculation>(object)) return object.cast<const DoseCalculation&>().dose.get();
+const DoseCalculation* OwnCalculation(const py::handle& object) {
+    if (py::isinstance<SharedCalculation>(object))
+        return object.cast<const SharedCalculation&>().result.get();
     if (!py::isinstance<py::array>(object)) return nullptr;
     const auto array = py::reinterpret_borrow<py::array>(object);
     const py::handle base = array.base();
-    if (!base || !py::isinstance<DoseCalculation>(base)) return nullptr;
-    const ComputedDose* dose = base.cast<const DoseCalculation&>().dose.get();
-    const bool whole = array.data() == dose->Grid().row(0) && array.ndim() == 2 &&
+    if (!base || !py::isinstance<SharedCalculation>(base)) return nullptr;
+    const DoseCalculation* result = base.cast<const SharedCalculation&>().result.get();
+    const bool whole = array.data() == result->DoseGrid.row(0) && array.ndim() == 2 &&
                        array.shape(0) == GridRows && array.shape(1) == GridColumns &&
                        array.strides(0) == GridColumns * CellBytes && array.strides(1) == CellBytes &&
                        array.dtype().is(py::dtype::of<double>());
-    return whole ? dose : nullptr;
+    return whole ? result : nullptr;
 }
 
 // Any array of 301 x 501 numbers, copied into a matrix the core can read.
@@ -120,8 +124,8 @@ py::tuple Profile(const DoseMatrix& grid, const ProfileLine& line) {
         ReadOnly(py::array_t<double>(static_cast<py::ssize_t>(doses.size()), doses.data())));
 }
 
-py::tuple Figures(const ComputedDose& dose, const ProfileLine& line) {
-    const ProfileGrid grid = dose.Profiles();
+py::tuple Figures(const DoseCalculation& result, const ProfileLine& line) {
+    const ProfileGrid grid = ProfileGridOf(result);
     if (line.axis == ProfileAxis::Depth) {
         const DepthDoseFigures f = DepthDoseFiguresOf(grid, AxisColumn + line.at);
         return py::make_tuple(f.depthOfMaximumMm, f.dose100, f.dose200, f.ratio200to100, f.dose100OfMaximum,
@@ -134,36 +138,38 @@ py::tuple Figures(const ComputedDose& dose, const ProfileLine& line) {
 }  // namespace
 
 void BindDose(py::module_& module) {
-    py::class_<DoseCalculation>(
+    py::class_<SharedCalculation>(
         module, "DoseCalculation",
         "One calculation of the dose grid, computed once and then only read. The array\n"
         "dose_grid returns is a view of its matrix (grid.base is this object).")
         .def_property_readonly(
             "grid",
-            [](const py::object& self) { return GridView(self, *self.cast<const DoseCalculation&>().dose); },
+            [](const py::object& self) {
+                return GridView(self, *self.cast<const SharedCalculation&>().result);
+            },
             "The grid, a read-only view: [depth_mm, lateral_index].")
         .def_property_readonly(
-            "half_width_steps", [](const DoseCalculation& c) { return c.dose->State().Chart.HalfWidthSteps; },
+            "half_width_steps", [](const SharedCalculation& c) { return c.result->HalfWidthSteps; },
             "How far from the axis the dose was computed, in mm (at most 250); 0 beyond.")
         .def_property_readonly(
-            "depth_steps", [](const DoseCalculation& c) { return c.dose->State().Chart.DepthSteps; },
+            "depth_steps", [](const SharedCalculation& c) { return c.result->DepthSteps; },
             "The last depth row computed, in mm (250); 0 below.")
         .def_property_readonly(
-            "wedged", [](const DoseCalculation& c) { return HasWedge(c.dose->State().Conditions.WedgeKind); },
+            "wedged", [](const SharedCalculation& c) { return HasWedge(c.result->Conditions.WedgeKind); },
             "Whether a wedge filter shaped the grid.");
 
     module.def(
         "dose_grid",
         [](const LoadedBeamData& beam, bool ssd, double depth, double width, double length,
            std::optional<int> wedge) {
-            const ConditionsInput input = ConditionsFrom(ssd, depth, width, length, wedge);
-            auto calculation = std::make_unique<DoseCalculation>();
+            const IrradiationConditions conditions = ConditionsFrom(ssd, depth, width, length, wedge);
+            auto calculation = std::make_unique<SharedCalculation>();
             {
                 py::gil_scoped_release unlocked;
-                calculation->dose = ComputedDose::Compute(beam.tables, input);
+                calculation->result = ComputeSharedDoseGrid(beam.tables, conditions);
             }
             const py::object owner = py::cast(std::move(calculation));
-            return GridView(owner, *owner.cast<const DoseCalculation&>().dose);
+            return GridView(owner, *owner.cast<const SharedCalculation&>().result);
         },
         py::arg("beam"), py::arg("ssd"), py::arg("depth"), py::arg("width"), py::arg("length"),
         py::arg("wedge"));
@@ -181,7 +187,7 @@ void BindDose(py::module_& module) {
         "profile",
         [](const py::object& grid, bool depthAxis, const py::int_& at) {
             const ProfileLine line = Line(depthAxis, at);
-            if (const ComputedDose* dose = OwnCalculation(grid)) return Profile(dose->Grid(), line);
+            if (const DoseCalculation* result = OwnCalculation(grid)) return Profile(result->DoseGrid, line);
             return Profile(*MatrixFrom(grid), line);
         },
         py::arg("grid"), py::arg("depth_axis"), py::arg("at"));
@@ -190,12 +196,12 @@ void BindDose(py::module_& module) {
         "profile_figures",
         [](const py::object& grid, bool depthAxis, const py::int_& at) {
             const ProfileLine line = Line(depthAxis, at);
-            const ComputedDose* dose = OwnCalculation(grid);
-            if (dose == nullptr)
+            const DoseCalculation* result = OwnCalculation(grid);
+            if (result == nullptr)
                 throw py::type_error(
                     "profile_figures needs the grid dose_grid returned (or grid.base): a copy or a slice "
                     "does not know which cells were computed");
-            return Figures(*dose, line);
+            return Figures(*result, line);
         },
         py::arg("grid"), py::arg("depth_axis"), py::arg("at"));
 

@@ -64,32 +64,29 @@ private:
 
 }  // namespace
 
-std::array<IsodoseLevelCurves, 20> TraceIsodoseCurves(CalculationState& state) {
+std::array<IsodoseLevelCurves, 20> TraceIsodoseCurves(const DoseCalculation& result) {
     static_assert(LevelCount == 20);
     std::array<IsodoseLevelCurves, LevelCount> levels;
     for (int k = 1; k <= LevelCount; ++k) levels[k - 1] = {k, LevelColour(k), {}};
 
     PolylineCollector collector(levels);
-    CurveTables& curves = state.Curves;
-    curves.reset();
-    chart_detail::CurveTracer tracer(
-        state, collector, {curves.CurveStartX, curves.CurveStartY, curves.CurveEndX, curves.CurveEndY},
-        chart_detail::ScreenBounds, chart_detail::TraceMode::Screen);
+    chart_detail::CurveTracer tracer(result, collector, chart_detail::ScreenBounds,
+                                     chart_detail::TraceMode::Screen);
     // DrawChartCurves's three passes, in its order, so that a chart that
     // fails fails here too.
     for (int k = 1; k <= LevelCount; ++k) {
         collector.SetLevel(k);
-        state.Chart.CurveColour = LevelColour(k);
+        tracer.CurveColour = LevelColour(k);
         tracer.TraceLeftFlank(k);
     }
     for (int k = 1; k <= LevelCount; ++k) {
         collector.SetLevel(k);
-        state.Chart.CurveColour = LevelColour(k);
+        tracer.CurveColour = LevelColour(k);
         tracer.TraceRightFlank(k);
     }
     for (int k = 1; k <= LevelCount; ++k) {
         collector.SetLevel(k);
-        state.Chart.CurveColour = LevelColour(k);
+        tracer.CurveColour = LevelColour(k);
         tracer.CloseCurve(k);
     }
     return levels;

@@ -3,7 +3,7 @@
 // chart with a toolkit of its own (the Python module's matplotlib figures).
 #pragma once
 
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 #include <array>
 #include <vector>
@@ -25,10 +25,9 @@ struct IsodoseLevelCurves {
     std::vector<std::vector<ChartPoint>> polylines;
 };
 
-// The curves DrawChartCurves traces from state.DoseGrid, by the same tracer
-// in the same order, without the labels. Fills state.Curves and the curve
-// fields of state.Chart as DrawChartCurves does. Throws CalculationFailure
+// The curves DrawChartCurves traces from the result's DoseGrid, by the same
+// tracer in the same order, without the labels. Throws CalculationFailure
 // where the chart would fail.
-std::array<IsodoseLevelCurves, 20> TraceIsodoseCurves(CalculationState& state);
+std::array<IsodoseLevelCurves, 20> TraceIsodoseCurves(const DoseCalculation& result);
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "state/SystemErrorText.h"
 
 #include <cstdio>
+#include <ostream>
 
 namespace corvane {
 
@@ -102,6 +103,8 @@ std::string Text(const BeamDataFault& f) {
 }  // namespace
 
 std::string DescribeBeamDataFault(const BeamDataFault& fault) { return LimitMessageLength(Text(fault)); }
+
+std::ostream& operator<<(std::ostream& out, const BeamDataFault& fault) { return out << DescribeBeamDataFault(fault); }
 
 std::string DescribeMisplacedOcrRows(const std::string& file, const std::vector<MisplacedOcrRow>& rows) {
     // The text with the first `listed` rows named and the others counted.

@@ -5,6 +5,7 @@
 #include "state/BoundedFileRead.h"
 #include "state/MessageText.h"
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,8 @@ std::size_t MisplacedRowsListed(std::size_t count, const Compose& compose) {
 // The plain English texts, as the headless tool writes them; each at most
 // MessageCharacterLimit characters, with the file's own text made safe.
 std::string DescribeBeamDataFault(const BeamDataFault& fault);
+// The same text, on a stream.
+std::ostream& operator<<(std::ostream& out, const BeamDataFault& fault);
 std::string DescribeMisplacedOcrRows(const std::string& file, const std::vector<MisplacedOcrRow>& rows);
 
 }  // namespace corvane

@@ -188,11 +188,6 @@ constexpr SystemReason SystemReasons[] = {
 
 QString BeamDataMessages::fault(const BeamDataFault& fault) { return Limited(Text(fault)); }
 
-QString BeamDataMessages::loadFailure(const BeamDataLoadResult& load) {
-    if (load.fault) return fault(*load.fault);
-    return Limited(tr("Beam data file \"%1\" cannot be loaded.").arg(Path(load.file)));
-}
-
 QString BeamDataMessages::misplacedOcrRows(const std::string& file,
                                            const std::vector<MisplacedOcrRow>& rows) {
     // The text with the first `listed` rows named and the others counted.

@@ -22,8 +22,6 @@ public:
     // Why the file did not load. Paths and fields are made safe with
     // PathForMessage and QuoteForMessage; at most MessageCharacterLimit characters.
     static QString fault(const BeamDataFault& fault);
-    // The fault of a load that failed.
-    static QString loadFailure(const BeamDataLoadResult& load);
     // The OCR rows that loaded but look out of place.
     static QString misplacedOcrRows(const std::string& file, const std::vector<MisplacedOcrRow>& rows);
     // The system's reason for an errno value: the common ones in the chosen

@@ -84,17 +84,17 @@ Form3* Module1::form3() {
 Form3* Module1::existingForm3() const { return form3_.data(); }
 
 bool Module1::LoadBeamData() {
-    BeamDataLoadResult load = LoadBeamDataFile(LocateBeamDataFile());
-    if (!load.ok()) {
-        MessageBoxes::show(form1_, BeamDataMessages::loadFailure(load), MessageIcon::Critical);
+    const BeamDataLoad load = LoadBeamDataFile(LocateBeamDataFile());
+    if (!load) {
+        MessageBoxes::show(form1_, BeamDataMessages::fault(load.error()), MessageIcon::Critical);
         return false;
     }
     // Rows out of place still load: their first number is never used, but
     // the user should know that the values may be shifted.
-    if (!load.misplacedOcrRows.empty())
-        MessageBoxes::show(form1_, BeamDataMessages::misplacedOcrRows(load.file, load.misplacedOcrRows),
+    if (!load->misplacedOcrRows.empty())
+        MessageBoxes::show(form1_, BeamDataMessages::misplacedOcrRows(load->file, load->misplacedOcrRows),
                            MessageIcon::Information);
-    state_.Beam = *load.data;
+    state_.Beam = load->data;
     state_.Beam.FieldSizeTable = BeamData::FixedFieldSizes;
     if (form3_) form3_->MeshMode = ChartMesh::FiveCm;
 

@@ -1,12 +1,12 @@
 // The beam data file: loading it without the GIL, and its tables as arrays.
 #include "Bindings.h"
-#include "LoadedBeamData.h"
 #include "PythonErrors.h"
 
 #include "state/BeamDataLoader.h"
 #include "state/DataFileLocation.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace py = pybind11;
@@ -33,20 +33,20 @@ py::array ColumnArray(const std::array<double, N>& column) {
     return ReadOnly(array);
 }
 
-std::shared_ptr<LoadedBeamData> Load(const std::string& path, std::string& warning) {
-    BeamDataLoadResult loaded;
+// The file's tables, or BeamDataLoadFailure with the tool's words for the fault.
+std::shared_ptr<LoadedBeamData> Load(const std::string& path) {
+    std::optional<BeamDataLoad> loaded;
     {
         py::gil_scoped_release unlocked;
-        loaded = LoadBeamDataFile(std::filesystem::path(path));
+        loaded.emplace(LoadBeamDataFile(std::filesystem::path(path)));
     }
-    if (!loaded.ok()) {
-        const BeamDataFault& fault = *loaded.fault;
+    if (!*loaded) {
+        const BeamDataFault& fault = loaded->error();
         throw BeamDataLoadFailure(
-            loaded.error(), fault.line > 0 ? std::optional<int>(fault.line) : std::nullopt,
+            DescribeBeamDataFault(fault), fault.line > 0 ? std::optional<int>(fault.line) : std::nullopt,
             fault.field.empty() ? std::nullopt : std::optional<std::string>(fault.field));
     }
-    if (!loaded.misplacedOcrRows.empty()) warning = loaded.warning();
-    return std::make_shared<LoadedBeamData>(LoadedBeamData{*loaded.data, path});
+    return std::make_shared<LoadedBeamData>(std::move(**loaded));
 }
 
 }  // namespace
@@ -66,22 +66,21 @@ void BindBeamData(py::module_& module) {
             },
             "The file it was read from, as it was named.")
         .def_property_readonly(
-            "depth_cm", [](const LoadedBeamData& beam) { return ColumnArray(beam.tables.DepthTable); },
+            "depth_cm", [](const LoadedBeamData& beam) { return ColumnArray(beam.data.DepthTable); },
             "The depths of the TMR rows, in cm.")
         .def_property_readonly(
-            "field_size_cm",
-            [](const LoadedBeamData& beam) { return ColumnArray(beam.tables.FieldSizeTable); },
+            "field_size_cm", [](const LoadedBeamData& beam) { return ColumnArray(beam.data.FieldSizeTable); },
             "The sides of the square fields of the TMR columns, in cm.")
         .def_property_readonly(
             "tmr",
             [](const LoadedBeamData& beam) {
-                return TableArray(beam.tables.TmrTable, BeamData::DepthRows, BeamData::FieldColumns);
+                return TableArray(beam.data.TmrTable, BeamData::DepthRows, BeamData::FieldColumns);
             },
             "TMR by depth row and field column.")
         .def_property_readonly(
             "ocr",
             [](const LoadedBeamData& beam) {
-                return TableArray(beam.tables.OcrTable, BeamData::OcrRows, BeamData::OcrColumns);
+                return TableArray(beam.data.OcrTable, BeamData::OcrRows, BeamData::OcrColumns);
             },
             "OCR by relative off-axis distance (0.1 a row) and depth (0, 15, 30 cm).")
         .def("__repr__", [](const py::object& self) {
@@ -91,8 +90,8 @@ void BindBeamData(py::module_& module) {
     module.def(
         "load_beam_data",
         [](const std::string& path) {
-            std::string warning;
-            std::shared_ptr<LoadedBeamData> beam = Load(path, warning);
+            std::shared_ptr<LoadedBeamData> beam = Load(path);
+            const std::string warning = beam->warning();
             return py::make_tuple(beam, warning.empty() ? py::object(py::none())
                                                         : py::object(TextFromCore(warning)));
         },

@@ -1,11 +1,11 @@
 // The isodose curves the chart traces, as polylines of chart millimetres.
 #include "Bindings.h"
 #include "CalculationInput.h"
-#include "LoadedBeamData.h"
 
 #include "chart/IsodoseCurves.h"
 #include "chart/Palette.h"
 #include "dose/DoseGrid.h"
+#include "state/BeamDataLoader.h"
 
 #include <pybind11/stl.h>
 
@@ -42,7 +42,7 @@ void BindCurves(py::module_& module) {
             std::array<IsodoseLevelCurves, 20> levels;
             {
                 py::gil_scoped_release unlocked;
-                levels = TraceIsodoseCurves(ComputeDoseGrid(beam.tables, conditions));
+                levels = TraceIsodoseCurves(ComputeDoseGrid(beam.data, conditions));
             }
             py::list result;
             for (const IsodoseLevelCurves& level : levels) {

@@ -3,13 +3,13 @@
 // profiles and their figures.
 #include "Bindings.h"
 #include "CalculationInput.h"
-#include "LoadedBeamData.h"
 #include "PythonErrors.h"
 
 #include "chart/ProfileTable.h"
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "dose/ProfileFigures.h"
+#include "state/BeamDataLoader.h"
 #include "state/Conditions.h"
 
 #include <pybind11/stl.h>
@@ -166,7 +166,7 @@ void BindDose(py::module_& module) {
             auto calculation = std::make_unique<SharedCalculation>();
             {
                 py::gil_scoped_release unlocked;
-                calculation->result = ComputeSharedDoseGrid(beam.tables, conditions);
+                calculation->result = ComputeSharedDoseGrid(beam.data, conditions);
             }
             const py::object owner = py::cast(std::move(calculation));
             return GridView(owner, *owner.cast<const SharedCalculation&>().result);

@@ -72,7 +72,10 @@ def load_beam_data(path: Union[str, os.PathLike, None] = None) -> BeamData:
         path = _bundled_data_file()
     elif not isinstance(path, (str, os.PathLike)):
         raise TypeError(f"path must be a str, an os.PathLike or None, not {type(path).__name__}")
-    beam, warning = _core.load_beam_data(os.fsencode(path))
+    encoded = os.fsencode(path)
+    if b"\0" in encoded:  # as open() refuses it: the system would read a shorter name
+        raise ValueError("path must not contain a NUL character")
+    beam, warning = _core.load_beam_data(encoded)
     if warning is not None:
         warnings.warn(warning, BeamDataWarning, stacklevel=2)
     return beam

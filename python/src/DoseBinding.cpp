@@ -44,7 +44,7 @@ py::array GridView(const py::object& calculation, const DoseCalculation& result)
 
 // The calculation behind `object`: a DoseCalculation, or the grid array that
 // dose_grid returned (not a slice or another view of it, which reads other
-// cells). None for anything else.
+// cells). Null for anything else.
 const DoseCalculation* OwnCalculation(const py::handle& object) {
     if (py::isinstance<SharedCalculation>(object))
         return object.cast<const SharedCalculation&>().result.get();

@@ -61,6 +61,7 @@ WRONG = [  # the call, the error, a text its message names
     (lambda b: Conditions(wedge="45"), ValueError, "'45'"),
     (lambda b: Conditions.from_entries(depth=5.0), TypeError, "depth"),
     (lambda b: corvane.load_beam_data(3), TypeError, "path"),
+    (lambda b: corvane.load_beam_data(f"{DATA}\0.txt"), ValueError, "NUL"),
     (lambda b: corvane.BeamData(), TypeError, ""),
     (lambda b: corvane.dose_grid("beam", Conditions()), TypeError, "beam"),
     (lambda b: corvane.dose_grid(b, {"depth": 5}), TypeError, "conditions"),

@@ -52,8 +52,8 @@ QPixmap GeometrySketch();
 QPixmap TmrCurvesPicture(const BeamDataLoad& load, const QString& failure);
 QPixmap OcrCurvesPicture(const BeamDataLoad& load, const QString& failure);
 
-// The beam quality TPR20,10: the 10 x 10 cm TMR at 20 cm over that at 10 cm,
-// interpolated linearly in depth. Empty when the tables cannot give it.
+// The beam quality TPR20,10 of the tables (dose/BeamQuality.h), empty when
+// they cannot give it.
 std::optional<double> BeamQualityTpr2010(const BeamData& beam);
 // "0.682", or empty when there is no value.
 QString FormatBeamQuality(const std::optional<double>& tpr);

@@ -24,17 +24,6 @@
 
 namespace corvane {
 
-namespace {
-// The two designed messages of a failed calculation, marked for translation;
-// the core keeps the same texts for the headless tool.
-constexpr const char* FailureFirst =
-    QT_TRANSLATE_NOOP("corvane::Module1", "  線量分布が正しく計算できませんでした  ");
-constexpr const char* FailureSecond =
-    QT_TRANSLATE_NOOP("corvane::Module1", "  照射野サイズが大きすぎるものと思われます  ");
-static_assert(std::string_view(FailureFirst) == FailureMessageFirst);
-static_assert(std::string_view(FailureSecond) == FailureMessageSecond);
-}  // namespace
-
 Module1::Module1(CalculationState& state, QObject* parent) : QObject(parent), state_(state) {}
 
 Module1::~Module1() {
@@ -128,8 +117,10 @@ void Module1::RunCalculation() {
     // cause goes to standard error, so that a failed run leaves it behind.
     const auto fail = [&](const char* cause) {
         qWarning("corvane: the calculation failed: %s", cause);
-        MessageBoxes::show(conditions, tr(FailureFirst), MessageIcon::Exclamation);
-        MessageBoxes::show(conditions, tr(FailureSecond), MessageIcon::None);
+        MessageBoxes::show(conditions, QCoreApplication::translate(FailureMessageContext, FailureMessageFirst),
+                           MessageIcon::Exclamation);
+        MessageBoxes::show(conditions, QCoreApplication::translate(FailureMessageContext, FailureMessageSecond),
+                           MessageIcon::None);
         conditions->unsetCursor();
         if (form3_) form3_->hide();
     };

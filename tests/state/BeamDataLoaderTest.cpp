@@ -1,10 +1,13 @@
 #include "state/BeamDataLoader.h"
+#include "state/SystemErrorText.h"
 #include "state/MessageText.h"
 
 #include "support/TestData.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -352,6 +355,14 @@ TEST(BeamDataLoader, OnlyRegularFilesAreReadWithTheSystemsReason) {
         EXPECT_FALSE(result.has_value()) << c.path;
         EXPECT_THAT(DescribeBeamDataFault(result.error()), HasSubstr(c.expected)) << c.path;
     }
+}
+
+// The table's reasons are the C library's own words, so that the tool's
+// English is the system's and the catalogs translate what the system says.
+TEST(BeamDataFault, SystemReasonsAreTheCLibrarysWords) {
+    for (int e : {ENOENT, EACCES, EPERM, EISDIR, ENOTDIR, ELOOP, ENAMETOOLONG, EIO, ENOMEM, EMFILE, ENFILE, EBUSY,
+                  ENXIO, ENODEV, EINTR, EAGAIN, EINVAL, EOVERFLOW, ESTALE, ENOSPC})
+        EXPECT_EQ(EnglishText(SystemReasonMessage(e)), SystemErrorText(e)) << e;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ packages=(
   xvfb xauth cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   locales
   dpkg-dev help2man desktop-file-utils appstream lintian man-db file
+  pybind11-dev python3-dev python3-numpy python3-pytest python3-matplotlib
 )
 
 sudo=()

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package corvane_<version>_amd64.deb with CPack into
-# build-package/ (or $CORVANE_PACKAGE_DIR) and prints its path on the last
-# line. It is a Release build of its own with the prefix /usr, without tests
-# and benchmarks, with Debian's hardening flags.
+# Builds the Debian packages with CPack into build-package/ (or
+# $CORVANE_PACKAGE_DIR): corvane_<version>_amd64.deb, whose path it prints on
+# the last line, and the two it prints before: corvane-data (the data file)
+# and python3-corvane (the Python module). It is a Release build of its own
+# with the prefix /usr, without tests and benchmarks, with Debian's hardening
+# flags.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANE_PACKAGE_DIR:-$root/build-package}
@@ -27,9 +29,11 @@ ldflags=$(dpkg-buildflags --get LDFLAGS)
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DBUILD_TESTING=OFF -DCORVANE_BUILD_BENCH=OFF -DCORVANE_BUILD_GUI=ON -DCORVANE_BUILD_MANPAGES=ON \
-  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
+  -DCORVANE_BUILD_PYTHON=ON -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+  -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" >/dev/null
 cmake --build "$build" -j2
-rm -f "$build"/corvane_*.deb
+rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
+ls "$build"/corvane-data_*.deb "$build"/python3-corvane_*.deb
 package=$(ls "$build"/corvane_*.deb)
 echo "$package"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package (scripts/package.sh) and checks that it installs a
-# working desktop application: the desktop entry, the metainfo and the package
-# pass their validators, and from the unpacked package the tool draws a chart
-# on the installed data file, the program answers --version with no display,
-# and the man pages render. Every failed check is reported; any fails the run.
+# Builds the Debian packages (scripts/package.sh) and checks that they install
+# a working desktop application and Python module: the desktop entry, the
+# metainfo and the packages pass their validators, and from the unpacked
+# packages the tool draws a chart on the installed data file, the program
+# answers --version with no display, the man pages render and the Python
+# module computes a grid. Every failed check is reported; any fails the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANE_BUILD_DIR:-$root/build}
@@ -20,8 +21,11 @@ fi
 package=$(tail -n 1 "$work/package.log")
 echo "Package: $package ($((SECONDS - start)) s to build)"
 version=$(dpkg-deb -f "$package" Version)
+packages=$(dirname "$package")
+data_package=$(ls "$packages"/corvane-data_"$version"_all.deb)
+python_package=$(ls "$packages"/python3-corvane_"$version"_*.deb)
 tree=$work/root
-dpkg -x "$package" "$tree"
+for deb in "$package" "$data_package" "$python_package"; do dpkg -x "$deb" "$tree"; done
 
 status=0
 fail() {
@@ -34,7 +38,9 @@ fail() {
 desktop-file-validate "$tree/usr/share/applications/io.github.corvane.Corvane.desktop" ||
   fail "desktop-file-validate"
 appstreamcli validate-tree --no-net "$tree" || fail "appstreamcli validate-tree"
-lintian --display-info --display-experimental --pedantic --fail-on error "$package" || fail "lintian"
+for deb in "$package" "$data_package" "$python_package"; do
+  lintian --display-info --display-experimental --pedantic --fail-on error "$deb" || fail "lintian $(basename "$deb")"
+done
 
 # The tool from an empty working folder: the data file can only come from the
 # package's share/corvane. Its numbers are those of the main build.
@@ -48,6 +54,17 @@ if [ -x "$reference" ]; then
     <("$reference" dose --data "$root/data/6MVTMROCR.dat" --setup std --depth 8 --wedge 45) ||
     fail "the packaged corvane-chart computes another dose grid than $reference"
 fi
+
+# The Python module from an empty folder, with Debian's interpreter: it finds
+# the data file of corvane-data in the unpacked tree, not elsewhere.
+modules=$tree/usr/lib/python3/dist-packages
+(cd "$work/empty" && PYTHONPATH=$modules PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c \
+  "import corvane; corvane.dose_grid(corvane.load_beam_data(), corvane.Conditions())") ||
+  fail "import corvane from the package"
+found=$(cd "$work/empty" && PYTHONPATH=$modules PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c \
+  "import corvane; print(corvane.load_beam_data().path)") || true
+[ "$found" -ef "$tree/usr/share/corvane/6MVTMROCR.dat" ] ||
+  fail "the packaged module reads \"$found\", not the data file of corvane-data"
 
 # Both programs name the package's version, which comes from project().
 for program in corvane corvane-chart; do

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test:
-# the main build under ctest, then the Debian package, then the core again
-# under AddressSanitizer, then the fuzz targets for a fixed number of runs each.
+# the main build under ctest, the Python module under pytest, then the Debian
+# packages, then the core again under AddressSanitizer, then the fuzz targets
+# for a fixed number of runs each.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANE_BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
 # The tests and the benchmarks too: the benchmarks are built so that they
 # keep compiling, and run by hand (docs/performance.md).
-"$root/scripts/build.sh" -DBUILD_TESTING=ON -DCORVANE_BUILD_BENCH=ON
+"$root/scripts/build.sh" -DBUILD_TESTING=ON -DCORVANE_BUILD_BENCH=ON -DCORVANE_BUILD_PYTHON=ON
 
 status=0
 # Both catalogs must hold a finished translation of every text of the sources.
@@ -22,6 +23,11 @@ service_environment=$("$root/scripts/print-service.sh" start)
 trap '"$root/scripts/print-service.sh" stop' EXIT
 eval "$service_environment"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600) || status=1
+
+# The Python module from the build, against corvane-chart of the same build,
+# with Debian's interpreter (the one python3-numpy belongs to).
+PYTHONPATH=$build/python CORVANE_CHART=$build/bin/corvane-chart MPLBACKEND=Agg PYTHONDONTWRITEBYTECODE=1 \
+  /usr/bin/python3 -m pytest -q -p no:cacheprovider "$root/tests/python" || status=1
 
 # The Debian package, built as scripts/package.sh builds it (a Release build
 # of its own), validated, and run from its unpacked files.

@@ -12,7 +12,11 @@ packages=(
   xvfb xauth cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   locales
   dpkg-dev help2man desktop-file-utils appstream lintian man-db file
+  # The browser edition (scripts/web.sh) and its tests (scripts/test-web.sh).
+  emscripten node-acorn chromium chromium-driver python3-selenium python3-pytest
 )
+# npm installs axe-core for the page's tests; Node.js may come with its own.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi

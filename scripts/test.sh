@@ -23,6 +23,9 @@ trap '"$root/scripts/print-service.sh" stop' EXIT
 eval "$service_environment"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600) || status=1
 
+# The browser edition in headless Chromium, against this build's corvane-chart.
+CORVANE_BUILD_DIR=$build "$root/scripts/test-web.sh" || status=1
+
 # The Debian package, built as scripts/package.sh builds it (a Release build
 # of its own), validated, and run from its unpacked files.
 CORVANE_BUILD_DIR=$build CORVANE_PACKAGE_DIR=${build}-package "$root/scripts/test-package.sh" || status=1

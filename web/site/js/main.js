@@ -50,7 +50,7 @@ function setChartShown(shown) {
 }
 
 function chartDrawn(ops) {
-  preparePrintedPage(app.session.printedPage(), app.pictureWindow, app.palette);
+  preparePrintedPage(() => app.session.printedPage(), app.pictureWindow, app.palette);
   setChartShown(true);
   profiles.update();
   return ops;
@@ -228,6 +228,7 @@ async function boot() {
   installScripting(app.session, app.failureMessages);
   $('ok').disabled = false;
   document.documentElement.dataset.ready = 'true';
+  performance.mark('corvane-usable');
 }
 
 boot().catch((error) => {

@@ -7,14 +7,28 @@ import { PICTURE_HEIGHT, PICTURE_WIDTH } from './picture.js';
 import { SvgSurface } from './svg-surface.js';
 
 // The printed page waits in its print-only element, so that the browser's
-// own print command gives the same page as the print button.
-export function preparePrintedPage(ops, pictureWindow, palette) {
-  const surface = new SvgSurface('page', pictureWindow, palette);
-  replay(ops, surface);
+// own print command gives the same page as the print button. It is made
+// just after the chart is shown, out of the way of the chart's drawing, and
+// at the latest when printing begins.
+let pending = null;
+
+function makePrintedPage() {
+  if (pending === null) return;
+  const surface = new SvgSurface('page', pending.pictureWindow, pending.palette);
+  replay(pending.page(), surface);
+  pending = null;
   document.getElementById('print-page').replaceChildren(surface.svg);
 }
 
+window.addEventListener('beforeprint', makePrintedPage);
+
+export function preparePrintedPage(page, pictureWindow, palette) {
+  pending = { page, pictureWindow, palette };
+  setTimeout(makePrintedPage);
+}
+
 export function clearPrintedPage() {
+  pending = null;
   document.getElementById('print-page').replaceChildren();
 }
 

@@ -59,7 +59,13 @@ export function clipSegment(ax, ay, bx, by, left, top, right, bottom) {
 
 export const finite = (...values) => values.every(Number.isFinite);
 
-export const rgb = (palette, number) => {
-  const [r, g, b] = palette[((number % 16) + 16) % 16];
-  return `rgb(${r},${g},${b})`;
-};
+// The palette's colours as CSS colours, made once per palette.
+const cssColours = new WeakMap();
+export function rgb(palette, number) {
+  let colours = cssColours.get(palette);
+  if (colours === undefined) {
+    colours = palette.map(([r, g, b]) => `rgb(${r},${g},${b})`);
+    cssColours.set(palette, colours);
+  }
+  return colours[((number % 16) + 16) % 16];
+}

@@ -98,11 +98,11 @@ export class SvgSurface {
       if (clipped === null) return;
       [ax, ay, bx, by] = clipped;
     }
-    const attributes = this.strokeOf(number);
+    const colour = rgb(this.palette, number ?? this.fore);
     const p = this.path;
-    if (p === null || p.attributes.stroke !== attributes.stroke) {
+    if (p === null || p.attributes.stroke !== colour) {
       this.flush();
-      this.path = { attributes, d: [`M${round(ax)} ${round(ay)}`] };
+      this.path = { attributes: this.strokeOf(number), d: [`M${round(ax)} ${round(ay)}`] };
     } else if (p.x !== ax || p.y !== ay) {
       p.d.push(`M${round(ax)} ${round(ay)}`);
     }

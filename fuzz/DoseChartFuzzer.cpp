@@ -17,25 +17,24 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
 
 using namespace corvane;
 
-// A new state with the bundled beam data, loaded once through the real loader.
-const CalculationState& freshState() {
-    static const CalculationState fresh = [] {
+// The bundled beam data, loaded once through the real loader.
+const BeamData& bundledBeam() {
+    static const BeamData beam = [] {
         BeamDataLoadResult result = LoadBeamDataFile(CORVANE_FUZZ_DATA_FILE);
         if (!result.ok()) {
             std::fprintf(stderr, "%s\n", result.error().c_str());
             std::abort();
         }
-        CalculationState state;
-        state.Beam = *result.data;
-        return state;
+        return *result.data;
     }();
-    return fresh;
+    return beam;
 }
 
 // Draws nothing; every coordinate must be a finite number.
@@ -71,12 +70,12 @@ private:
 // Reads every cell of every run, so it goes row by row through the row
 // pointers rather than the checked Matrix index, and without the fuzzer's
 // comparison tracing, which would take a fifth of the run and guide nothing.
-__attribute__((no_sanitize("coverage"))) void checkGrid(const CalculationState& state) {
+__attribute__((no_sanitize("coverage"))) void checkGrid(const DoseCalculation& state) {
     const double targetRow = std::floor(10 * state.Conditions.Depth);
     FUZZ_CHECK(targetRow >= 0 && targetRow <= 250);
     FUZZ_CHECK(state.DoseGrid(250, static_cast<int>(targetRow)) == 1.0);
 
-    const int halfWidth = state.Chart.HalfWidthSteps;
+    const int halfWidth = state.HalfWidthSteps;
     FUZZ_CHECK(halfWidth >= 0 && halfWidth <= 250);
     bool finite = true;
     bool zeroOutside = true;
@@ -96,37 +95,36 @@ __attribute__((no_sanitize("coverage"))) void checkGrid(const CalculationState& 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider input(bytes, size);
-    // Every run starts from the same state; copying it into the one kept
-    // between runs is cheaper than allocating the matrices anew.
-    static CalculationState state;
-    state = freshState();
-
+    IrradiationConditions conditions;
     // Mostly SSD (1) or STD (2); now and then another value, which also means STD.
     const std::uint8_t setup = input.ConsumeIntegral<std::uint8_t>();
-    state.Conditions.Setup = static_cast<BeamSetup>(setup < 120 ? 1 : setup < 240 ? 2 : setup - 240);
+    conditions.Setup = static_cast<BeamSetup>(setup < 120 ? 1 : setup < 240 ? 2 : setup - 240);
     // An earlier wedge choice stays in WedgeSlope when "no wedge" is chosen after it.
-    SelectWedge(state, static_cast<WedgeFilter>(input.ConsumeIntegralInRange(1, 4)));
-    SelectWedge(state, static_cast<WedgeFilter>(input.ConsumeIntegralInRange(1, 4)));
-    state.MeshMode = input.ConsumeBool() ? ChartMesh::OneCm : ChartMesh::FiveCm;
+    SelectWedge(conditions, static_cast<WedgeFilter>(input.ConsumeIntegralInRange(1, 4)));
+    SelectWedge(conditions, static_cast<WedgeFilter>(input.ConsumeIntegralInRange(1, 4)));
+    const ChartMesh mesh = input.ConsumeBool() ? ChartMesh::OneCm : ChartMesh::FiveCm;
     const std::string depth = input.ConsumeRandomLengthString(12);
     const std::string width = input.ConsumeRandomLengthString(12);
     const std::string length = input.ConsumeRandomLengthString(12);
-    ReadConditionEntries(state.Conditions, depth, width, length);
+    ReadConditionEntries(conditions, depth, width, length);
 
+    std::optional<DoseCalculation> state;
     try {
-        ComputeDoseGrid(state);
+        state.emplace(ComputeDoseGrid(bundledBeam(), conditions));
     } catch (const CalculationFailure&) {
-        return 0;
+        return 0;  // the designed failure of the calculation: nothing to draw
     }
-    checkGrid(state);
+    checkGrid(*state);
 
     FiniteSurface surface;
     try {
-        DrawChart(state, surface);
-    } catch (const CalculationFailure&) {}
-    PrintTables tables;
+        DrawChart(*state, mesh, surface);
+    } catch (const CalculationFailure&) {
+        // The screen chart's designed failure (a level at the matrix's edge):
+        // the printed page below must draw all the same.
+    }
     try {
-        DrawPrintedChart(state, tables, surface);
+        DrawPrintedChart(*state, surface);
     } catch (const CalculationFailure& failure) {
         std::fprintf(stderr, "the printed page failed: %s\n", failure.what());
         std::abort();

@@ -7,7 +7,8 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libexpected-dev
+  emscripten node-acorn nodejs
   fonts-noto-cjk fonts-liberation
   xvfb xauth cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   locales

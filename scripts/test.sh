@@ -30,12 +30,18 @@ CORVANE_BUILD_DIR=$build "$root/scripts/test-web.sh" || status=1
 # of its own), validated, and run from its unpacked files.
 CORVANE_BUILD_DIR=$build CORVANE_PACKAGE_DIR=${build}-package "$root/scripts/test-package.sh" || status=1
 
-# The core once more with AddressSanitizer, to catch any read outside a table.
+# The core once more with AddressSanitizer, to catch any read outside a
+# table; built with clang, so that the core and its tests keep compiling
+# with both compilers.
 asan=${build}-asan
-cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON \
+cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCMAKE_CXX_COMPILER=clang++ \
   -DCORVANE_BUILD_GUI=OFF -DBUILD_TESTING=ON -DCORVANE_BUILD_BENCH=OFF >/dev/null
 cmake --build "$asan" -j2
 (cd "$asan" && ctest --output-on-failure -j2 --timeout 600) || status=1
+
+# The core as the browser edition builds it, with Emscripten, and the rules
+# of the chart's numbers run there under node.
+"$root/scripts/check-core-em.sh" "${build}-em" || status=1
 
 # The loader, the CSV tables, the leading-number rule and the path from the
 # conditions to the printed page on inputs the fuzzer makes (about five minutes).

@@ -9,35 +9,29 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <stdexcept>
 
 namespace {
 
 using namespace corvane;
 
-// A computed state; the data file is found as the program finds it (beside
+// A computed result; the data file is found as the program finds it (beside
 // the benchmark executable in the build tree).
-std::unique_ptr<CalculationState> Computed(int setup, const char* depth, const char* width,
-                                           const char* length, int wedgeKind, int meshMode) {
-    auto state = std::make_unique<CalculationState>();
+DoseCalculation Computed(int setup, const char* depth, const char* width, const char* length, int wedgeKind) {
     BeamDataLoadResult loaded = LoadBeamDataFile(LocateBeamDataFile());
     if (!loaded.ok()) throw std::runtime_error(loaded.error());
-    state->Beam = *loaded.data;
-    state->Conditions.Setup = static_cast<BeamSetup>(setup);
-    SelectWedge(*state, static_cast<WedgeFilter>(wedgeKind));
-    ReadConditionEntries(state->Conditions, depth, width, length);
-    ComputeDoseGrid(*state);
-    state->MeshMode = static_cast<ChartMesh>(meshMode);
-    return state;
+    IrradiationConditions conditions;
+    conditions.Setup = static_cast<BeamSetup>(setup);
+    SelectWedge(conditions, static_cast<WedgeFilter>(wedgeKind));
+    ReadConditionEntries(conditions, depth, width, length);
+    return ComputeDoseGrid(*loaded.data, conditions);
 }
 
-void RunDrawChart(benchmark::State& bench, CalculationState& state) {
+void RunDrawChart(benchmark::State& bench, const DoseCalculation& result, ChartMesh mesh) {
     CountingSurface surface;
     for (auto _ : bench) {
-        state.Curves.reset();  // as RunCalculation leaves them for DrawChart
         surface.count = 0;
-        DrawChart(state, surface);
+        DrawChart(result, mesh, surface);
         benchmark::DoNotOptimize(surface.count);
     }
     bench.counters["operations"] = static_cast<double>(surface.count);
@@ -45,8 +39,7 @@ void RunDrawChart(benchmark::State& bench, CalculationState& state) {
 
 // Default conditions: SSD, depth 5.0, 10 x 10 cm, no wedge, MeshMode 0.
 void BM_DrawChart_Default(benchmark::State& bench) {
-    auto state = Computed(1, "5.0", "10.0", "10.0", 1, 0);
-    RunDrawChart(bench, *state);
+    RunDrawChart(bench, Computed(1, "5.0", "10.0", "10.0", 1), ChartMesh::FiveCm);
 }
 BENCHMARK(BM_DrawChart_Default)->Unit(benchmark::kMicrosecond);
 
@@ -54,26 +47,23 @@ BENCHMARK(BM_DrawChart_Default)->Unit(benchmark::kMicrosecond);
 // depth 5.0, 37 x 37 cm, no wedge (37.1 cm reaches column 0 and fails; any
 // wedge fails from about 30 cm on).
 void BM_DrawChart_Widest(benchmark::State& bench) {
-    auto state = Computed(1, "5.0", "37", "37", 1, 0);
-    RunDrawChart(bench, *state);
+    RunDrawChart(bench, Computed(1, "5.0", "37", "37", 1), ChartMesh::FiveCm);
 }
 BENCHMARK(BM_DrawChart_Widest)->Unit(benchmark::kMicrosecond);
 
 // The default case with the 1 cm mesh.
 void BM_DrawChart_DefaultMesh1(benchmark::State& bench) {
-    auto state = Computed(1, "5.0", "10.0", "10.0", 1, 1);
-    RunDrawChart(bench, *state);
+    RunDrawChart(bench, Computed(1, "5.0", "10.0", "10.0", 1), ChartMesh::OneCm);
 }
 BENCHMARK(BM_DrawChart_DefaultMesh1)->Unit(benchmark::kMicrosecond);
 
 // The printed page of the 30 x 30 cm field with the 60 degree wedge.
 void BM_DrawPrintedChart_30x30(benchmark::State& bench) {
-    auto state = Computed(1, "5.0", "30", "30", 4, 0);
-    PrintTables tables;
+    const DoseCalculation result = Computed(1, "5.0", "30", "30", 4);
     CountingSurface surface;
     for (auto _ : bench) {
         surface.count = 0;
-        DrawPrintedChart(*state, tables, surface);
+        DrawPrintedChart(result, surface);
         benchmark::DoNotOptimize(surface.count);
     }
     bench.counters["operations"] = static_cast<double>(surface.count);

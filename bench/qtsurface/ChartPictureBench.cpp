@@ -16,24 +16,21 @@
 namespace corvane {
 namespace {
 
-CalculationState Calculated(const char* width, int wedgeKind) {
-    CalculationState state;
+DoseCalculation Calculated(const char* width, int wedgeKind) {
     BeamDataLoadResult loaded = LoadBeamDataFile(CORVANE_BENCH_DATA_FILE);
     if (!loaded.data) throw std::runtime_error(loaded.error());
-    state.Beam = *loaded.data;
-    state.Conditions.Setup = BeamSetup::Ssd;
-    SelectWedge(state, static_cast<WedgeFilter>(wedgeKind));
-    ReadConditionEntries(state.Conditions, "5.0", width, "10.0");
-    ComputeDoseGrid(state);
-    return state;
+    IrradiationConditions conditions;
+    conditions.Setup = BeamSetup::Ssd;
+    SelectWedge(conditions, static_cast<WedgeFilter>(wedgeKind));
+    ReadConditionEntries(conditions, "5.0", width, "10.0");
+    return ComputeDoseGrid(*loaded.data, conditions);
 }
 
 // The default case: SSD, 5 cm deep, 10 x 10 cm, no wedge, 5 cm mesh.
 void ChartPicture997x685Antialiased(benchmark::State& bench) {
-    CalculationState state = Calculated("10.0", 1);
+    const DoseCalculation state = Calculated("10.0", 1);
     for (auto _ : bench) {
-        state.Curves.reset();
-        QImage image = RenderChartImage(state);
+        QImage image = RenderChartImage(state, ChartMesh::FiveCm);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -43,11 +40,9 @@ BENCHMARK(ChartPicture997x685Antialiased)
     ->UseRealTime();
 
 void ChartPictureWithFineMeshAndWedge(benchmark::State& bench) {
-    CalculationState state = Calculated("10.0", 4);
-    state.MeshMode = ChartMesh::OneCm;
+    const DoseCalculation state = Calculated("10.0", 4);
     for (auto _ : bench) {
-        state.Curves.reset();
-        QImage image = RenderChartImage(state);
+        QImage image = RenderChartImage(state, ChartMesh::OneCm);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -57,16 +52,13 @@ BENCHMARK(ChartPictureWithFineMeshAndWedge)
     ->UseRealTime();
 
 void ChartPngFile(benchmark::State& bench) {
-    CalculationState state = Calculated("10.0", 1);
-    for (auto _ : bench) {
-        state.Curves.reset();
-        benchmark::DoNotOptimize(ChartPng(state));
-    }
+    const DoseCalculation state = Calculated("10.0", 1);
+    for (auto _ : bench) benchmark::DoNotOptimize(ChartPng(state, ChartMesh::FiveCm));
 }
 BENCHMARK(ChartPngFile)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 void PrintedPagePdf(benchmark::State& bench) {
-    CalculationState state = Calculated("10.0", 1);
+    const DoseCalculation state = Calculated("10.0", 1);
     for (auto _ : bench) benchmark::DoNotOptimize(PrintedChartPdf(state));
 }
 BENCHMARK(PrintedPagePdf)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();

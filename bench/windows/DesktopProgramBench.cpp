@@ -1,7 +1,7 @@
 // The desktop program's speed on an offscreen display: from the OK click to
 // the chart window shown with its chart, one mouse move with its readout,
 // and the peak memory with a chart on screen.
-#include "state/CalculationState.h"
+#include "windows/CalculationState.h"
 #include "windows/ChartCoordinates.h"
 #include "windows/ChartPictureBox.h"
 #include "windows/Form2.h"
@@ -82,7 +82,7 @@ void MouseMoves(benchmark::State& st, bool repaint) {
         QApplication::sendEvent(picture, &move);
         if (repaint) QCoreApplication::processEvents();
     }
-    if (!program.state->CursorInChart) st.SkipWithError("the cursor is not in the chart");
+    if (!program.module.existingForm3()->CursorInChart) st.SkipWithError("the cursor is not in the chart");
 }
 void BM_MouseMoveReadout(benchmark::State& st) { MouseMoves(st, false); }
 void BM_MouseMoveReadoutRepainted(benchmark::State& st) { MouseMoves(st, true); }
@@ -129,7 +129,7 @@ void BM_PeakMemoryWithChartShown(benchmark::State& st) {
     Program program;
     program.clickOk();
     QCoreApplication::processEvents();
-    for (auto _ : st) benchmark::DoNotOptimize(program.state->DoseGrid(250, 50));
+    for (auto _ : st) benchmark::DoNotOptimize(program.state->Result->DoseGrid(250, 50));
     st.counters["peak_MB"] = PeakResidentMegabytes();
 }
 BENCHMARK(BM_PeakMemoryWithChartShown)->Iterations(1);

@@ -1,7 +1,7 @@
 // The profiles window's share of one mouse move over the chart, with a
 // reference held so that both plots carry two curves: the new data of both
 // plots with their figures, and the repaint of the window that follows.
-#include "state/CalculationState.h"
+#include "windows/CalculationState.h"
 #include "windows/ChartPictureBox.h"
 #include "windows/ChartWindowTools.h"
 #include "windows/Form2.h"
@@ -64,10 +64,10 @@ struct ProgramWithProfiles {
     }
     ~ProgramWithProfiles() { MessageBoxes::setHandler({}); }
 
-    ProfileGrid current() const { return {&state->DoseGrid, ComputedRegionOf(state->Chart), false}; }
+    ProfileGrid current() const { return {&state->Result->DoseGrid, ComputedRegionOf(*state->Result), false}; }
     ProfileGrid reference() const {
-        const CalculationState* held = chart->Picture1->reference();
-        return {&held->DoseGrid, ComputedRegionOf(held->Chart), true};
+        const DoseCalculation* held = chart->Picture1->reference();
+        return {&held->DoseGrid, ComputedRegionOf(*held), true};
     }
 };
 

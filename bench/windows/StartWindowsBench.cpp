@@ -1,7 +1,7 @@
 // The start, method and data table windows on an offscreen display: the
 // start button to the conditions window shown, and a press of "TMR and OCR
 // data" to the data table filled, drawn and shown.
-#include "state/CalculationState.h"
+#include "windows/CalculationState.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/Form4.h"

@@ -5,7 +5,7 @@
 // through these rules, so a point of the picture means the same cell in both.
 #pragma once
 
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 #include <string>
 #include <string_view>

@@ -38,9 +38,9 @@ int LevelColour(int k) {
     return ColourLightRed;
 }
 
-CurveTracer::CurveTracer(CalculationState& state, DrawingSurface& surface, TraceTables tables,
-                         const TraceBounds& bounds, TraceMode mode)
-    : state_(state), surface_(surface), tables_(tables), bounds_(bounds), mode_(mode), grid_(state.DoseGrid),
+CurveTracer::CurveTracer(const DoseCalculation& result, DrawingSurface& surface, const TraceBounds& bounds,
+                         TraceMode mode)
+    : surface_(surface), bounds_(bounds), mode_(mode), grid_(result.DoseGrid), depthSteps_(result.DepthSteps),
       // A left scan reads up to the search's last column or the flank's
       // last (leftFlankEnd - 1), whichever lies further; likewise on the right.
       leftScanLast_(std::max(bounds.leftSearchLast, bounds.leftFlankEnd - 1)),
@@ -51,9 +51,17 @@ CurveTracer::CurveTracer(CalculationState& state, DrawingSurface& surface, Trace
 
 void CurveTracer::Fail(const char* what) { throw CalculationFailure(what); }
 
-OptionalColour CurveTracer::CurveColour() const {
+OptionalColour CurveTracer::SegmentColour() const {
     if (mode_ == TraceMode::Printed) return std::nullopt;
-    return state_.Chart.CurveColour;
+    return CurveColour;
+}
+
+CurveTables CurveTracer::ScreenTables() const {
+    return {StartX, StartY, EndX, EndY, CurveColour, SegmentStartX, SegmentEndX, SegmentStartY, SegmentEndY};
+}
+
+PrintTables CurveTracer::PageTables() const {
+    return {StartX, StartY, EndX, EndY, SegmentStartX, SegmentEndX, SegmentStartY, SegmentEndY};
 }
 
 double CurveTracer::Cell(long long I, long long J) const {
@@ -228,20 +236,17 @@ double CurveTracer::RightCrossing(int I, int J, double L) const {
 }
 
 void CurveTracer::Segment(int t, int k, double x, int J) {
-    ChartParams& chart = state_.Chart;
-    chart.SegmentEndX = x;
-    chart.SegmentEndY = J;
-    surface_.Line(chart.SegmentStartX, chart.SegmentStartY, chart.SegmentEndX, chart.SegmentEndY,
-                  CurveColour());
-    chart.SegmentStartX = chart.SegmentEndX;
-    chart.SegmentStartY = chart.SegmentEndY;
-    tables_.EndX[t][k] = chart.SegmentEndX;
-    tables_.EndY[t][k] = chart.SegmentEndY;
+    SegmentEndX = x;
+    SegmentEndY = J;
+    surface_.Line(SegmentStartX, SegmentStartY, SegmentEndX, SegmentEndY, SegmentColour());
+    SegmentStartX = SegmentEndX;
+    SegmentStartY = SegmentEndY;
+    EndX[t][k] = SegmentEndX;
+    EndY[t][k] = SegmentEndY;
 }
 
 bool CurveTracer::TraceLeftFlank(int k) {
     const double L = levels_[k];
-    ChartParams& chart = state_.Chart;
 
     // The first row: J = 0..249, I from leftSearchFirst to leftSearchLast.
     int J = 0;
@@ -253,10 +258,10 @@ bool CurveTracer::TraceLeftFlank(int k) {
     if (J > 249) return false;
 
     const double x = LeftCrossing(I, J, L);
-    chart.SegmentStartX = x;
-    chart.SegmentStartY = J;
-    tables_.StartX[0][k] = x;
-    tables_.StartY[0][k] = J;
+    SegmentStartX = x;
+    SegmentStartY = J;
+    StartX[0][k] = x;
+    StartY[0][k] = J;
 
     do {
         ++J;
@@ -264,13 +269,12 @@ bool CurveTracer::TraceLeftFlank(int k) {
         I = std::min(LeftFirst(J, k), bounds_.leftFlankEnd);
         if (I >= bounds_.leftFlankEnd) break;  // the flank ends
         Segment(0, k, LeftCrossing(I, J, L), J);
-    } while (chart.SegmentEndX < bounds_.xLimit && chart.SegmentEndY < chart.DepthSteps);
+    } while (SegmentEndX < bounds_.xLimit && SegmentEndY < depthSteps_);
     return true;
 }
 
 bool CurveTracer::TraceRightFlank(int k) {
     const double L = levels_[k];
-    ChartParams& chart = state_.Chart;
 
     int J = 0;
     int I = 0;
@@ -281,10 +285,10 @@ bool CurveTracer::TraceRightFlank(int k) {
     if (J > 249) return false;
 
     const double x = RightCrossing(I, J, L);
-    chart.SegmentStartX = x;
-    chart.SegmentStartY = J;
-    tables_.StartX[1][k] = x;
-    tables_.StartY[1][k] = J;
+    SegmentStartX = x;
+    SegmentStartY = J;
+    StartX[1][k] = x;
+    StartY[1][k] = J;
 
     do {
         ++J;
@@ -292,7 +296,7 @@ bool CurveTracer::TraceRightFlank(int k) {
         I = std::max(RightFirst(J, k), bounds_.rightFlankEnd);
         if (I <= bounds_.rightFlankEnd) break;  // the flank ends
         Segment(1, k, RightCrossing(I, J, L), J);
-    } while (chart.SegmentEndX < bounds_.xLimit && chart.SegmentEndY < chart.DepthSteps);
+    } while (SegmentEndX < bounds_.xLimit && SegmentEndY < depthSteps_);
     return true;
 }
 
@@ -301,7 +305,7 @@ bool CurveTracer::TraceRightFlank(int k) {
 // to (xTo, yTo).
 void CurveTracer::CloseAcross(int k, double xFrom, double y, double xTo, double yTo, double upperRow) {
     const double L = levels_[k];
-    const OptionalColour colour = CurveColour();
+    const OptionalColour colour = SegmentColour();
     surface_.PSet(xFrom, y, colour);
 
     if (mode_ == TraceMode::Screen) {
@@ -344,14 +348,14 @@ void CurveTracer::CloseAcross(int k, double xFrom, double y, double xTo, double 
 
 void CurveTracer::CloseCurve(int k) {
     // Top: only for a curve that does not start at the surface row 0.
-    if (tables_.StartY[0][k] > 0) {
-        const double y0 = tables_.StartY[0][k];
-        CloseAcross(k, tables_.StartX[0][k], y0, tables_.StartX[1][k], tables_.StartY[1][k], y0 - 1);
+    if (StartY[0][k] > 0) {
+        const double y0 = StartY[0][k];
+        CloseAcross(k, StartX[0][k], y0, StartX[1][k], StartY[1][k], y0 - 1);
     }
     // Bottom: only when the left flank recorded an end above the fixed row 250.
-    if (tables_.EndY[0][k] != -1 && tables_.EndY[0][k] < 250) {
-        const double y1 = tables_.EndY[0][k];
-        CloseAcross(k, tables_.EndX[0][k], y1, tables_.EndX[1][k], tables_.EndY[1][k], y1);
+    if (EndY[0][k] != -1 && EndY[0][k] < 250) {
+        const double y1 = EndY[0][k];
+        CloseAcross(k, EndX[0][k], y1, EndX[1][k], EndY[1][k], y1);
     }
 }
 

@@ -2,8 +2,9 @@
 // closing passes) and the printed page. Internal to src/chart.
 #pragma once
 
+#include "chart/DrawChart.h"
 #include "chart/DrawingSurface.h"
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 #include <array>
 #include <cstdint>
@@ -53,14 +54,6 @@ inline constexpr TraceBounds ScreenBounds{0, 498, 500, 500, 2, 0, 500.0};
 // Printed page: I = 150..349 and 350..151; flanks end at 350 and 150.
 inline constexpr TraceBounds PrintBounds{150, 349, 350, 350, 151, 150, 350.0};
 
-// The four tables one chart fills: index [trace][level].
-struct TraceTables {
-    CurveTable& StartX;
-    CurveTable& StartY;
-    CurveTable& EndX;
-    CurveTable& EndY;
-};
-
 enum class TraceMode {
     // The screen: a crossing outside the matrix, a read outside DoseGrid, a
     // zero divisor in a closing interpolation or any non-finite value is a
@@ -72,14 +65,16 @@ enum class TraceMode {
     Printed,
 };
 
-// Traces the curves of one chart. The row scans are shared by the levels:
+// Traces the curves of one chart, and lives for that one drawing: it owns
+// the scratch values and the four curve tables of the tracing, and reads the
+// result through a const reference. The row scans are shared by the levels:
 // for each row the first column at or above every level is found in one
 // sweep, the first time that row is needed, so the result is exactly that of
 // the literal cell-by-cell search, in the same order of drawing.
 class CurveTracer {
 public:
-    CurveTracer(CalculationState& state, DrawingSurface& surface, TraceTables tables,
-                const TraceBounds& bounds, TraceMode mode);
+    CurveTracer(const DoseCalculation& result, DrawingSurface& surface, const TraceBounds& bounds,
+                TraceMode mode);
 
     // The left (trace t = 0) or right (t = 1) flank of level k: the first row
     // the level reaches, the start point in it, then one segment per row down
@@ -89,6 +84,26 @@ public:
 
     // The closing pass for level k: the top and the bottom closing lines.
     void CloseCurve(int k);
+
+    // The palette number of the level being drawn, set by the drawing
+    // before each level; the printed page draws in the foreground colour.
+    int CurveColour = 0;
+    // The segment being drawn: its start, then its end once found.
+    double SegmentStartX = 0;
+    double SegmentEndX = 0;
+    double SegmentStartY = 0;
+    double SegmentEndY = 0;
+    // The first point and the last segment end of each flank, [trace][level]:
+    // the screen's CurveStartX, CurveStartY, CurveEndX and CurveEndY, or the
+    // page's PrintStartX ... . Every entry starts at -1, "no such point".
+    CurveTable StartX = NoCurvePoints;
+    CurveTable StartY = NoCurvePoints;
+    CurveTable EndX = NoCurvePoints;
+    CurveTable EndY = NoCurvePoints;
+
+    // The tables and the last scratch values under the screen's and the page's names.
+    CurveTables ScreenTables() const;
+    PrintTables PageTables() const;
 
 private:
     static constexpr int Rows = DoseMatrix::RowCount;        // 301
@@ -109,14 +124,13 @@ private:
     void Segment(int t, int k, double x, int J);
     void CloseAcross(int k, double xFrom, double y, double xTo, double yTo, double upperRow);
     [[noreturn]] static void Fail(const char* what);
-    OptionalColour CurveColour() const;  // the screen's CurveColour, none on the page
+    OptionalColour SegmentColour() const;  // CurveColour on the screen, none on the page
 
-    CalculationState& state_;
     DrawingSurface& surface_;
-    TraceTables tables_;
     TraceBounds bounds_;
     TraceMode mode_;
     const DoseMatrix& grid_;
+    int depthSteps_;
 
     int leftScanLast_;   // the last column a left scan reads
     int rightScanLast_;  // the last column a right scan reads

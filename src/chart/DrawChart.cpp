@@ -24,7 +24,7 @@ using chart_detail::SetupCaption;
 using chart_detail::WedgeCaption;
 
 // The grids in light grey, every 5 cm line with a 5-unit tick in the
-// foreground colour at both ends; with MeshMode OneCm the 1 cm lines come
+// foreground colour at both ends; with the 1 cm mesh the 1 cm lines come
 // first, beneath them.
 void DrawGrids(ChartMesh mesh, DrawingSurface& surface) {
     if (mesh == ChartMesh::OneCm) {
@@ -89,31 +89,29 @@ void LabelLevel(int k, int colour, DrawingSurface& surface) {
 
 }  // namespace
 
-void DrawChart(CalculationState& state, DrawingSurface& surface) {
-    DrawChartFramework(state, surface);
-    DrawChartCurves(state, surface);
-    DrawChartSymbols(state.Conditions, surface);
-    DrawChartCaptions(state.Conditions, surface);
+CurveTables DrawChart(const DoseCalculation& result, ChartMesh mesh, DrawingSurface& surface) {
+    DrawChartFramework(result.Conditions, mesh, surface);
+    CurveTables curves = DrawChartCurves(result, surface);
+    DrawChartSymbols(result.Conditions, surface);
+    DrawChartCaptions(result.Conditions, surface);
+    return curves;
 }
 
-void DrawChartFramework(const CalculationState& state, DrawingSurface& surface) {
+void DrawChartFramework(const IrradiationConditions& conditions, ChartMesh mesh, DrawingSurface& surface) {
     surface.Cls();
-    DrawGrids(state.MeshMode, surface);
+    DrawGrids(mesh, surface);
     DrawFrameAndAxis(surface);
-    DrawTargetMarker(state.Conditions.Depth, surface);
+    DrawTargetMarker(conditions.Depth, surface);
     DrawAxisLabels(surface);
 }
 
-void DrawChartCurves(CalculationState& state, DrawingSurface& surface) {
-    CurveTables& curves = state.Curves;
-    CurveTracer tracer(state, surface,
-                       {curves.CurveStartX, curves.CurveStartY, curves.CurveEndX, curves.CurveEndY},
-                       chart_detail::ScreenBounds, chart_detail::TraceMode::Screen);
+CurveTables DrawChartCurves(const DoseCalculation& result, DrawingSurface& surface) {
+    CurveTracer tracer(result, surface, chart_detail::ScreenBounds, chart_detail::TraceMode::Screen);
 
     // The left flanks; only the levels that have a curve get a label.
     for (int k = 1; k <= LevelCount; ++k) {
-        state.Chart.CurveColour = LevelColour(k);
-        if (tracer.TraceLeftFlank(k)) LabelLevel(k, state.Chart.CurveColour, surface);
+        tracer.CurveColour = LevelColour(k);
+        if (tracer.TraceLeftFlank(k)) LabelLevel(k, tracer.CurveColour, surface);
     }
 
     // The labels may have left the foreground in a level's colour; what
@@ -122,16 +120,17 @@ void DrawChartCurves(CalculationState& state, DrawingSurface& surface) {
 
     // The right flanks, without labels.
     for (int k = 1; k <= LevelCount; ++k) {
-        state.Chart.CurveColour = LevelColour(k);
+        tracer.CurveColour = LevelColour(k);
         tracer.TraceRightFlank(k);
     }
 
     // The lines across the top and the bottom of each curve, from the left
     // flank to the right one.
     for (int k = 1; k <= LevelCount; ++k) {
-        state.Chart.CurveColour = LevelColour(k);
+        tracer.CurveColour = LevelColour(k);
         tracer.CloseCurve(k);
     }
+    return tracer.ScreenTables();
 }
 
 void DrawChartSymbols(const IrradiationConditions& conditions, DrawingSurface& surface) {

@@ -57,16 +57,12 @@ void DrawPageFramework(DrawingSurface& surface) {
 // The curves of the 20 levels inside the window: left flanks, right flanks,
 // closing lines; no labels and no colours. The tables start empty (-1), so
 // that a level without a curve leaves nothing for the closing pass.
-void DrawPageCurves(CalculationState& state, PrintTables& tables, DrawingSurface& surface) {
-    for (CurveTable* table : {&tables.PrintStartX, &tables.PrintStartY, &tables.PrintEndX, &tables.PrintEndY})
-        for (auto& trace : *table) trace.fill(-1.0);
-
-    CurveTracer tracer(state, surface,
-                       {tables.PrintStartX, tables.PrintStartY, tables.PrintEndX, tables.PrintEndY},
-                       chart_detail::PrintBounds, chart_detail::TraceMode::Printed);
+PrintTables DrawPageCurves(const DoseCalculation& result, DrawingSurface& surface) {
+    CurveTracer tracer(result, surface, chart_detail::PrintBounds, chart_detail::TraceMode::Printed);
     for (int k = 1; k <= LevelCount; ++k) tracer.TraceLeftFlank(k);
     for (int k = 1; k <= LevelCount; ++k) tracer.TraceRightFlank(k);
     for (int k = 1; k <= LevelCount; ++k) tracer.CloseCurve(k);
+    return tracer.PageTables();
 }
 
 // The target marker, radius 1, at the depth itself (the screen rounds it
@@ -98,13 +94,14 @@ void DrawPageCaptions(const IrradiationConditions& conditions, DrawingSurface& s
 
 }  // namespace
 
-void DrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface) {
+PrintTables DrawPrintedChart(const DoseCalculation& result, DrawingSurface& surface) {
     SetUpPage(surface);
     DrawPageFramework(surface);
-    DrawPageCurves(state, tables, surface);
-    DrawPageSymbols(state.Conditions, surface);
-    DrawPageCaptions(state.Conditions, surface);
+    PrintTables tables = DrawPageCurves(result, surface);
+    DrawPageSymbols(result.Conditions, surface);
+    DrawPageCaptions(result.Conditions, surface);
     surface.EndDoc();
+    return tables;
 }
 
 }  // namespace corvane

@@ -3,7 +3,7 @@
 // and its "Copy values".
 #pragma once
 
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 #include <string>
 

@@ -32,18 +32,14 @@ private:
 
 }  // namespace
 
-void DrawReferenceCurves(CalculationState& reference, DrawingSurface& surface) {
-    // A fresh start, as a calculation gives the current chart.
-    reference.Curves.reset();
-    CurveTables& curves = reference.Curves;
-    CurveTracer tracer(reference, surface,
-                       {curves.CurveStartX, curves.CurveStartY, curves.CurveEndX, curves.CurveEndY},
-                       chart_detail::ScreenBounds, chart_detail::TraceMode::Screen);
-    reference.Chart.CurveColour = ColourGrey;
+CurveTables DrawReferenceCurves(const DoseCalculation& reference, DrawingSurface& surface) {
+    CurveTracer tracer(reference, surface, chart_detail::ScreenBounds, chart_detail::TraceMode::Screen);
+    tracer.CurveColour = ColourGrey;
     const DashedLines dashed(surface);
     for (int k = 1; k <= LevelCount; ++k) tracer.TraceLeftFlank(k);
     for (int k = 1; k <= LevelCount; ++k) tracer.TraceRightFlank(k);
     for (int k = 1; k <= LevelCount; ++k) tracer.CloseCurve(k);
+    return tracer.ScreenTables();
 }
 
 std::vector<std::string> ReferenceCaptionLines(const IrradiationConditions& conditions,
@@ -64,14 +60,16 @@ void DrawReferenceCaption(const std::vector<std::string>& lines, DrawingSurface&
     surface.ForeColor(ColourBlack);
 }
 
-void DrawChartWithReference(CalculationState& state, CalculationState& reference,
-                            const std::vector<std::string>& caption, DrawingSurface& surface) {
-    DrawChartFramework(state, surface);
+CurveTables DrawChartWithReference(const DoseCalculation& current, const DoseCalculation& reference,
+                                   const std::vector<std::string>& caption, ChartMesh mesh,
+                                   DrawingSurface& surface) {
+    DrawChartFramework(current.Conditions, mesh, surface);
     DrawReferenceCurves(reference, surface);
-    DrawChartCurves(state, surface);
-    DrawChartSymbols(state.Conditions, surface);
-    DrawChartCaptions(state.Conditions, surface);
+    CurveTables curves = DrawChartCurves(current, surface);
+    DrawChartSymbols(current.Conditions, surface);
+    DrawChartCaptions(current.Conditions, surface);
     DrawReferenceCaption(caption, surface);
+    return curves;
 }
 
 }  // namespace corvane

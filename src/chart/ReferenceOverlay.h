@@ -4,8 +4,9 @@
 // the printed page never draw it.
 #pragma once
 
+#include "chart/DrawChart.h"
 #include "chart/DrawingSurface.h"
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 #include <string>
 #include <string_view>
@@ -15,11 +16,10 @@ namespace corvane {
 
 // The isodose curves of reference.DoseGrid at the chart's 20 levels, traced
 // as DrawChartCurves traces the current ones, but all in grey, dashed and
-// without level labels. The tracing works in reference.Curves and
-// reference.Chart, never in the current state's tables. Ends with solid
-// lines; the foreground colour is left as it was. Throws CalculationFailure
-// as DrawChartCurves does.
-void DrawReferenceCurves(CalculationState& reference, DrawingSurface& surface);
+// without level labels, by a tracer of their own. Ends with solid lines; the
+// foreground colour is left as it was. Returns the reference's tables.
+// Throws CalculationFailure as DrawChartCurves does.
+CurveTables DrawReferenceCurves(const DoseCalculation& reference, DrawingSurface& surface);
 
 // The reference caption's lines: `heading`, then the reference's set-up,
 // target depth ("<depthLabel> = 5 cm"), field size and wedge, the last
@@ -33,14 +33,16 @@ std::vector<std::string> ReferenceCaptionLines(const IrradiationConditions& cond
 void DrawReferenceCaption(const std::vector<std::string>& lines, DrawingSurface& surface);
 
 // The screen chart with a reference beneath it:
-//     DrawChartFramework(state, surface);
+//     DrawChartFramework(current.Conditions, mesh, surface);
 //     DrawReferenceCurves(reference, surface);
-//     DrawChartCurves(state, surface);
-//     DrawChartSymbols(state.Conditions, surface);
-//     DrawChartCaptions(state.Conditions, surface);
+//     DrawChartCurves(current, surface);
+//     DrawChartSymbols(current.Conditions, surface);
+//     DrawChartCaptions(current.Conditions, surface);
 //     DrawReferenceCaption(caption, surface);
-// Leaving out the reference's operations gives DrawChart's exactly.
-void DrawChartWithReference(CalculationState& state, CalculationState& reference,
-                            const std::vector<std::string>& caption, DrawingSurface& surface);
+// Leaving out the reference's operations gives DrawChart's exactly. Returns
+// the current curves' tables.
+CurveTables DrawChartWithReference(const DoseCalculation& current, const DoseCalculation& reference,
+                                   const std::vector<std::string>& caption, ChartMesh mesh,
+                                   DrawingSurface& surface);
 
 }  // namespace corvane

@@ -1,14 +1,13 @@
 // How numbers are written in the chart texts (captions, level labels), the
 // cursor readout and the machine-readable outputs. Everything here is
-// locale-independent: std::to_chars never looks at the C or C++ locale.
+// locale-independent and the same with every compiler: the digits come from
+// CLocaleNumber.h.
 #include "chart/TextRules.h"
 
 #include "state/CLocaleNumber.h"
 
-#include <charconv>
 #include <cmath>
 #include <string>
-#include <system_error>
 
 namespace corvane {
 
@@ -44,7 +43,7 @@ std::string FormatDoseBox(double d, std::string_view decimalSeparator) {
     // A tie at the hundredths (x.x5 exactly) needs the binary value to be an
     // odd multiple of 0.25: those are rounded up here (half away from zero,
     // the value being positive). Every other value is rounded exactly by
-    // to_chars, for which no tie exists.
+    // FixedDecimal, for which no tie exists.
     const double quarters = percent * 4;  // exact: a power-of-two scaling
     if (quarters < 9007199254740992.0 && quarters == std::floor(quarters) &&
         std::fmod(quarters, 2.0) == 1.0) {
@@ -53,10 +52,7 @@ std::string FormatDoseBox(double d, std::string_view decimalSeparator) {
         const long long tenths = (q * 10 + 2) / 4;
         text = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
     } else {
-        char buffer[400];
-        auto result = std::to_chars(buffer, buffer + sizeof buffer, percent, std::chars_format::fixed, 1);
-        if (result.ec != std::errc{}) return {};
-        text.assign(buffer, result.ptr);
+        text = FixedDecimal(percent, 1);
     }
     // "##0.0": the point becomes the locale's separator.
     const auto point = text.find('.');
@@ -68,12 +64,7 @@ std::string FormatWholeNumber(long long value) { return std::to_string(value); }
 
 std::string FormatNumber17(double value) {
     if (value == 0) value = 0.0;  // -0 is written 0
-    char buffer[64];
-    // to_chars with a precision gives exactly printf's %.*g, including "inf"
-    // and "nan", and it never consults the locale.
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    if (result.ec != std::errc{}) return "0";  // cannot happen: 64 chars hold any %.17g
-    return std::string(buffer, result.ptr);
+    return SignificantDecimal(value, 17);
 }
 
 }  // namespace corvane

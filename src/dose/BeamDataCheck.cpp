@@ -5,7 +5,6 @@
 #include "dose/PointDoseModel.h"
 #include "dose/ProfileFigures.h"
 #include "state/CLocaleNumber.h"
-#include "state/CalculationState.h"
 #include "state/MessageText.h"
 
 #include <cmath>
@@ -105,18 +104,16 @@ Tpr TprOf(const BeamData& beam, const BeamDataSource& source) {
 // The axis depth dose of the conditions a calculation starts with (SSD set-up,
 // target at 5 cm, 10 x 10 cm, no wedge), from the dose grid itself.
 std::optional<AxisDepthDose> StandardDepthDose(const BeamData& beam) {
-    auto state = std::make_unique<CalculationState>();
-    state->Beam = beam;
-    state->Conditions = {BeamSetup::Ssd, 5.0, 10.0, 10.0, PhantomThicknessCm, WedgeFilter::None};
+    const IrradiationConditions conditions{BeamSetup::Ssd, 5.0, 10.0, 10.0, PhantomThicknessCm, WedgeFilter::None};
+    std::optional<DoseCalculation> result;
     try {
-        ComputeDoseGrid(*state);
+        result.emplace(ComputeDoseGrid(beam, conditions));
     } catch (const CalculationFailure&) {
-        return std::nullopt;
+        return std::nullopt;  // reported as StandardCalculationFails
     }
-    const ProfileGrid computed{&state->DoseGrid, ComputedRegionOf(state->Chart)};
-    const DepthDoseFigures figures = DepthDoseFiguresOf(computed, AxisColumn);
+    const DepthDoseFigures figures = DepthDoseFiguresOf(ProfileGridOf(*result), AxisColumn);
     if (!figures.depthOfMaximumMm) return std::nullopt;
-    const auto& grid = state->DoseGrid;
+    const auto& grid = result->DoseGrid;
     const double maximum = grid(AxisColumn, *figures.depthOfMaximumMm);
     AxisDepthDose dose{*figures.depthOfMaximumMm, 100 * grid(AxisColumn, 100) / maximum,
                        100 * grid(AxisColumn, 200) / maximum};

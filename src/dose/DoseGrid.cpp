@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace corvane {
 
@@ -16,13 +16,18 @@ namespace {
 
 // True when no value is infinite or NaN. An all-ones exponent carries into
 // the sign bit when one exponent unit is added; integer operations only, so
-// the compiler turns the loop into vector code.
+// the compiler turns the loop into vector code. The bits are copied with
+// memcpy rather than std::bit_cast, which not every library has; the
+// compilers make the same code of both.
 bool allFinite(const double* values, int count) {
     constexpr std::uint64_t exponentBits = 0x7ff0000000000000ULL;
     constexpr std::uint64_t exponentUnit = 0x0010000000000000ULL;
     std::uint64_t carried = 0;
-    for (int k = 0; k < count; ++k)
-        carried |= (std::bit_cast<std::uint64_t>(values[k]) & exponentBits) + exponentUnit;
+    for (int k = 0; k < count; ++k) {
+        std::uint64_t bits;
+        std::memcpy(&bits, values + k, sizeof bits);
+        carried |= (bits & exponentBits) + exponentUnit;
+    }
     return (carried >> 63) == 0;
 }
 
@@ -72,9 +77,9 @@ struct RowOcr {
 };
 
 // The half plane, row by row (depth outer, lateral inner).
-void computeHalfPlane(CalculationState& state, const DoseModelInputs& in) {
-    const int depthSteps = state.Chart.DepthSteps;
-    const int halfWidthSteps = state.Chart.HalfWidthSteps;
+void computeHalfPlane(DoseCalculation& result, const DoseModelInputs& in) {
+    const int depthSteps = result.DepthSteps;
+    const int halfWidthSteps = result.HalfWidthSteps;
     for (int J = 0; J <= depthSteps; ++J) {
         const double d = 0.1 * J;
         const double s = EquivalentSquare(in, d);
@@ -89,7 +94,7 @@ void computeHalfPlane(CalculationState& state, const DoseModelInputs& in) {
         // With h < 0 every point but the axis lies outside it.
         if (!(h > 0) || !RowOcr::inTable(halfWidthSteps / h))
             FailCalculation("off-axis distance outside the OCR table");
-        double* row = state.HalfDoseGrid.row(J);
+        double* row = result.HalfDoseGrid.row(J);
         if (ocr.folded) {
             for (int i = 0; i <= halfWidthSteps; ++i) row[i] = ocr.at(i / h) * fT;
         } else {
@@ -143,15 +148,15 @@ void wedgeFactorsOfRow(const DoseModelInputs& in, double d, int lastStep,
 
 // Mirror, wedge and normalisation in one pass per row, with each cell formed
 // in the order of the steps: (half dose x wedge factor) / reference.
-void mirrorWedgeAndNormalise(CalculationState& state, const DoseModelInputs& in, double reference) {
-    const int lastStep = std::min(state.Chart.HalfWidthSteps, AxisColumn);
+void mirrorWedgeAndNormalise(DoseCalculation& result, const DoseModelInputs& in, double reference) {
+    const int lastStep = std::min(result.HalfWidthSteps, AxisColumn);
     const bool wedged = HasWedge(in.WedgeKind);
     std::array<double, GridColumns> factors;
     factors.fill(1.0);
     for (int J = 0; J <= LastComputedRow; ++J) {
         const double d = 0.1 * J;
-        const double* half = state.HalfDoseGrid.row(J);
-        double* full = state.DoseGrid.row(J);
+        const double* half = result.HalfDoseGrid.row(J);
+        double* full = result.DoseGrid.row(J);
         if (wedged) {
             if (std::isfinite(in.WedgeSlope) && in.WedgeSlope >= 0 && in.Ssd + d > 0) {
                 wedgeFactorsOfRow(in, d, lastStep, factors);
@@ -161,7 +166,7 @@ void mirrorWedgeAndNormalise(CalculationState& state, const DoseModelInputs& in,
             }
         }
         // Rows past DepthSteps are mirrored and wedged but not normalised.
-        const double divisor = J <= state.Chart.DepthSteps ? reference : 1.0;
+        const double divisor = J <= result.DepthSteps ? reference : 1.0;
         for (int n = 0; n <= lastStep; ++n)
             full[AxisColumn + n] = half[n] * factors[AxisColumn + n] / divisor;
         for (int n = 1; n <= lastStep; ++n)
@@ -173,11 +178,11 @@ void mirrorWedgeAndNormalise(CalculationState& state, const DoseModelInputs& in,
 
 // The dose at the target cell before normalisation: the half plane's axis
 // cell there, times the wedge factor on the axis.
-double referenceDose(const CalculationState& state, const DoseModelInputs& in) {
-    const double targetRow = 10 * state.Conditions.Depth;
+double referenceDose(const DoseCalculation& result, const DoseModelInputs& in) {
+    const double targetRow = 10 * result.Conditions.Depth;
     if (!(targetRow >= 0) || !(targetRow < GridRows)) FailCalculation("target row outside the dose grid");
     const int row = static_cast<int>(targetRow);
-    double reference = row <= LastComputedRow ? state.HalfDoseGrid(0, row) : 0.0;
+    double reference = row <= LastComputedRow ? result.HalfDoseGrid(0, row) : 0.0;
     if (HasWedge(in.WedgeKind) && reference != 0)
         reference = WedgeFactor(in, AxisColumn, 0.1 * row) * reference;
     if (reference == 0) FailCalculation("reference dose is 0");
@@ -198,20 +203,9 @@ void clearOutside(Grid& grid, int first, int last, int lastRow) {
     }
 }
 
-// Sets to 0 the cells of columns first..last in rows 0..lastRow.
-template <class Grid>
-void clearInside(Grid& grid, int first, int last, int lastRow) {
-    for (int J = 0; J <= lastRow && J < Grid::RowCount; ++J) {
-        double* row = grid.row(J);
-        std::fill(row + first, row + last + 1, 0.0);
-    }
-}
-
 }  // namespace
 
-void ComputeDoseGrid(CalculationState& state) {
-    const IrradiationConditions& cond = state.Conditions;
-
+DoseCalculation ComputeDoseGrid(const BeamData& beam, const IrradiationConditions& cond) {
     // Negative sizes are outside the model's domain (-0 counts as 0).
     if (cond.FieldWidth < 0 || cond.FieldLength < 0) FailCalculation("negative field size");
     // A field of no length has no area: the model would still give a full
@@ -220,34 +214,32 @@ void ComputeDoseGrid(CalculationState& state) {
     if (cond.FieldLength == 0) FailCalculation("field length is 0");
     const double ratio = AreaPerimeterRatio(cond.FieldWidth, cond.FieldLength);
 
-    state.Curves.reset();
-
     // Both are compared with their limit in double, before any conversion to int.
-    state.Chart.DepthSteps =
+    const int depthSteps =
         static_cast<int>(std::min(10.0 * cond.PhantomThickness, static_cast<double>(LastComputedRow)));
-    const double halfWidthSteps = std::floor(10 * (1.7 * (cond.FieldWidth / 2))) + 1;
-    state.Chart.HalfWidthSteps = halfWidthSteps > AxisColumn ? AxisColumn : static_cast<int>(halfWidthSteps);
+    const double halfWidth = std::floor(10 * (1.7 * (cond.FieldWidth / 2))) + 1;
+    const int halfWidthSteps = halfWidth > AxisColumn ? AxisColumn : static_cast<int>(halfWidth);
 
-    // Every cell starts from 0. The cells that the passes below write anyway
-    // are cleared only if a pass fails, so that a run that succeeds writes
-    // each of them once and a failed run still leaves no old dose behind.
-    const int lastStep = std::min(state.Chart.HalfWidthSteps, AxisColumn);
-    const int lastHalfRow = std::min(state.Chart.DepthSteps, LastComputedRow);
-    clearOutside(state.DoseGrid, AxisColumn - lastStep, AxisColumn + lastStep, LastComputedRow);
-    clearOutside(state.HalfDoseGrid, 0, state.Chart.HalfWidthSteps, lastHalfRow);
-    try {
-        const double ssd = RequireFinite(IsSsdSetup(cond.Setup) ? 100 : 100 - cond.Depth, "SSD");
-        const DoseModelInputs in{
-            state.Beam, ssd, cond.FieldWidth, cond.FieldLength, ratio, cond.WedgeKind, state.WedgeSlope};
-        computeHalfPlane(state, in);
-        const double reference = referenceDose(state, in);
-        mirrorWedgeAndNormalise(state, in, reference);
-    } catch (...) {
-        // Any exception, not only a CalculationFailure, must leave no partly computed dose behind.
-        clearInside(state.DoseGrid, AxisColumn - lastStep, AxisColumn + lastStep, LastComputedRow);
-        clearInside(state.HalfDoseGrid, 0, state.Chart.HalfWidthSteps, lastHalfRow);
-        throw;  // unchanged, for the caller to report
-    }
+    // The grids are not zeroed when made: the cells outside the passes'
+    // reach are cleared here, and the passes write every other cell once.
+    // A failure throws the whole result away.
+    DoseCalculation result{cond, DoseMatrix(LeaveUninitialised), HalfDoseMatrix(LeaveUninitialised),
+                           halfWidthSteps, depthSteps};
+    const int lastStep = std::min(halfWidthSteps, AxisColumn);
+    clearOutside(result.DoseGrid, AxisColumn - lastStep, AxisColumn + lastStep, LastComputedRow);
+    clearOutside(result.HalfDoseGrid, 0, halfWidthSteps, std::min(depthSteps, LastComputedRow));
+
+    const double ssd = RequireFinite(IsSsdSetup(cond.Setup) ? 100 : 100 - cond.Depth, "SSD");
+    const DoseModelInputs in{beam, ssd, cond.FieldWidth, cond.FieldLength, ratio, cond.WedgeKind, cond.WedgeSlope};
+    computeHalfPlane(result, in);
+    const double reference = referenceDose(result, in);
+    mirrorWedgeAndNormalise(result, in, reference);
+    return result;
+}
+
+std::shared_ptr<const DoseCalculation> ComputeSharedDoseGrid(const BeamData& beam,
+                                                             const IrradiationConditions& conditions) {
+    return std::make_shared<const DoseCalculation>(ComputeDoseGrid(beam, conditions));
 }
 
 }  // namespace corvane

@@ -2,13 +2,23 @@
 // normalisation to the target point.
 #pragma once
 
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
+#include "state/BeamData.h"
+#include "state/Conditions.h"
+
+#include <memory>
 
 namespace corvane {
 
-// Computes DoseGrid from the conditions and beam tables of `state`, clearing
-// the matrices and curve tables first. Throws CalculationFailure; what was
-// cleared or computed before the failure stays in the state.
-void ComputeDoseGrid(CalculationState& state);
+// The dose grid of `conditions` from the beam tables. Reads its arguments
+// only and changes nothing else, so that any number of threads may call it
+// at once. Throws CalculationFailure where the model or the grid cannot go
+// on (a negative or empty field, a zero divisor, a value that is not
+// finite, a table it cannot read); no partly computed result escapes.
+DoseCalculation ComputeDoseGrid(const BeamData& beam, const IrradiationConditions& conditions);
+
+// The same, held shared and immutable, as the front ends keep their results.
+std::shared_ptr<const DoseCalculation> ComputeSharedDoseGrid(const BeamData& beam,
+                                                             const IrradiationConditions& conditions);
 
 }  // namespace corvane

@@ -45,8 +45,12 @@ std::optional<double> Distance(std::optional<double> a, std::optional<double> b)
 
 }  // namespace
 
-ComputedRegion ComputedRegionOf(const ChartParams& chart) {
-    return ComputedRegion{std::clamp(chart.HalfWidthSteps, 0, AxisColumn)};
+ComputedRegion ComputedRegionOf(const DoseCalculation& result) {
+    return ComputedRegion{std::clamp(result.HalfWidthSteps, 0, AxisColumn)};
+}
+
+ProfileGrid ProfileGridOf(const DoseCalculation& result) {
+    return ProfileGrid{&result.DoseGrid, ComputedRegionOf(result), HasWedge(result.Conditions.WedgeKind)};
 }
 
 DepthDoseFigures DepthDoseFiguresOf(const ProfileGrid& grid, int column) {

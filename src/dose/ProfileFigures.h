@@ -3,14 +3,14 @@
 // the grid at hand is empty, never a number that would mislead.
 #pragma once
 
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 #include <optional>
 
 namespace corvane {
 
 // The cells a calculation computed: the columns within `halfWidth` of the
-// axis (ChartParams::HalfWidthSteps) of the rows 0..250. The grid holds 0
+// axis (DoseCalculation::HalfWidthSteps) of the rows 0..250. The grid holds 0
 // beyond them by design, which is no dose at all, so no figure and no plot
 // may read it as one.
 struct ComputedRegion {
@@ -24,8 +24,8 @@ struct ComputedRegion {
     }
 };
 
-// The region of the last calculation's ChartParams, held inside the chart.
-ComputedRegion ComputedRegionOf(const ChartParams& chart);
+// The region a calculation computed, held inside the chart.
+ComputedRegion ComputedRegionOf(const DoseCalculation& result);
 
 // A computed grid as the profiles read it.
 struct ProfileGrid {
@@ -33,6 +33,9 @@ struct ProfileGrid {
     ComputedRegion region;
     bool wedged = false;  // drawn with a wedge filter
 };
+
+// The grid of a result, which must outlive the ProfileGrid.
+ProfileGrid ProfileGridOf(const DoseCalculation& result);
 
 // Along column I (the depth dose at x = I - 250 mm), doses in percent of the
 // target dose (100 x the cell), and the two deep doses again in percent of

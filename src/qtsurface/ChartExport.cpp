@@ -32,19 +32,21 @@ void DrawChartWith(const ChartDrawing& draw, QPainter& painter) {
     draw(surface);
 }
 
-ChartDrawing DesignedChart(CalculationState& state) {
-    return [&state](DrawingSurface& surface) { DrawChart(state, surface); };
+ChartDrawing DesignedChart(const DoseCalculation& result, ChartMesh mesh) {
+    return [&result, mesh](DrawingSurface& surface) { DrawChart(result, mesh, surface); };
 }
 
 }  // namespace
 
-QImage RenderChartImage(CalculationState& state, int scale) {
-    return RenderChartImage(DesignedChart(state), scale);
+QImage RenderChartImage(const DoseCalculation& result, ChartMesh mesh, int scale) {
+    return RenderChartImage(DesignedChart(result, mesh), scale);
 }
 
-QByteArray ChartPng(CalculationState& state, int scale) { return ChartPng(DesignedChart(state), scale); }
+QByteArray ChartPng(const DoseCalculation& result, ChartMesh mesh, int scale) {
+    return ChartPng(DesignedChart(result, mesh), scale);
+}
 
-QByteArray ChartSvg(CalculationState& state) { return ChartSvg(DesignedChart(state)); }
+QByteArray ChartSvg(const DoseCalculation& result, ChartMesh mesh) { return ChartSvg(DesignedChart(result, mesh)); }
 
 QImage RenderChartImage(const ChartDrawing& draw, int scale) {
     scale = std::max(1, scale);
@@ -85,7 +87,7 @@ QByteArray ChartSvg(const ChartDrawing& draw) {
     return bytes;
 }
 
-QByteArray PrintedChartPdf(CalculationState& state) {
+QByteArray PrintedChartPdf(const DoseCalculation& result) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -98,8 +100,7 @@ QByteArray PrintedChartPdf(CalculationState& state) {
         QPainter painter;
         if (!painter.begin(&writer)) throw std::runtime_error("the PDF could not be started");
         const auto endPainter = EndOnScopeExit(painter);
-        PrintTables tables;
-        PaintPrintedChart(state, tables, painter);
+        PaintPrintedChart(result, painter);
     }
     return bytes;
 }
@@ -117,7 +118,7 @@ std::optional<ChartFileFormat> ChartFileFormatOf(const std::string& path) {
     return std::nullopt;
 }
 
-QByteArray ChartFileBytes(ChartFileFormat format, CalculationState& state, const ChartDrawing& picture,
+QByteArray ChartFileBytes(ChartFileFormat format, const DoseCalculation& result, const ChartDrawing& picture,
                           int scale) {
     switch (format) {
     case ChartFileFormat::Png: return ChartPng(picture, scale);
@@ -125,7 +126,7 @@ QByteArray ChartFileBytes(ChartFileFormat format, CalculationState& state, const
     case ChartFileFormat::Pdf: break;
     }
     // The printed page reads the grid only: no screen chart is drawn.
-    return PrintedChartPdf(state);
+    return PrintedChartPdf(result);
 }
 
 }  // namespace corvane

@@ -3,8 +3,9 @@
 // then return nothing, so that no partial file is ever written.
 #pragma once
 
+#include "chart/DrawChart.h"
 #include "chart/DrawingSurface.h"
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -19,16 +20,17 @@ namespace corvane {
 // or a chart composed of its steps (a reference laid beneath, say).
 using ChartDrawing = std::function<void(DrawingSurface& surface)>;
 
-// The screen chart at `scale` times 997 x 685 pixels, antialiased.
-QImage RenderChartImage(CalculationState& state, int scale = 1);
+// The screen chart of `result` (DrawChart) at `scale` times 997 x 685
+// pixels, antialiased.
+QImage RenderChartImage(const DoseCalculation& result, ChartMesh mesh, int scale = 1);
 QImage RenderChartImage(const ChartDrawing& draw, int scale = 1);
 
-QByteArray ChartPng(CalculationState& state, int scale = 1);
+QByteArray ChartPng(const DoseCalculation& result, ChartMesh mesh, int scale = 1);
 QByteArray ChartPng(const ChartDrawing& draw, int scale = 1);
-QByteArray ChartSvg(CalculationState& state);
+QByteArray ChartSvg(const DoseCalculation& result, ChartMesh mesh);
 QByteArray ChartSvg(const ChartDrawing& draw);
 // One A4 page at true scale, drawn as the printer draws it.
-QByteArray PrintedChartPdf(CalculationState& state);
+QByteArray PrintedChartPdf(const DoseCalculation& result);
 
 // The kinds of chart file, named by the file's extension.
 enum class ChartFileFormat {
@@ -42,8 +44,8 @@ enum class ChartFileFormat {
 std::optional<ChartFileFormat> ChartFileFormatOf(const std::string& path);
 
 // The file's bytes: `picture` drawn as PNG (at `scale`) or SVG, or the
-// printed page of `state`, which never shows anything but the chart.
-QByteArray ChartFileBytes(ChartFileFormat format, CalculationState& state, const ChartDrawing& picture,
+// printed page of `result`, which never shows anything but the chart.
+QByteArray ChartFileBytes(ChartFileFormat format, const DoseCalculation& result, const ChartDrawing& picture,
                           int scale = 1);
 
 }  // namespace corvane

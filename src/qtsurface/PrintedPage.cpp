@@ -14,13 +14,13 @@ QPageLayout PrintedChartPageLayout() {
                        QPageLayout::Millimeter);
 }
 
-void PaintPrintedChart(CalculationState& state, PrintTables& tables, QPainter& painter) {
+PrintTables PaintPrintedChart(const DoseCalculation& result, QPainter& painter) {
     // What lies outside the drawable area is clipped, as on paper: the flanks
     // of wide fields start far left or right of the printed window.
     if (const QPaintDevice* device = painter.device(); device != nullptr)
         painter.setClipRect(QRect(0, 0, device->width(), device->height()));
     PainterSurface surface = PainterSurface::Page(painter);
-    DrawPrintedChart(state, tables, surface);
+    return DrawPrintedChart(result, surface);
 }
 
 }  // namespace corvane

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "chart/DrawChart.h"
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 #include <QPageLayout>
 
@@ -19,6 +19,6 @@ QPageLayout PrintedChartPageLayout();
 // writer and has its origin at the drawable area's top-left corner (Qt's
 // default for both). The page's EndDoc ends the painter, which finishes the
 // document; it is the caller's to abort the device if this throws.
-void PaintPrintedChart(CalculationState& state, PrintTables& tables, QPainter& painter);
+PrintTables PaintPrintedChart(const DoseCalculation& result, QPainter& painter);
 
 }  // namespace corvane

@@ -19,6 +19,7 @@ enum class WedgeFilter : int { None = 1, Deg30 = 2, Deg45 = 3, Deg60 = 4 };
 
 inline bool HasWedge(WedgeFilter wedge) { return wedge != WedgeFilter::None; }
 
+// What one calculation is computed from: the user's entries and choices.
 struct IrradiationConditions {
     BeamSetup Setup{};        // reads 0 until the start button sets it
     double Depth = 0;         // cm, depth of the target and normalisation point
@@ -26,6 +27,10 @@ struct IrradiationConditions {
     double FieldLength = 0;   // cm at the SAD, perpendicular to it
     int PhantomThickness = 0; // cm, always 25 once a calculation ran
     WedgeFilter WedgeKind{};  // reads 0 until the start button sets it
+    // The tangent of the chosen lead wedge's physical angle: set by choosing a
+    // wedge (SelectWedge), left as it was by choosing none, and read by the
+    // wedge factor only while WedgeKind is a wedge.
+    double WedgeSlope = 0;
 };
 
 // The phantom is 25 cm thick for every calculation.

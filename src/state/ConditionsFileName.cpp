@@ -1,19 +1,15 @@
 #include "state/ConditionsFileName.h"
 
-#include <array>
-#include <charconv>
+#include "state/CLocaleNumber.h"
 
 namespace corvane {
 
 namespace {
 
-// The shortest text that reads back as `value`; to_chars ignores the locale.
+// The shortest text that reads back as `value`, in every locale.
 std::string Shortest(double value) {
     if (value == 0) return "0";  // also -0
-    std::array<char, 32> text{};
-    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc()) return "0";
-    return std::string(text.data(), end);
+    return ShortestDecimal(value);
 }
 
 const char* WedgePart(WedgeFilter wedge) {

@@ -1,7 +1,7 @@
 // The wedge and set-up choices of the conditions window, as they act on the state.
 #pragma once
 
-#include "state/CalculationState.h"
+#include "state/Conditions.h"
 
 #include <cmath>
 
@@ -22,9 +22,9 @@ inline double PhysicalWedgeAngle(WedgeFilter wedge) {
 inline double WedgeSlopeForAngle(double degrees) { return std::tan(degrees / 180 * 3.14159); }
 
 // Choosing a wedge option: "no wedge" leaves WedgeSlope as it was.
-inline void SelectWedge(CalculationState& state, WedgeFilter wedge) {
-    state.Conditions.WedgeKind = wedge;
-    if (HasWedge(wedge)) state.WedgeSlope = WedgeSlopeForAngle(PhysicalWedgeAngle(wedge));
+inline void SelectWedge(IrradiationConditions& conditions, WedgeFilter wedge) {
+    conditions.WedgeKind = wedge;
+    if (HasWedge(wedge)) conditions.WedgeSlope = WedgeSlopeForAngle(PhysicalWedgeAngle(wedge));
 }
 
 }  // namespace corvane

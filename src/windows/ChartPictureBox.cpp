@@ -3,7 +3,6 @@
 #include "chart/DrawChart.h"
 #include "chart/ReferenceOverlay.h"
 #include "qtsurface/PainterSurface.h"
-#include "state/CalculationState.h"
 #include "windows/ChartCoordinates.h"
 
 #include <QMouseEvent>
@@ -25,29 +24,42 @@ ChartPictureBox::ChartPictureBox(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ChartPictureBox::drawChart(CalculationState& state) {
+void ChartPictureBox::drawChart(std::shared_ptr<const DoseCalculation> result, ChartMesh mesh) {
+    if (!result) return;
     // Repainted on every way out, a throw included, so that whatever was drawn shows.
     const auto repaintWhenDone = qScopeGuard([this] { update(); });
     hasChart_ = false;
     {
         QPainter painter(&image_);
         PainterSurface surface = PainterSurface::ChartPicture(painter);
-        drawShownChart(state, surface);
+        drawChartOf(*result, mesh, surface);
         surface.Flush();
     }
     hasChart_ = true;
-    drawnConditions_ = state.Conditions;
+    drawn_ = std::move(result);
+    drawnMesh_ = mesh;
     emit chartDrawn();
 }
 
-void ChartPictureBox::drawShownChart(CalculationState& state, DrawingSurface& surface) {
-    if (reference_)
-        DrawChartWithReference(state, *reference_, referenceCaption_, surface);
-    else
-        DrawChart(state, surface);
+void ChartPictureBox::redrawChart() { drawChart(drawn_, drawnMesh_); }
+
+const IrradiationConditions& ChartPictureBox::drawnConditions() const {
+    static const IrradiationConditions none;
+    return drawn_ ? drawn_->Conditions : none;
 }
 
-void ChartPictureBox::holdReference(std::unique_ptr<CalculationState> reference,
+void ChartPictureBox::drawShownChart(DrawingSurface& surface) const {
+    if (drawn_) drawChartOf(*drawn_, drawnMesh_, surface);
+}
+
+void ChartPictureBox::drawChartOf(const DoseCalculation& result, ChartMesh mesh, DrawingSurface& surface) const {
+    if (reference_)
+        DrawChartWithReference(result, *reference_, referenceCaption_, mesh, surface);
+    else
+        DrawChart(result, mesh, surface);
+}
+
+void ChartPictureBox::holdReference(std::shared_ptr<const DoseCalculation> reference,
                                     std::vector<std::string> caption) {
     reference_ = std::move(reference);
     referenceCaption_ = std::move(caption);

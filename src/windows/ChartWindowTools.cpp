@@ -1,7 +1,6 @@
 #include "windows/ChartWindowTools.h"
 
 #include "chart/ReferenceOverlay.h"
-#include "state/CalculationState.h"
 #include "windows/ChartPictureBox.h"
 #include "windows/ChartWindowMessages.h"
 #include "windows/Form3.h"
@@ -29,8 +28,7 @@
 
 namespace corvane {
 
-ChartWindowTools::ChartWindowTools(Form3& window, CalculationState& state)
-    : QObject(&window), window_(window), state_(state) {
+ChartWindowTools::ChartWindowTools(Form3& window) : QObject(&window), window_(window) {
     menu_ = new QMenu(&window);
     menu_->setObjectName(QStringLiteral("ChartMenu"));
     profilesAction_ = menu_->addAction(tr("Profiles"), this, &ChartWindowTools::openProfiles);
@@ -52,7 +50,9 @@ ChartWindowTools::ChartWindowTools(Form3& window, CalculationState& state)
 
 ChartWindowTools::~ChartWindowTools() = default;
 
-bool ChartWindowTools::chartComputed() const { return window_.isVisible() && window_.Picture1->hasChart(); }
+bool ChartWindowTools::chartComputed() const {
+    return window_.isVisible() && window_.Picture1->hasChart() && window_.Picture1->drawnResult();
+}
 
 ProfilesWindow* ChartWindowTools::profilesWindow() const { return profiles_.data(); }
 
@@ -122,15 +122,9 @@ void ChartWindowTools::placeProfiles() {
     profilesPlace_->placedByProgram(placed);
 }
 
-std::unique_ptr<CalculationState> ChartWindowTools::shownState() const {
-    auto shown = std::make_unique<CalculationState>(state_);
-    shown->Conditions = window_.Picture1->drawnConditions();
-    return shown;
-}
-
 void ChartWindowTools::holdReference() {
     if (!chartComputed()) return;
-    std::unique_ptr<CalculationState> reference = shownState();
+    std::shared_ptr<const DoseCalculation> reference = window_.Picture1->drawnResult();
     std::vector<std::string> caption = ReferenceCaptionLines(
         reference->Conditions, tr("Reference (grey, dashed)").toStdString(), tr("Depth").toStdString());
     window_.Picture1->holdReference(std::move(reference), std::move(caption));
@@ -145,12 +139,9 @@ void ChartWindowTools::clearReference() {
 
 void ChartWindowTools::saveChartAs() {
     if (!chartComputed()) return;
-    ChartPictureBox* picture = window_.Picture1;
-    const std::unique_ptr<CalculationState> shown = shownState();
-    CalculationState& state = *shown;
-    SaveChart::saveAs(&window_, state, [picture, &state](DrawingSurface& surface) {
-        picture->drawShownChart(state, surface);
-    });
+    const ChartPictureBox* picture = window_.Picture1;
+    SaveChart::saveAs(&window_, *picture->drawnResult(),
+                      [picture](DrawingSurface& surface) { picture->drawShownChart(surface); });
 }
 
 void ChartWindowTools::copyChart() {
@@ -159,15 +150,11 @@ void ChartWindowTools::copyChart() {
 }
 
 void ChartWindowTools::redrawChart() {
-    // Drawn from a copy, so that the chart comes out as it was drawn and the
-    // program's state is left as the calculation left it. The reason of a
+    // From the result the picture shows, as it was drawn. The reason of a
     // failure, or nothing.
     auto draw = [this]() -> std::optional<QString> {
         try {
-            const std::unique_ptr<CalculationState> shown = shownState();
-            // The curve tables start afresh, as in a calculation's drawing.
-            shown->Curves.reset();
-            window_.Picture1->drawChart(*shown);
+            window_.Picture1->redrawChart();
             return std::nullopt;
         } catch (const std::exception& e) {
             return QString::fromLocal8Bit(e.what());
@@ -212,15 +199,12 @@ void ChartWindowTools::refreshProfiles() {
     profiles_->showAt(current, reference ? &*reference : nullptr, column, row);
 }
 
-ProfileGrid ChartWindowTools::currentGrid() const {
-    return ProfileGrid{&state_.DoseGrid, ComputedRegionOf(state_.Chart),
-                       HasWedge(window_.Picture1->drawnConditions().WedgeKind)};
-}
+ProfileGrid ChartWindowTools::currentGrid() const { return ProfileGridOf(*window_.Picture1->drawnResult()); }
 
 std::optional<ProfileGrid> ChartWindowTools::referenceGrid() const {
-    const CalculationState* held = window_.Picture1->reference();
+    const DoseCalculation* held = window_.Picture1->reference();
     if (held == nullptr) return std::nullopt;
-    return ProfileGrid{&held->DoseGrid, ComputedRegionOf(held->Chart), HasWedge(held->Conditions.WedgeKind)};
+    return ProfileGridOf(*held);
 }
 
 void ChartWindowTools::followCursor() {
@@ -233,15 +217,16 @@ void ChartWindowTools::followCursor() {
 
 void ChartWindowTools::saveProfilesAs() {
     if (!profiles_) return;
-    const CalculationState* held = window_.Picture1->reference();
+    const DoseCalculation* held = window_.Picture1->reference();
     SaveChart::saveProfilesAs(profiles_, window_.Picture1->drawnConditions(), profiles_->column(),
-                              profiles_->row(), state_.DoseGrid, held ? &held->DoseGrid : nullptr);
+                              profiles_->row(), window_.Picture1->drawnResult()->DoseGrid,
+                              held ? &held->DoseGrid : nullptr);
 }
 
 void ChartWindowTools::copyProfileValues() {
     if (!profiles_) return;
-    const CalculationState* held = window_.Picture1->reference();
-    SaveChart::copyProfileValues(profiles_->column(), profiles_->row(), state_.DoseGrid,
+    const DoseCalculation* held = window_.Picture1->reference();
+    SaveChart::copyProfileValues(profiles_->column(), profiles_->row(), window_.Picture1->drawnResult()->DoseGrid,
                                  held ? &held->DoseGrid : nullptr);
 }
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include "dose/ProfileFigures.h"
-#include "state/CalculationState.h"
 
 #include <QList>
 #include <QObject>
@@ -31,7 +30,7 @@ class ChartWindowTools : public QObject {
     Q_OBJECT
 public:
     // Lives as a child of `window`, and so does the profiles window.
-    ChartWindowTools(Form3& window, CalculationState& state);
+    explicit ChartWindowTools(Form3& window);
     ~ChartWindowTools() override;
 
     // The picture's menu, at a position in the picture: "Profiles", "Hold as
@@ -78,15 +77,11 @@ private:
     // is held), with their computed regions.
     ProfileGrid currentGrid() const;
     std::optional<ProfileGrid> referenceGrid() const;
-    // Draws the picture again from the current grid, for a new reference.
+    // Draws the picture again from the result it shows, for a new reference.
     void redrawChart();
     bool chartComputed() const;
-    // A copy of the state as the picture shows it: its grid with the
-    // conditions it was drawn from.
-    std::unique_ptr<CalculationState> shownState() const;
 
     Form3& window_;
-    CalculationState& state_;
     QMenu* menu_ = nullptr;
     QAction* profilesAction_ = nullptr;
     QAction* holdAction_ = nullptr;

@@ -1,8 +1,9 @@
 #include "windows/Form2.h"
 
 #include "qtsurface/Fonts.h"
-#include "state/CalculationState.h"
 #include "state/EntryClamp.h"
+#include "windows/CalculationState.h"
+#include "windows/Form3.h"
 #include "state/WedgeOptions.h"
 #include "windows/DesignLayout.h"
 #include "windows/Module1.h"
@@ -278,10 +279,10 @@ void Form2::keepSelectedOptionsInTabChain() {
 
 void Form2::Option1_Click() { module_.state().Conditions.Setup = BeamSetup::Ssd; }
 void Form2::Option2_Click() { module_.state().Conditions.Setup = BeamSetup::Std; }
-void Form2::Option3_Click() { SelectWedge(module_.state(), WedgeFilter::None); }
-void Form2::Option4_Click() { SelectWedge(module_.state(), WedgeFilter::Deg30); }
-void Form2::Option5_Click() { SelectWedge(module_.state(), WedgeFilter::Deg45); }
-void Form2::Option6_Click() { SelectWedge(module_.state(), WedgeFilter::Deg60); }
+void Form2::Option3_Click() { SelectWedge(module_.state().Conditions, WedgeFilter::None); }
+void Form2::Option4_Click() { SelectWedge(module_.state().Conditions, WedgeFilter::Deg30); }
+void Form2::Option5_Click() { SelectWedge(module_.state().Conditions, WedgeFilter::Deg45); }
+void Form2::Option6_Click() { SelectWedge(module_.state().Conditions, WedgeFilter::Deg60); }
 
 void Form2::Text1_KeyDown(int key) {
     if (!IsEnterKey(key)) return;
@@ -303,7 +304,7 @@ void Form2::Text3_KeyDown(int key) {
 
 void Form2::Command1_Click() {
     if (module_.IsCalculating()) return;
-    module_.state().MeshMode = ChartMesh::FiveCm;
+    module_.form3()->MeshMode = ChartMesh::FiveCm;
     module_.RunCalculation();
 }
 

@@ -1,7 +1,7 @@
 #include "windows/Form3.h"
 
 #include "chart/TextRules.h"
-#include "state/CalculationState.h"
+#include "windows/CalculationState.h"
 #include "windows/ChartCoordinates.h"
 #include "windows/ChartPictureBox.h"
 #include "windows/ChartWindowTools.h"
@@ -71,7 +71,7 @@ Form3::Form3(Module1& module, QWidget* parent) : QWidget(parent), module_(module
     // Key preview: the window sees each key before the control with the focus.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
-    tools_ = new ChartWindowTools(*this, module_.state());
+    tools_ = new ChartWindowTools(*this);
 
     // Centred on the screen when first shown.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -134,12 +134,14 @@ void Form3::ClearReadout() {
     Text3->clear();
 }
 
-void Form3::showDoseBox(int i, int j) { Text3->setText(DoseBoxText(module_.state().DoseGrid(i, j))); }
+void Form3::showDoseBox(int i, int j) {
+    const std::shared_ptr<const DoseCalculation>& result = module_.state().Result;
+    Text3->setText(result ? DoseBoxText(result->DoseGrid(i, j)) : QString());
+}
 
 void Form3::Picture1_MouseMove(float X, float Y) {
-    CalculationState& state = module_.state();
     if (IsOutsideChart(X, Y)) {
-        state.CursorInChart = false;
+        CursorInChart = false;
         Picture1->unsetCursor();
         Picture1->setCrossHairVisible(false);
         Text1->clear();
@@ -147,7 +149,7 @@ void Form3::Picture1_MouseMove(float X, float Y) {
         Text3->clear();
         return;
     }
-    state.CursorInChart = true;
+    CursorInChart = true;
     Picture1->setCursor(Qt::CrossCursor);
     const int ix = ChartCell(X);
     const int iy = ChartCell(Y);
@@ -163,7 +165,7 @@ void Form3::Picture1_MouseMove(float X, float Y) {
 }
 
 void Form3::Form_KeyDown(int key) {
-    if (!module_.state().CursorInChart) return;
+    if (!CursorInChart) return;
     const int x = static_cast<int>(cursorX_);
     const int y = static_cast<int>(cursorY_);
     // One cell a key, never past the chart area's edges.
@@ -196,9 +198,8 @@ void Form3::Command1_Click() { module_.PrintChart(*this); }
 void Form3::Command2_Click() { hide(); }
 
 void Form3::Command3_Click() {
-    CalculationState& state = module_.state();
     if (module_.IsCalculating()) return;
-    state.MeshMode = state.MeshMode == ChartMesh::FiveCm ? ChartMesh::OneCm : ChartMesh::FiveCm;
+    MeshMode = MeshMode == ChartMesh::FiveCm ? ChartMesh::OneCm : ChartMesh::FiveCm;
     module_.RunCalculation();
 }
 

@@ -4,6 +4,8 @@
 // and copying (ChartWindowTools).
 #pragma once
 
+#include "chart/DrawChart.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -37,6 +39,14 @@ public:
 
     float CursorX() const { return cursorX_; }
     float CursorY() const { return cursorY_; }
+
+    // The background mesh of the chart: set to 5 cm by the start button and
+    // the conditions window's OK, switched by "Change mesh size" before it
+    // calculates again.
+    ChartMesh MeshMode = ChartMesh::FiveCm;
+    // The last mouse move over the picture was inside the chart area; the
+    // arrow keys move the cross-hair only then. A run ends with it cleared.
+    bool CursorInChart = false;
 
     // The picture's right-click menu and what it opens: the profiles, the
     // reference, saving and copying the chart.

@@ -4,7 +4,7 @@
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "state/BeamDataLoader.h"
-#include "state/CalculationState.h"
+#include "windows/CalculationState.h"
 #include "state/DataFileLocation.h"
 #include "windows/BeamDataMessages.h"
 #include "windows/ChartPictureBox.h"
@@ -96,7 +96,7 @@ bool Module1::LoadBeamData() {
                            MessageIcon::Information);
     state_.Beam = *load.data;
     state_.Beam.FieldSizeTable = BeamData::FixedFieldSizes;
-    state_.MeshMode = ChartMesh::FiveCm;
+    if (form3_) form3_->MeshMode = ChartMesh::FiveCm;
 
     Form2* conditions = form2();
     conditions->Option1->setChecked(true);
@@ -140,11 +140,13 @@ void Module1::RunCalculation() {
         ReadConditionEntries(state_.Conditions, conditions->Text1->text().toStdString(),
                              conditions->Text2->text().toStdString(),
                              conditions->Text3->text().toStdString());
-        ComputeDoseGrid(state_);
-        chart->Picture1->drawChart(state_);
+        std::shared_ptr<const DoseCalculation> result = ComputeSharedDoseGrid(state_.Beam, state_.Conditions);
+        chart->Picture1->drawChart(result, chart->MeshMode);
+        // Only a run that computed and drew its chart replaces the result.
+        state_.Result = std::move(result);
         chart->show();
         chart->activateWindow();
-        state_.CursorInChart = false;
+        chart->CursorInChart = false;
         conditions->unsetCursor();
     } catch (const CalculationFailure& failure) {
         fail(failure.what());

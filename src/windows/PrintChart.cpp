@@ -5,6 +5,7 @@
 #include "qtsurface/PrintedPage.h"
 #include "state/AtomicFileWrite.h"
 #include "state/MessageText.h"
+#include "windows/CalculationState.h"
 #include "windows/Form3.h"
 #include "windows/MessageBoxes.h"
 #include "windows/Module1.h"
@@ -106,14 +107,12 @@ void WarnIfPaperTooSmall(QPrinter& printer, QWidget* parent) {
                        MessageIcon::Information);
 }
 
-std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTables& tables,
-                                                QWidget* parent) {
+std::optional<NotPrinted> PrintOnDefaultPrinter(const DoseCalculation& page, QWidget* parent) {
     // The page is traced once without a device first: should the tracing
     // fail, it fails before anything has reached the printer.
     try {
-        PrintTables trialTables;
         CountingSurface trial;
-        DrawPrintedChart(state, trialTables, trial);
+        DrawPrintedChart(page, trial);
     } catch (const std::exception& e) {
         return PrinterMessages::tracingFailed(QString::fromLocal8Bit(e.what()));
     }
@@ -135,7 +134,7 @@ std::optional<NotPrinted> PrintOnDefaultPrinter(CalculationState& state, PrintTa
     if (!painter.begin(&printer)) return PrinterMessages::cannotBegin(name);
     try {
         // Ends the document, which hands the page to the printer.
-        PaintPrintedChart(state, tables, painter);
+        PaintPrintedChart(page, painter);
     } catch (const std::exception& e) {
         // Not reached after the trial above. Qt's printer cannot withdraw a
         // begun page, so the user is told plainly what may have come out.
@@ -158,7 +157,7 @@ QString ChooseSavePath(QWidget* parent) {
 }
 
 // The page as a PDF file, written whole or not at all.
-void SaveAsPdf(CalculationState& state, QWidget* parent) {
+void SaveAsPdf(const DoseCalculation& page, QWidget* parent) {
     QString path = ChooseSavePath(parent);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
@@ -167,7 +166,7 @@ void SaveAsPdf(CalculationState& state, QWidget* parent) {
     {
         const auto busy = ShowWaitCursor();
         try {
-            const QByteArray pdf = PrintedChartPdf(state);
+            const QByteArray pdf = PrintedChartPdf(page);
             const std::optional<std::string> failed = WriteFileAtomically(
                 path.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
             if (failed) error = QString::fromStdString(*failed);
@@ -182,14 +181,27 @@ void SaveAsPdf(CalculationState& state, QWidget* parent) {
             MessageIcon::Exclamation);
 }
 
+
+// The last result with the set-up and wedge the options show now.
+std::shared_ptr<const DoseCalculation> PageOf(const CalculationState& state) {
+    if (!state.Result) return nullptr;
+    const IrradiationConditions& now = state.Conditions;
+    if (now.Setup == state.Result->Conditions.Setup && now.WedgeKind == state.Result->Conditions.WedgeKind)
+        return state.Result;
+    auto page = std::make_shared<DoseCalculation>(*state.Result);
+    page->Conditions.Setup = now.Setup;
+    page->Conditions.WedgeKind = now.WedgeKind;
+    return page;
+}
+
 }  // namespace
 
-void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent, QPushButton* printButton) {
+void PrintChart(const DoseCalculation& page, QWidget* parent, QPushButton* printButton) {
     if (MessageBoxes::show(parent, QCoreApplication::translate("PrintChart", PrinterReadyQuestion),
                            MessageIcon::None, MessageButtons::YesNo) == MessageAnswer::No)
         return;
 
-    const std::optional<NotPrinted> failure = PrintOnDefaultPrinter(state, tables, parent);
+    const std::optional<NotPrinted> failure = PrintOnDefaultPrinter(page, parent);
     if (!failure) {
         if (printButton != nullptr) printButton->setEnabled(false);
         return;
@@ -197,15 +209,14 @@ void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent, Q
     // Nothing was printed, so the button stays enabled, whatever is chosen here.
     if (MessageBoxes::show(parent, PrinterMessages::offerPdf(failure->reason), MessageIcon::Exclamation,
                            MessageButtons::YesNo) == MessageAnswer::Yes)
-        SaveAsPdf(state, parent);
+        SaveAsPdf(page, parent);
 }
 
 void InstallPrintChart(Module1& module) {
-    // The print tables belong to the printing and keep the last print's values.
-    auto tables = std::make_shared<PrintTables>();
     Module1* owner = &module;
-    module.setPrintHandler([owner, tables](Form3& chartWindow) {
-        PrintChart(owner->state(), *tables, &chartWindow, chartWindow.Command1);
+    module.setPrintHandler([owner](Form3& chartWindow) {
+        if (const std::shared_ptr<const DoseCalculation> page = PageOf(owner->state()))
+            PrintChart(*page, &chartWindow, chartWindow.Command1);
     });
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "chart/DrawChart.h"
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 #include <QString>
 
@@ -26,16 +26,19 @@ inline constexpr const char* PrinterReadyQuestion =
 inline constexpr double PrintedPageWidthMm = 200;
 inline constexpr double PrintedPageHeightMm = 286;
 
-// Asks whether the printer is ready; on Yes draws the page from `state`
+// Asks whether the printer is ready; on Yes draws the page of `page`
 // (never recalculating) on the default printer at 1 mm per chart unit, and
 // disables `printButton` once the page has gone to the printer. When there
 // is no printer, or the printer refuses the page as it begins or ends,
 // nothing is printed, the user is told and may save the page as a PDF file
 // instead; `printButton` then stays enabled.
-void PrintChart(CalculationState& state, PrintTables& tables, QWidget* parent, QPushButton* printButton);
+void PrintChart(const DoseCalculation& page, QWidget* parent, QPushButton* printButton);
 
-// Makes the chart window's print button do PrintChart, with the print
-// tables kept for the life of the module.
+// Makes the chart window's print button do PrintChart on the module's last
+// result. The page's captions and wedge symbol follow the conditions
+// window's set-up and wedge options as they stand when the button is
+// pressed, as the printout always has; its curves, target and field size
+// are those of the last calculation.
 void InstallPrintChart(Module1& module);
 
 // Seams for the tests; with no handler set the real thing happens.

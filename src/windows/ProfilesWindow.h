@@ -7,7 +7,6 @@
 #pragma once
 
 #include "dose/ProfileFigures.h"
-#include "state/CalculationState.h"
 
 #include <QWidget>
 

@@ -62,10 +62,10 @@ std::optional<QString> MakeAndWrite(const QString& path, const std::function<QBy
 
 }  // namespace
 
-void SaveChart::saveAs(QWidget* parent, CalculationState& state, const ChartDrawing& shown) {
+void SaveChart::saveAs(QWidget* parent, const DoseCalculation& shownResult, const ChartDrawing& shown) {
     SavePathRequest request;
     request.caption = tr("Save chart as");
-    request.suggestedName = SuggestedName(state.Conditions, ".png");
+    request.suggestedName = SuggestedName(shownResult.Conditions, ".png");
     request.filters = tr("PNG picture, twice the size (*.png)") + QStringLiteral(";;") +
                       tr("SVG picture (*.svg)") + QStringLiteral(";;") +
                       tr("PDF, the printed page at true scale (*.pdf)");
@@ -82,7 +82,7 @@ void SaveChart::saveAs(QWidget* parent, CalculationState& state, const ChartDraw
     }
     if (!MayReplace(parent, path)) return;
     const std::optional<QString> failed =
-        MakeAndWrite(path, [&] { return ChartFileBytes(*format, state, shown, SavedPictureScale); });
+        MakeAndWrite(path, [&] { return ChartFileBytes(*format, shownResult, shown, SavedPictureScale); });
     if (failed)
         MessageBoxes::show(parent, ChartWindowMessages::chartNotSaved(path, *failed),
                            MessageIcon::Exclamation);

@@ -1,6 +1,6 @@
 // corvane: the desktop program.
 #include "qtsurface/Fonts.h"
-#include "state/CalculationState.h"
+#include "windows/CalculationState.h"
 #include "windows/ApplicationStart.h"
 #include "windows/LanguageChoice.h"
 #include "windows/Module1.h"

@@ -9,32 +9,29 @@
 
 namespace corvane::test {
 
-std::unique_ptr<CalculationState> BlankState() {
-    auto state = std::make_unique<CalculationState>();
-    state->Conditions = {BeamSetup::Ssd, 5.0, 10.0, 10.0, 25, WedgeFilter::None};
-    state->MeshMode = ChartMesh::FiveCm;
-    state->Chart.HalfWidthSteps = 86;
-    state->Chart.DepthSteps = 250;
-    state->Curves.reset();
-    return state;
+std::unique_ptr<DoseCalculation> BlankResult() {
+    auto result = std::make_unique<DoseCalculation>();
+    result->Conditions = {BeamSetup::Ssd, 5.0, 10.0, 10.0, 25, WedgeFilter::None};
+    result->HalfWidthSteps = 86;
+    result->DepthSteps = 250;
+    return result;
 }
 
-void FillBlock(CalculationState& state, int i0, int i1, int j0, int j1, double value) {
+void FillBlock(DoseCalculation& result, int i0, int i1, int j0, int j1, double value) {
     for (int J = j0; J <= j1; ++J)
-        for (int I = i0; I <= i1; ++I) state.DoseGrid(I, J) = value;
+        for (int I = i0; I <= i1; ++I) result.DoseGrid(I, J) = value;
 }
 
-void CrossingBlock(CalculationState& state, int j0, int j1, double inside, double edge) {
-    FillBlock(state, 100, 400, j0, j1, inside);
-    FillBlock(state, 99, 99, j0, j1, edge);
-    FillBlock(state, 401, 401, j0, j1, edge);
+void CrossingBlock(DoseCalculation& result, int j0, int j1, double inside, double edge) {
+    FillBlock(result, 100, 400, j0, j1, inside);
+    FillBlock(result, 99, 99, j0, j1, edge);
+    FillBlock(result, 401, 401, j0, j1, edge);
 }
 
-std::unique_ptr<CalculationState> ComputedState(int setup, const std::string& depth, const std::string& width,
+std::unique_ptr<DoseCalculation> ComputedResult(int setup, const std::string& depth, const std::string& width,
                                                 const std::string& length, int wedgeKind) {
-    auto state = StateWithEntries(setup, wedgeKind, depth, width, length);
-    ComputeDoseGrid(*state);
-    return state;
+    return std::make_unique<DoseCalculation>(
+        ComputeDoseGrid(BundledBeamData(), ConditionsWithEntries(setup, wedgeKind, depth, width, length)));
 }
 
 Drawing Record(const std::function<void(DrawingSurface&)>& draw) {
@@ -50,17 +47,18 @@ Drawing Record(const std::function<void(DrawingSurface&)>& draw) {
     return drawing;
 }
 
-Drawing Draw(CalculationState& state) {
-    return Record([&](DrawingSurface& surface) { DrawChart(state, surface); });
+Drawing Draw(const DoseCalculation& result, ChartMesh mesh) {
+    CurveTables curves;
+    Drawing drawing = Record([&](DrawingSurface& surface) { curves = DrawChart(result, mesh, surface); });
+    drawing.curves = curves;
+    return drawing;
 }
 
-Drawing DrawPrinted(CalculationState& state, PrintTables& tables) {
-    return Record([&](DrawingSurface& surface) { DrawPrintedChart(state, tables, surface); });
-}
-
-Drawing DrawPrinted(CalculationState& state) {
-    PrintTables tables;
-    return DrawPrinted(state, tables);
+Drawing DrawPrinted(const DoseCalculation& result) {
+    PrintTables printed;
+    Drawing drawing = Record([&](DrawingSurface& surface) { printed = DrawPrintedChart(result, surface); });
+    drawing.printed = printed;
+    return drawing;
 }
 
 std::string N(double value) { return FormatNumber17(value); }

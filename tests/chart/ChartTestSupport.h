@@ -1,10 +1,10 @@
-// Helpers of the chart tests: states with hand-filled or computed grids, and
+// Helpers of the chart tests: results with hand-filled or computed grids, and
 // the recorded operations of a drawing.
 #pragma once
 
 #include "chart/DrawChart.h"
 #include "chart/RecordingSurface.h"
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 #include <functional>
 #include <memory>
@@ -13,32 +13,34 @@
 
 namespace corvane::test {
 
-// A state as RunCalculation leaves it for DrawChart, with DoseGrid all 0:
-// SSD, depth 5, 10 x 10 cm, no wedge, MeshMode 0, DepthSteps 250, curve
-// tables -1.
-std::unique_ptr<CalculationState> BlankState();
+// A result shaped as a calculation leaves it, with DoseGrid all 0: SSD,
+// depth 5, 10 x 10 cm, no wedge, HalfWidthSteps 86, DepthSteps 250.
+std::unique_ptr<DoseCalculation> BlankResult();
 
 // Sets DoseGrid(I, J) := value for I in [i0, i1] and J in [j0, j1].
-void FillBlock(CalculationState& state, int i0, int i1, int j0, int j1, double value);
+void FillBlock(DoseCalculation& result, int i0, int i1, int j0, int j1, double value);
 
 // The block of the crossing example: rows j0..j1 hold `inside` in the
 // columns 100..400 and `edge` in the columns 99 and 401; 0 elsewhere.
-void CrossingBlock(CalculationState& state, int j0, int j1, double inside = 0.6, double edge = 0.4);
+void CrossingBlock(DoseCalculation& result, int j0, int j1, double inside = 0.6, double edge = 0.4);
 
-// A state computed from the bundled data file, as the conditions window
+// A result computed from the bundled data file, as the conditions window
 // leaves it: setup 1 (SSD) or 2 (STD), the three entry texts, the wedge kind.
-std::unique_ptr<CalculationState> ComputedState(int setup, const std::string& depth, const std::string& width,
+std::unique_ptr<DoseCalculation> ComputedResult(int setup, const std::string& depth, const std::string& width,
                                                 const std::string& length, int wedgeKind);
 
+// The recorded operations, and the tracer's tables where the drawing ended
+// normally (a failed drawing leaves none).
 struct Drawing {
     std::vector<std::string> lines;
     std::string text;
     bool failed = false;
+    CurveTables curves;   // DrawChart's
+    PrintTables printed;  // DrawPrintedChart's
 };
 
-Drawing Draw(CalculationState& state);
-Drawing DrawPrinted(CalculationState& state, PrintTables& tables);
-Drawing DrawPrinted(CalculationState& state);
+Drawing Draw(const DoseCalculation& result, ChartMesh mesh = ChartMesh::FiveCm);
+Drawing DrawPrinted(const DoseCalculation& result);
 
 // Runs a drawing function into a recorder, catching CalculationFailure.
 Drawing Record(const std::function<void(DrawingSurface&)>& draw);

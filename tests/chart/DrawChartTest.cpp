@@ -16,7 +16,7 @@
 namespace corvane {
 namespace {
 
-using test::BlankState;
+using test::BlankResult;
 using test::CountPrefix;
 using test::CrossingBlock;
 using test::Draw;
@@ -104,7 +104,7 @@ std::vector<int> LabelledLevels(const std::vector<std::string>& lines) {
 }
 
 TEST(DrawChart, AnEmptyGridDrawsTheFrameworkOnly) {
-    auto state = BlankState();
+    auto state = BlankResult();
     const auto drawing = Draw(*state);
     ASSERT_FALSE(drawing.failed);
     std::vector<std::string> expected = ExpectedHead();
@@ -115,15 +115,14 @@ TEST(DrawChart, AnEmptyGridDrawsTheFrameworkOnly) {
     // No level was found: the curve tables stay -1.
     for (int t = 0; t < 2; ++t)
         for (int k = 0; k <= 20; ++k) {
-            EXPECT_EQ(state->Curves.CurveStartX[t][k], -1);
-            EXPECT_EQ(state->Curves.CurveEndY[t][k], -1);
+            EXPECT_EQ(drawing.curves.CurveStartX[t][k], -1);
+            EXPECT_EQ(drawing.curves.CurveEndY[t][k], -1);
         }
 }
 
 TEST(DrawChart, MeshModeOneAddsTheCentimetreGridBeforeTheFiveCentimetreGrid) {
-    auto state = BlankState();
-    state->MeshMode = ChartMesh::OneCm;
-    const auto fine = Draw(*state);
+    auto state = BlankResult();
+    const auto fine = Draw(*state, ChartMesh::OneCm);
     const auto head = ExpectedHead(1);
     ASSERT_GE(fine.lines.size(), head.size());
     EXPECT_THAT(std::vector<std::string>(fine.lines.begin(), fine.lines.begin() + head.size()),
@@ -134,17 +133,15 @@ TEST(DrawChart, MeshModeOneAddsTheCentimetreGridBeforeTheFiveCentimetreGrid) {
     EXPECT_EQ(fine.lines[73], "Line 0 240 500 240 7");
     EXPECT_EQ(fine.lines[74], "Line 0 0 0 250 7");
 
-    state->MeshMode = ChartMesh::FiveCm;
-    const auto coarse = Draw(*state);
+    const auto coarse = Draw(*state, ChartMesh::FiveCm);
     EXPECT_EQ(fine.lines.size(), coarse.lines.size() + 49 + 24);
     EXPECT_EQ(coarse.lines[1], "Line 0 0 0 250 7");
     // Only 1 switches the fine grid on.
-    state->MeshMode = static_cast<ChartMesh>(2);
-    EXPECT_EQ(Draw(*state).lines, coarse.lines);
+    EXPECT_EQ(Draw(*state, static_cast<ChartMesh>(2)).lines, coarse.lines);
 }
 
 TEST(DrawChart, TheTargetMarkerSitsOnTheRoundedDownTargetRow) {
-    auto state = BlankState();
+    auto state = BlankResult();
     state->Conditions.Depth = 4.37;
     EXPECT_GE(Find(Draw(*state).lines, "Circle 250 43 2 12"), 0);
     state->Conditions.Depth = 5;
@@ -154,12 +151,12 @@ TEST(DrawChart, TheTargetMarkerSitsOnTheRoundedDownTargetRow) {
 }
 
 TEST(DrawChart, TheCrossingExampleStartsAtNinetyNineAndAHalfAndClosesFromColumnHundred) {
-    auto state = BlankState();
+    auto state = BlankResult();
     CrossingBlock(*state, 10, 100);  // 0.4 in column 99, 0.6 in 100..400, 0.4 in 401
     const auto drawing = Draw(*state);
     ASSERT_FALSE(drawing.failed);
     const auto& lines = drawing.lines;
-    const auto& c = state->Curves;
+    const auto& c = drawing.curves;
 
     // Level 5 (L = 0.5): left crossing 99 + 0.1 / 0.2 = 99.5, right 400.5.
     EXPECT_EQ(c.CurveStartX[0][5], 99.5);
@@ -190,7 +187,7 @@ TEST(DrawChart, TheCrossingExampleStartsAtNinetyNineAndAHalfAndClosesFromColumnH
 }
 
 TEST(DrawChart, TheLabelColumnRunsFromTwoThirtyFiveUpToMinusFifty) {
-    auto state = BlankState();
+    auto state = BlankResult();
     CrossingBlock(*state, 10, 100, 2.0, 0.05);  // every level up to 200 %
     const auto drawing = Draw(*state);
     ASSERT_FALSE(drawing.failed);
@@ -217,7 +214,7 @@ TEST(DrawChart, TheLabelColumnRunsFromTwoThirtyFiveUpToMinusFifty) {
 }
 
 TEST(DrawChart, ColoursFollowTheLevel) {
-    auto state = BlankState();
+    auto state = BlankResult();
     CrossingBlock(*state, 10, 100, 2.0, 0.05);
     const auto lines = Draw(*state).lines;
     for (int k = 1; k <= 20; ++k) {
@@ -251,46 +248,46 @@ TEST(DrawChart, LevelsAreComparedWithPointOneTimesK) {
         const bool differs = std::find(above.begin(), above.end(), k) != above.end();
         ASSERT_EQ(0.1 * k != k / 10.0, differs) << k;
         ASSERT_EQ(0.1 * k > k / 10.0, differs) << k;
-        auto state = BlankState();
+        auto state = BlankResult();
         CrossingBlock(*state, 20, 60, k / 10.0, 0.01);
         const auto drawing = Draw(*state);
         ASSERT_FALSE(drawing.failed) << k;
         const auto levels = LabelledLevels(drawing.lines);
         ASSERT_FALSE(levels.empty());
         EXPECT_EQ(levels.back(), differs ? k - 1 : k) << k;
-        EXPECT_EQ(state->Curves.CurveStartX[0][k] == -1, differs) << k;
+        EXPECT_EQ(drawing.curves.CurveStartX[0][k] == -1, differs) << k;
 
         // A plateau of exactly 0.1 x k always reaches level k.
-        auto exact = BlankState();
+        auto exact = BlankResult();
         CrossingBlock(*exact, 20, 60, 0.1 * k, 0.01);
         EXPECT_EQ(LabelledLevels(Draw(*exact).lines).back(), k) << k;
     }
 }
 
 TEST(DrawChart, TheTargetCellAloneMakesTheHundredPercentLevelUpToRow249) {
-    auto state = BlankState();
+    auto state = BlankResult();
     state->DoseGrid(250, 249) = 1.0;
     auto levels = LabelledLevels(Draw(*state).lines);
     ASSERT_FALSE(levels.empty());
     EXPECT_EQ(levels.back(), 10);
 
-    auto deeper = BlankState();
+    auto deeper = BlankResult();
     deeper->DoseGrid(250, 250) = 1.0;  // row 250 is not searched
     EXPECT_TRUE(LabelledLevels(Draw(*deeper).lines).empty());
 }
 
 TEST(DrawChart, TheHundredPercentLevelIsDrawnForComputedGrids) {
     for (const char* depth : {"0", "5.0", "12.3", "24.9"}) {
-        auto state = test::ComputedState(1, depth, "10.0", "10.0", 1);
+        auto state = test::ComputedResult(1, depth, "10.0", "10.0", 1);
         const auto drawing = Draw(*state);
         ASSERT_FALSE(drawing.failed) << depth;
         EXPECT_GE(Find(drawing.lines, "Print  100 %"), 0) << depth;
-        EXPECT_NE(state->Curves.CurveStartX[0][10], -1) << depth;
+        EXPECT_NE(drawing.curves.CurveStartX[0][10], -1) << depth;
     }
 }
 
 TEST(DrawChart, LevelsAboveTheHighestDoseLeaveAGapAndTheirTablesAtMinusOne) {
-    auto state = test::ComputedState(1, "5.0", "10.0", "10.0", 1);
+    auto state = test::ComputedResult(1, "5.0", "10.0", "10.0", 1);
     const auto drawing = Draw(*state);
     ASSERT_FALSE(drawing.failed);
     const auto levels = LabelledLevels(drawing.lines);
@@ -300,21 +297,21 @@ TEST(DrawChart, LevelsAboveTheHighestDoseLeaveAGapAndTheirTablesAtMinusOne) {
     EXPECT_EQ(Find(drawing.lines, "PSet 520 -50 15"), -1);
     for (int k = levels.back() + 1; k <= 20; ++k) {
         for (int t = 0; t < 2; ++t) {
-            EXPECT_EQ(state->Curves.CurveStartX[t][k], -1) << k;
-            EXPECT_EQ(state->Curves.CurveStartY[t][k], -1) << k;
-            EXPECT_EQ(state->Curves.CurveEndX[t][k], -1) << k;
-            EXPECT_EQ(state->Curves.CurveEndY[t][k], -1) << k;
+            EXPECT_EQ(drawing.curves.CurveStartX[t][k], -1) << k;
+            EXPECT_EQ(drawing.curves.CurveStartY[t][k], -1) << k;
+            EXPECT_EQ(drawing.curves.CurveEndX[t][k], -1) << k;
+            EXPECT_EQ(drawing.curves.CurveEndY[t][k], -1) << k;
         }
     }
 }
 
 TEST(DrawChart, ACurveThatStartsAtTheSurfaceHasNoTopLine) {
-    auto state = BlankState();
+    auto state = BlankResult();
     CrossingBlock(*state, 0, 100);
     const auto drawing = Draw(*state);
     ASSERT_FALSE(drawing.failed);
     // Levels 1..5: one bottom closing line each, no top line (no PSet on row 0).
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(state->Curves.CurveStartY[0][k], 0);
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(drawing.curves.CurveStartY[0][k], 0);
     for (const auto& line : drawing.lines) {
         if (line.rfind("PSet ", 0) == 0 && line.rfind("PSet 520 ", 0) != 0) {
             EXPECT_THAT(line, ::testing::MatchesRegex("PSet [0-9.]+ 100 0")) << line;
@@ -326,23 +323,23 @@ TEST(DrawChart, ACurveThatStartsAtTheSurfaceHasNoTopLine) {
 }
 
 TEST(DrawChart, AFlankThatReachesDepthStepsHasNoBottomLine) {
-    auto state = BlankState();
+    auto state = BlankResult();
     CrossingBlock(*state, 10, 250);
     const auto drawing = Draw(*state);
     ASSERT_FALSE(drawing.failed);
-    EXPECT_EQ(state->Curves.CurveEndY[0][5], 250);
-    EXPECT_EQ(state->Curves.CurveEndY[1][5], 250);
+    EXPECT_EQ(drawing.curves.CurveEndY[0][5], 250);
+    EXPECT_EQ(drawing.curves.CurveEndY[1][5], 250);
     EXPECT_EQ(CountPrefix(drawing.lines, "PSet "), 5 + 5);  // labels and top lines only
     EXPECT_GE(Find(drawing.lines, "PSet 99.5 10 0"), 0);
     EXPECT_EQ(Find(drawing.lines, "PSet 99.5 250 0"), -1);
 }
 
 TEST(DrawChart, ACurveOneRowHighHasNoSegmentsAndOnlyItsTopLine) {
-    auto state = BlankState();
+    auto state = BlankResult();
     CrossingBlock(*state, 10, 10);
     const auto drawing = Draw(*state);
     ASSERT_FALSE(drawing.failed);
-    const auto& c = state->Curves;
+    const auto& c = drawing.curves;
     EXPECT_EQ(c.CurveStartX[0][5], 99.5);
     EXPECT_EQ(c.CurveStartY[0][5], 10);
     EXPECT_EQ(c.CurveEndX[0][5], -1);
@@ -359,17 +356,16 @@ TEST(DrawChart, ACurveOneRowHighHasNoSegmentsAndOnlyItsTopLine) {
 }
 
 TEST(DrawChart, ALeftCrossingAtColumnZeroFailsWithTheFrameworkKept) {
-    auto state = BlankState();
+    auto state = BlankResult();
     FillBlock(*state, 0, 500, 10, 20, 0.5);
     const auto drawing = Draw(*state);
     EXPECT_TRUE(drawing.failed);
     ASSERT_FALSE(drawing.lines.empty());
-    EXPECT_EQ(drawing.lines.back(), "Print -20");
-    EXPECT_EQ(state->Curves.CurveStartX[0][1], -1);
+    EXPECT_EQ(drawing.lines.back(), "Print -20");  // no start point of level 1 was drawn
 }
 
 TEST(DrawChart, ALeftCrossingAtColumnZeroInAFollowingRowKeepsTheSegmentsDrawn) {
-    auto state = BlankState();
+    auto state = BlankResult();
     FillBlock(*state, 50, 450, 10, 20, 0.5);
     FillBlock(*state, 0, 450, 21, 30, 0.5);
     const auto drawing = Draw(*state);
@@ -377,11 +373,10 @@ TEST(DrawChart, ALeftCrossingAtColumnZeroInAFollowingRowKeepsTheSegmentsDrawn) {
     const std::string x = N(49 + 0.1 / 0.5);
     EXPECT_EQ(drawing.lines.back(), "Line " + x + " 19 " + x + " 20 0");
     EXPECT_EQ(CountPrefix(drawing.lines, "PSet "), 0);  // no label for the failed level
-    EXPECT_EQ(state->Curves.CurveEndY[0][1], 20);
 }
 
 TEST(DrawChart, ARightCrossingAtColumnFiveHundredFailsInTheRightPass) {
-    auto state = BlankState();
+    auto state = BlankResult();
     FillBlock(*state, 50, 500, 10, 20, 0.5);
     const auto drawing = Draw(*state);
     EXPECT_TRUE(drawing.failed);
@@ -389,12 +384,10 @@ TEST(DrawChart, ARightCrossingAtColumnFiveHundredFailsInTheRightPass) {
     // its first level's start.
     EXPECT_EQ(drawing.lines.back(), "ForeColor 0");
     EXPECT_EQ(CountPrefix(drawing.lines, "PSet 520 "), 5);
-    EXPECT_EQ(state->Curves.CurveStartX[1][1], -1);
-    EXPECT_NE(state->Curves.CurveStartX[0][5], -1);
 }
 
 TEST(DrawChart, ADivisionByZeroInAClosingInterpolationFails) {
-    auto state = BlankState();
+    auto state = BlankResult();
     CrossingBlock(*state, 10, 100);
     state->DoseGrid(250, 10) = 0;  // column 250 holds 0 in rows 9 and 10
     const auto drawing = Draw(*state);
@@ -406,19 +399,19 @@ TEST(DrawChart, ADivisionByZeroInAClosingInterpolationFails) {
 }
 
 TEST(DrawChart, ANonFiniteCellFails) {
-    auto state = BlankState();
+    auto state = BlankResult();
     CrossingBlock(*state, 10, 100);
     state->DoseGrid(99, 30) = std::numeric_limits<double>::quiet_NaN();
     EXPECT_TRUE(Draw(*state).failed);
 
-    auto infinite = BlankState();
+    auto infinite = BlankResult();
     CrossingBlock(*infinite, 10, 100);
     infinite->DoseGrid(300, 50) = std::numeric_limits<double>::infinity();
     EXPECT_TRUE(Draw(*infinite).failed);
 }
 
 TEST(DrawChart, AFortyCentimetreSsdFieldFailsOnScreen) {
-    auto state = test::ComputedState(1, "5.0", "40", "40", 1);
+    auto state = test::ComputedResult(1, "5.0", "40", "40", 1);
     const auto drawing = Draw(*state);
     EXPECT_TRUE(drawing.failed);
     // The framework and the curves drawn before the failure stay.
@@ -429,19 +422,19 @@ TEST(DrawChart, AFortyCentimetreSsdFieldFailsOnScreen) {
 }
 
 TEST(DrawChart, TheWidestFieldsThatStillDraw) {
-    auto wide = test::ComputedState(1, "5.0", "30", "30", 1);
+    auto wide = test::ComputedResult(1, "5.0", "30", "30", 1);
     EXPECT_FALSE(Draw(*wide).failed);
     // A wedge raises the dose towards column 0: the same field fails there.
-    auto wedged = test::ComputedState(1, "5.0", "30", "30", 4);
+    auto wedged = test::ComputedResult(1, "5.0", "30", "30", 4);
     EXPECT_TRUE(Draw(*wedged).failed);
-    auto widest = test::ComputedState(1, "5.0", "37", "37", 1);
+    auto widest = test::ComputedResult(1, "5.0", "37", "37", 1);
     EXPECT_FALSE(Draw(*widest).failed);
-    auto tooWide = test::ComputedState(1, "5.0", "37.1", "37.1", 1);
+    auto tooWide = test::ComputedResult(1, "5.0", "37.1", "37.1", 1);
     EXPECT_TRUE(Draw(*tooWide).failed);
 }
 
 TEST(DrawChart, CaptionsWriteNumbersByThePrintRule) {
-    auto state = BlankState();
+    auto state = BlankResult();
     state->Conditions.FieldLength = 15;
     auto lines = Draw(*state).lines;
     EXPECT_GE(Find(lines, "Print  10 x 15 cm"), 0);
@@ -469,7 +462,7 @@ TEST(DrawChart, TheWedgeSymbolAndCaptionFollowTheWedgeKind) {
     for (const Case& c : {Case{1, "Wedge filter : non"}, Case{2, "Wedge filter : 30 degree"},
                           Case{3, "Wedge filter : 45 degree"}, Case{4, "Wedge filter : 60 degree"},
                           Case{0, "Wedge filter : 60 degree"}, Case{7, "Wedge filter : 60 degree"}}) {
-        auto state = BlankState();
+        auto state = BlankResult();
         state->Conditions.WedgeKind = static_cast<WedgeFilter>(c.kind);
         const auto lines = Draw(*state).lines;
         const long head = Find(lines, "LineTo 300 -150 -");
@@ -487,12 +480,13 @@ TEST(DrawChart, TheWedgeSymbolAndCaptionFollowTheWedgeKind) {
 }
 
 TEST(DrawChart, WritesTheScratchValuesAndLeavesTheForegroundBlack) {
-    auto state = BlankState();
+    auto state = BlankResult();
     CrossingBlock(*state, 10, 100);
-    const auto lines = Draw(*state).lines;
-    EXPECT_EQ(state->Chart.CurveColour, 12);     // the closing pass ends with level 20
-    EXPECT_EQ(state->Chart.SegmentEndX, 400.5);  // the last segment drawn: level 5's right flank
-    EXPECT_EQ(state->Chart.SegmentEndY, 100);
+    const auto drawing = Draw(*state);
+    const auto& lines = drawing.lines;
+    EXPECT_EQ(drawing.curves.CurveColour, 12);     // the closing pass ends with level 20
+    EXPECT_EQ(drawing.curves.SegmentEndX, 400.5);  // the last segment drawn: level 5's right flank
+    EXPECT_EQ(drawing.curves.SegmentEndY, 100);
     // The last ForeColor is the black set before the right pass.
     long lastForeColor = -1;
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -502,9 +496,8 @@ TEST(DrawChart, WritesTheScratchValuesAndLeavesTheForegroundBlack) {
 }
 
 TEST(DrawChart, NoOperationWritesPageSettings) {
-    auto state = test::ComputedState(1, "5.0", "10.0", "10.0", 3);
-    state->MeshMode = ChartMesh::OneCm;
-    const auto drawing = Draw(*state);
+    auto state = test::ComputedResult(1, "5.0", "10.0", "10.0", 3);
+    const auto drawing = Draw(*state, ChartMesh::OneCm);
     ASSERT_FALSE(drawing.failed);
     for (const char* setting : {"ScaleMode", "ScaleTop", "ScaleLeft", "Font", "DrawWidth", "EndDoc"})
         EXPECT_EQ(CountPrefix(drawing.lines, setting), 0) << setting;

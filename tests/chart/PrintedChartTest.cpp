@@ -15,7 +15,7 @@
 namespace corvane {
 namespace {
 
-using test::BlankState;
+using test::BlankResult;
 using test::CountPrefix;
 using test::CrossingBlock;
 using test::DrawPrinted;
@@ -50,7 +50,7 @@ std::vector<std::string> Fields(const std::string& line) {
 }
 
 TEST(PrintedChart, AnEmptyGridPrintsTheFrameworkOnly) {
-    auto state = BlankState();
+    auto state = BlankResult();
     const auto drawing = DrawPrinted(*state);
     ASSERT_FALSE(drawing.failed);
     std::vector<std::string> expected = ExpectedPageHead();
@@ -61,7 +61,7 @@ TEST(PrintedChart, AnEmptyGridPrintsTheFrameworkOnly) {
 }
 
 TEST(PrintedChart, StartsWithThePageSetUpAndEndsWithEndDoc) {
-    auto state = test::ComputedState(1, "5.0", "10.0", "10.0", 1);
+    auto state = test::ComputedResult(1, "5.0", "10.0", "10.0", 1);
     const auto drawing = DrawPrinted(*state);
     ASSERT_FALSE(drawing.failed);
     const auto head = ExpectedPageHead();
@@ -77,7 +77,7 @@ TEST(PrintedChart, StartsWithThePageSetUpAndEndsWithEndDoc) {
 }
 
 TEST(PrintedChart, EveryOperationIsInTheForegroundColour) {
-    auto state = test::ComputedState(1, "5.0", "10.0", "10.0", 4);
+    auto state = test::ComputedResult(1, "5.0", "10.0", "10.0", 4);
     const auto drawing = DrawPrinted(*state);
     ASSERT_FALSE(drawing.failed);
     EXPECT_EQ(CountPrefix(drawing.lines, "ForeColor"), 0);
@@ -96,7 +96,7 @@ TEST(PrintedChart, EveryOperationIsInTheForegroundColour) {
 }
 
 TEST(PrintedChart, TheMarkerUsesTheUnroundedDepth) {
-    auto state = BlankState();
+    auto state = BlankResult();
     state->Conditions.Depth = 4.37;
     const auto lines = DrawPrinted(*state).lines;
     EXPECT_GE(Find(lines, "Circle 250 " + N(10 * 4.37) + " 1 -"), 0);
@@ -114,7 +114,7 @@ TEST(PrintedChart, TheWedgeSymbolAndThirdCaptionFollowTheWedgeKind) {
          {Case{1, false, nullptr}, Case{2, true, "Wedge filter : 30 degree"},
           Case{3, true, "Wedge filter : 45 degree"}, Case{4, true, "Wedge filter : 60 degree"},
           Case{5, true, nullptr}, Case{0, true, nullptr}}) {
-        auto state = BlankState();
+        auto state = BlankResult();
         state->Conditions.WedgeKind = static_cast<WedgeFilter>(c.kind);
         const auto lines = DrawPrinted(*state).lines;
         const long marker = Find(lines, "Circle 250 50 1 -");
@@ -139,7 +139,7 @@ TEST(PrintedChart, TheWedgeSymbolAndThirdCaptionFollowTheWedgeKind) {
 }
 
 TEST(PrintedChart, CaptionsWriteNumbersByThePrintRule) {
-    auto state = BlankState();
+    auto state = BlankResult();
     state->Conditions.FieldWidth = 0.5;
     state->Conditions.FieldLength = 15;
     state->Conditions.Setup = BeamSetup::Std;
@@ -149,31 +149,32 @@ TEST(PrintedChart, CaptionsWriteNumbersByThePrintRule) {
 }
 
 TEST(PrintedChart, ThePrintTablesStartFromMinusOne) {
-    auto state = BlankState();
-    PrintTables tables;
-    for (CurveTable* t : {&tables.PrintStartX, &tables.PrintStartY, &tables.PrintEndX, &tables.PrintEndY})
-        for (auto& trace : *t) trace.fill(7);
-    ASSERT_FALSE(DrawPrinted(*state, tables).failed);
+    auto state = BlankResult();
+    auto drawing = DrawPrinted(*state);
+    ASSERT_FALSE(drawing.failed);
+    const PrintTables& tables = drawing.printed;
     for (const CurveTable* t :
          {&tables.PrintStartX, &tables.PrintStartY, &tables.PrintEndX, &tables.PrintEndY})
         for (const auto& trace : *t)
             for (double v : trace) EXPECT_EQ(v, -1);
     // Nothing is left over from an earlier print either.
     CrossingBlock(*state, 10, 100);
-    ASSERT_FALSE(DrawPrinted(*state, tables).failed);
-    EXPECT_EQ(tables.PrintStartX[0][5], 150);  // cells 149 and 150 equal: the column itself
-    const auto blank = BlankState();
+    drawing = DrawPrinted(*state);
+    ASSERT_FALSE(drawing.failed);
+    EXPECT_EQ(drawing.printed.PrintStartX[0][5], 150);  // cells 149 and 150 equal: the column itself
+    const auto blank = BlankResult();
     state->DoseGrid = blank->DoseGrid;
-    ASSERT_FALSE(DrawPrinted(*state, tables).failed);
-    EXPECT_EQ(tables.PrintStartX[0][5], -1);
+    drawing = DrawPrinted(*state);
+    ASSERT_FALSE(drawing.failed);
+    EXPECT_EQ(drawing.printed.PrintStartX[0][5], -1);
 }
 
-TEST(PrintedChart, UsesItsOwnWindowAndLeavesTheScreenTablesAlone) {
-    auto state = BlankState();
+TEST(PrintedChart, UsesItsOwnWindow) {
+    auto state = BlankResult();
     CrossingBlock(*state, 10, 100);
-    PrintTables tables;
-    const auto drawing = DrawPrinted(*state, tables);
+    const auto drawing = DrawPrinted(*state);
     ASSERT_FALSE(drawing.failed);
+    const PrintTables& tables = drawing.printed;
     // Inside the window the block is flat at 0.6: at column 150 the cells
     // 149 and 150 are equal, so the crossing is the column itself.
     EXPECT_EQ(tables.PrintStartX[0][1], 150);
@@ -184,17 +185,15 @@ TEST(PrintedChart, UsesItsOwnWindowAndLeavesTheScreenTablesAlone) {
     EXPECT_EQ(tables.PrintEndY[1][1], 11);
     EXPECT_EQ(tables.PrintEndX[1][1], 350);
     EXPECT_EQ(tables.PrintStartX[0][6], -1);  // 0.6 is below 0.1 x 6
-    for (const auto& trace : state->Curves.CurveStartX)
-        for (double v : trace) EXPECT_EQ(v, -1);
 }
 
 TEST(PrintedChart, ACrossingAtTheWindowEdgeUsesTheCellOutsideIt) {
-    auto state = BlankState();
+    auto state = BlankResult();
     // A row rising to the right everywhere: at column 150, D(149) is already
     // above 0.5, so the crossing is extrapolated far to the left.
     for (int I = 0; I <= 500; ++I) state->DoseGrid(I, 20) = 0.5 + 0.001 * I;
-    PrintTables tables;
-    const auto drawing = DrawPrinted(*state, tables);
+    const auto drawing = DrawPrinted(*state);
+    const PrintTables& tables = drawing.printed;
     ASSERT_FALSE(drawing.failed);
     const double a = 0.5 + 0.001 * 149, b = 0.5 + 0.001 * 150;
     EXPECT_EQ(tables.PrintStartX[0][5], 149 + (0.5 - a) / (b - a));
@@ -207,14 +206,13 @@ TEST(PrintedChart, ACrossingAtTheWindowEdgeUsesTheCellOutsideIt) {
 }
 
 TEST(PrintedChart, AColumnWithTwoEqualCellsAddsNoPointInsteadOfFailing) {
-    auto state = BlankState();
+    auto state = BlankResult();
     CrossingBlock(*state, 10, 100);
     FillBlock(*state, 200, 300, 10, 100, 0.3);  // a lower stretch inside the window
     state->DoseGrid(250, 10) = 0;               // column 250: rows 9 and 10 both 0
     ASSERT_TRUE(test::Draw(*state).failed);     // the screen fails there
 
-    PrintTables tables;
-    const auto drawing = DrawPrinted(*state, tables);
+    const auto drawing = DrawPrinted(*state);
     ASSERT_FALSE(drawing.failed);
     // Level 1's top line: from the left start (150, 10) over the columns
     // Int(151) .. Int(350) but 250, on to the right start (350, 10).
@@ -235,9 +233,9 @@ TEST(PrintedChart, ThirtyCentimetreFieldPrintsWithoutReadingOutsideTheGrid) {
     // clamping would read far outside DoseGrid. Run under AddressSanitizer,
     // this test catches any such read.
     for (int wedge : {1, 4}) {
-        auto state = test::ComputedState(1, "5.0", "30", "30", wedge);
-        PrintTables tables;
-        const auto drawing = DrawPrinted(*state, tables);
+        auto state = test::ComputedResult(1, "5.0", "30", "30", wedge);
+        const auto drawing = DrawPrinted(*state);
+        const PrintTables& tables = drawing.printed;
         ASSERT_FALSE(drawing.failed);
         EXPECT_EQ(drawing.lines.back(), "EndDoc");
         if (wedge == 1) {
@@ -267,17 +265,18 @@ TEST(PrintedChart, ThirtyCentimetreFieldPrintsWithoutReadingOutsideTheGrid) {
 }
 
 TEST(PrintedChart, AFortyCentimetreFieldPrintsThoughItFailsOnScreen) {
-    auto state = test::ComputedState(1, "5.0", "40", "40", 1);
+    auto state = test::ComputedResult(1, "5.0", "40", "40", 1);
     EXPECT_FALSE(DrawPrinted(*state).failed);
     EXPECT_TRUE(test::Draw(*state).failed);
 }
 
 TEST(PrintedChart, NeverReadsBelowTheGridEvenWithAnOddDepthLimit) {
-    auto state = BlankState();
-    state->Chart.DepthSteps = 1000;  // never so in a real run; the page must still stay inside
+    auto state = BlankResult();
+    state->DepthSteps = 1000;  // never so in a real run; the page must still stay inside
     FillBlock(*state, 100, 400, 10, 300, 0.6);
-    PrintTables tables;
-    EXPECT_FALSE(DrawPrinted(*state, tables).failed);
+    const auto drawing = DrawPrinted(*state);
+    EXPECT_FALSE(drawing.failed);
+    const PrintTables& tables = drawing.printed;
     EXPECT_EQ(tables.PrintEndY[0][1], 300);
     // The screen takes its failure path instead of reading row 301.
     EXPECT_TRUE(test::Draw(*state).failed);

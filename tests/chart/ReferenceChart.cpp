@@ -30,16 +30,23 @@ int ColourOf(int k) { return k < 6 ? 0 : (k < 10 ? 9 : 12); }
 
 std::string Caption(double w, double l) { return FormatPrintNumber(w) + "x" + FormatPrintNumber(l) + "cm"; }
 
+// The tracing's scratch values, for the length of one drawing.
+struct Scratch {
+    int DepthSteps;
+    int CurveColour = 0;
+    double SegmentStartX = 0, SegmentEndX = 0, SegmentStartY = 0, SegmentEndY = 0;
+};
+
 }  // namespace
 
-void ReferenceDrawChart(CalculationState& s, DrawingSurface& surface) {
+void ReferenceDrawChart(const DoseCalculation& s, ChartMesh mesh, CurveTables& c, DrawingSurface& surface) {
     const Grid D{s.DoseGrid};
-    ChartParams& p = s.Chart;
-    CurveTables& c = s.Curves;
+    Scratch p{s.DepthSteps};
+    c = CurveTables{};
     const OptionalColour fg;
 
     surface.Cls();
-    if (s.MeshMode == ChartMesh::OneCm) {
+    if (mesh == ChartMesh::OneCm) {
         for (int x = 10; x <= 490; x += 10) surface.Line(x, 0, x, 250, 7);
         for (int y = 10; y <= 240; y += 10) surface.Line(0, y, 500, y, 7);
     }
@@ -198,9 +205,9 @@ void ReferenceDrawChart(CalculationState& s, DrawingSurface& surface) {
                            : "Wedge filter : 60 degree");
 }
 
-void ReferenceDrawPrintedChart(CalculationState& s, PrintTables& t, DrawingSurface& surface) {
+void ReferenceDrawPrintedChart(const DoseCalculation& s, PrintTables& t, DrawingSurface& surface) {
     const Grid D{s.DoseGrid};
-    ChartParams& p = s.Chart;
+    Scratch p{s.DepthSteps};
     const OptionalColour none;
 
     surface.ScaleModeMillimetres();

@@ -6,17 +6,18 @@
 
 #include "chart/DrawChart.h"
 #include "chart/DrawingSurface.h"
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
 
 namespace corvane::test {
 
 // The whole screen chart; throws CalculationFailure where the screen chart
 // must stop (any subscript outside DoseGrid, an equal pair of cells in a
 // closing interpolation, a non-finite value).
-void ReferenceDrawChart(CalculationState& state, DrawingSurface& surface);
+void ReferenceDrawChart(const DoseCalculation& result, ChartMesh mesh, CurveTables& tables,
+                        DrawingSurface& surface);
 
 // The whole printed page, which never fails: its closing pass clamps the
 // column range to 0..500 and skips a column whose two cells are equal.
-void ReferenceDrawPrintedChart(CalculationState& state, PrintTables& tables, DrawingSurface& surface);
+void ReferenceDrawPrintedChart(const DoseCalculation& result, PrintTables& tables, DrawingSurface& surface);
 
 }  // namespace corvane::test

@@ -5,6 +5,7 @@
 
 #include "chart/ChartTestSupport.h"
 #include "chart/DrawChart.h"
+#include "chart/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@
 namespace corvane {
 namespace {
 
-using test::ComputedState;
+using test::ComputedResult;
 using test::Find;
 using test::Record;
 
@@ -26,7 +27,7 @@ bool SameTables(const CurveTables& a, const CurveTables& b) {
 
 // The curve operations of DrawChartCurves for `state`, without the level
 // labels and with every colour made the reference's grey.
-std::vector<std::string> CurvesInGrey(CalculationState& state) {
+std::vector<std::string> CurvesInGrey(const DoseCalculation& state) {
     const test::Drawing curves = Record([&](DrawingSurface& surface) { DrawChartCurves(state, surface); });
     std::vector<std::string> grey;
     for (const std::string& line : curves.lines) {
@@ -54,19 +55,19 @@ TEST(ReferenceOverlay, ComposesTheDesignedChartWithTheReferenceBeneathIt) {
     };
     for (const Pair& p : pairs) {
         SCOPED_TRACE(p.name);
-        auto designedState = ComputedState(p.setup, p.depth, p.width, p.length, p.wedge);
+        auto designedState = ComputedResult(p.setup, p.depth, p.width, p.length, p.wedge);
         const test::Drawing designed = test::Draw(*designedState);
         ASSERT_FALSE(designed.failed);
 
-        auto state = ComputedState(p.setup, p.depth, p.width, p.length, p.wedge);
-        auto reference = ComputedState(p.referenceSetup, p.referenceDepth, p.referenceWidth,
-                                       p.referenceLength, p.referenceWedge);
-        auto referenceAlone = ComputedState(p.referenceSetup, p.referenceDepth, p.referenceWidth,
-                                            p.referenceLength, p.referenceWedge);
+        auto state = ComputedResult(p.setup, p.depth, p.width, p.length, p.wedge);
+        auto reference = ComputedResult(p.referenceSetup, p.referenceDepth, p.referenceWidth,
+                                        p.referenceLength, p.referenceWedge);
         const std::vector<std::string> caption =
             ReferenceCaptionLines(reference->Conditions, "Reference (grey, dashed)", "Depth");
-        const test::Drawing composed = Record(
-            [&](DrawingSurface& surface) { DrawChartWithReference(*state, *reference, caption, surface); });
+        CurveTables currentTables;
+        const test::Drawing composed = Record([&](DrawingSurface& surface) {
+            currentTables = DrawChartWithReference(*state, *reference, caption, ChartMesh::FiveCm, surface);
+        });
         ASSERT_FALSE(composed.failed);
         const std::vector<std::string>& lines = composed.lines;
 
@@ -78,7 +79,7 @@ TEST(ReferenceOverlay, ComposesTheDesignedChartWithTheReferenceBeneathIt) {
         EXPECT_EQ(Find(lines, "DrawStyle 1", dashed + 1), -1);
         const std::vector<std::string> framework(lines.begin(), lines.begin() + dashed);
         const std::vector<std::string> referenceCurves(lines.begin() + dashed + 1, lines.begin() + solid);
-        EXPECT_EQ(referenceCurves, CurvesInGrey(*referenceAlone));
+        EXPECT_EQ(referenceCurves, CurvesInGrey(*reference));
         EXPECT_GT(referenceCurves.size(), 100u);
 
         // Then the designed chart's own curves, symbols and captions.
@@ -100,14 +101,15 @@ TEST(ReferenceOverlay, ComposesTheDesignedChartWithTheReferenceBeneathIt) {
                   expectedCaption);
 
         // The current chart's tables are those DrawChart leaves; the
-        // reference traced into its own.
-        EXPECT_TRUE(SameTables(state->Curves, designedState->Curves));
-        EXPECT_TRUE(SameTables(reference->Curves, referenceAlone->Curves));
+        // reference is traced by a tracer of its own.
+        EXPECT_TRUE(SameTables(currentTables, designed.curves));
+        CountingSurface elsewhere;
+        EXPECT_TRUE(SameTables(DrawReferenceCurves(*reference, elsewhere), test::Draw(*reference).curves));
     }
 }
 
 TEST(ReferenceOverlay, TheCaptionNamesTheReferenceInTheChartsWords) {
-    auto reference = ComputedState(2, "8", "12", "10", 3);
+    auto reference = ComputedResult(2, "8", "12", "10", 3);
     EXPECT_EQ(ReferenceCaptionLines(reference->Conditions, "Reference", "Depth"),
               (std::vector<std::string>{"Reference", "STD = 100 cm", "Depth = 8 cm", " 12 x 10 cm",
                                         "Wedge filter : 45 degree"}));

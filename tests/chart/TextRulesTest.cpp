@@ -1,14 +1,19 @@
 #include "chart/TextRules.h"
+#include "state/CLocaleNumber.h"
 #include "state/ConditionsFileName.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <locale>
+#include <random>
 #include <string>
+#include <version>
 
 namespace corvane {
 namespace {
@@ -20,8 +25,11 @@ public:
     CommaLocale() {
         const char* previous = std::setlocale(LC_ALL, nullptr);
         saved_ = previous ? previous : "C";
+        // A C library may take the name and still write a point (musl does).
         for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
-            if (std::setlocale(LC_ALL, name)) {
+            char buffer[8];
+            if (std::setlocale(LC_ALL, name) && std::snprintf(buffer, sizeof buffer, "%.1f", 0.5) > 0 &&
+                std::string(buffer) == "0,5") {
                 active_ = true;
                 break;
             }
@@ -162,6 +170,33 @@ TEST(Number17Rule, IsPrintfSeventeenGInTheCLocale) {
     EXPECT_EQ(FormatNumber17(0.0), "0");
     EXPECT_EQ(FormatNumber17(-inf), "-inf");
     EXPECT_EQ(FormatNumber17(nan), "nan");
+}
+
+// A library without std::to_chars for doubles (the browser build's) writes
+// every number through printf: where both exist, both must give each text.
+TEST(PrintfNumbers, GiveWhatToCharsGives) {
+#if !defined(__cpp_lib_to_chars)
+    GTEST_SKIP() << "no std::to_chars for doubles here: the rules above ran on the printf path";
+#else
+    std::vector<double> values{0.43, 250, 1e-5, 1e-4, 1e22, 1e23, 123456789012345680000.0, 1.5e17,
+                               5e-324, 1.7976931348623157e308, 2.2250738585072014e-308, 0.1, 1.0 / 3,
+                               9007199254740993.0, 72057594037927936.0, -0.5, -1234.5678};
+    std::mt19937_64 random(18);
+    for (int n = 0; n < 20000; ++n) {
+        std::uint64_t bits = random();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        if (std::isfinite(any)) values.push_back(any);
+        values.push_back(std::ldexp(1.0, static_cast<int>(bits % 2098) - 1074));  // powers of two
+        values.push_back(static_cast<double>(bits % 100000) / 10000);           // table-like decimals
+    }
+    for (double v : values) {
+        ASSERT_EQ(printf_numbers::Shortest(v), ShortestDecimal(v)) << FormatNumber17(v);
+        ASSERT_EQ(printf_numbers::Significant(v, 15), DoubleToDecimal(v)) << FormatNumber17(v);
+        ASSERT_EQ(printf_numbers::Significant(v, 17), SignificantDecimal(v, 17)) << FormatNumber17(v);
+        ASSERT_EQ(printf_numbers::Fixed(v, 1), FixedDecimal(v, 1)) << FormatNumber17(v);
+    }
+#endif
 }
 
 }  // namespace

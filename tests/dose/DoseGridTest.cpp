@@ -13,20 +13,29 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace corvane {
 namespace {
 
-// A state as the start button leaves it, with the conditions of the entries.
-std::unique_ptr<CalculationState> stateFor(const char* depth, const char* width, const char* length,
-                                           int setup = 1, int wedgeKind = 1) {
-    return test::StateWithEntries(setup, wedgeKind, depth, width, length);
+// The inputs of a calculation and its last result, as a front end holds them.
+struct Run {
+    BeamData Beam = test::BundledBeamData();
+    IrradiationConditions Conditions;
+    DoseCalculation Result;  // the last that succeeded
+};
+
+std::unique_ptr<Run> stateFor(const char* depth, const char* width, const char* length, int setup = 1,
+                              int wedgeKind = 1) {
+    auto run = std::make_unique<Run>();
+    run->Conditions = test::ConditionsWithEntries(setup, wedgeKind, depth, width, length);
+    return run;
 }
 
-bool computes(CalculationState& state) {
+bool computes(Run& run) {
     try {
-        ComputeDoseGrid(state);
+        run.Result = ComputeDoseGrid(run.Beam, run.Conditions);
         return true;
     } catch (const CalculationFailure&) {
         return false;
@@ -37,15 +46,15 @@ TEST(DoseGrid, HalfWidthStepsFollowTheFieldWidth) {
     for (auto [width, steps] : {std::pair{"10", 86}, {"4", 35}, {"30", 250}, {"0.55", 5}}) {
         auto state = stateFor("5", width, "10");
         ASSERT_TRUE(computes(*state)) << width;
-        EXPECT_EQ(state->Chart.HalfWidthSteps, steps) << width;
-        EXPECT_EQ(state->Chart.DepthSteps, 250);
+        EXPECT_EQ(state->Result.HalfWidthSteps, steps) << width;
+        EXPECT_EQ(state->Result.DepthSteps, 250);
     }
 }
 
 TEST(DoseGrid, DefaultConditionsAreSymmetricAndNormalisedAtTheTarget) {
     auto state = stateFor("5.0", "10.0", "10.0");
     ASSERT_TRUE(computes(*state));
-    const auto& grid = state->DoseGrid;
+    const auto& grid = state->Result.DoseGrid;
     EXPECT_EQ(grid(250, 50), 1.0);
     for (int J = 0; J <= 300; ++J)
         for (int i = 0; i <= 250; ++i) {
@@ -64,20 +73,20 @@ TEST(DoseGrid, DefaultConditionsAreSymmetricAndNormalisedAtTheTarget) {
 TEST(DoseGrid, NarrowFieldLeavesZeroBeyondItsSteps) {
     auto state = stateFor("5", "4", "4");
     ASSERT_TRUE(computes(*state));
-    EXPECT_EQ(state->Chart.HalfWidthSteps, 35);
-    EXPECT_GT(state->DoseGrid(250 - 35, 100), 0.0);
-    EXPECT_EQ(state->DoseGrid(250 - 36, 100), 0.0);
-    EXPECT_EQ(state->DoseGrid(250 + 36, 100), 0.0);
-    EXPECT_EQ(state->DoseGrid(250, 251), 0.0);
+    EXPECT_EQ(state->Result.HalfWidthSteps, 35);
+    EXPECT_GT(state->Result.DoseGrid(250 - 35, 100), 0.0);
+    EXPECT_EQ(state->Result.DoseGrid(250 - 36, 100), 0.0);
+    EXPECT_EQ(state->Result.DoseGrid(250 + 36, 100), 0.0);
+    EXPECT_EQ(state->Result.DoseGrid(250, 251), 0.0);
 }
 
 TEST(DoseGrid, WedgeLowersTheDoseTowardsLargerColumns) {
     for (int wedge : {2, 3, 4}) {
         auto state = stateFor("5.0", "10.0", "10.0", 1, wedge);
         ASSERT_TRUE(computes(*state));
-        EXPECT_EQ(state->DoseGrid(250, 50), 1.0);
+        EXPECT_EQ(state->Result.DoseGrid(250, 50), 1.0);
         for (int i = 1; i <= 86; ++i)
-            ASSERT_GT(state->DoseGrid(250 - i, 50), state->DoseGrid(250 + i, 50)) << wedge << " " << i;
+            ASSERT_GT(state->Result.DoseGrid(250 - i, 50), state->Result.DoseGrid(250 + i, 50)) << wedge << " " << i;
     }
 }
 
@@ -85,7 +94,7 @@ TEST(DoseGrid, WedgeLowersTheDoseTowardsLargerColumns) {
 // shortcuts: each half-plane cell from OcrAt, the mirror, each wedge factor
 // from WedgeFactor and the division by the reference cell. Throws
 // CalculationFailure where one of the formulas fails.
-DoseMatrix LiteralDoseGrid(const CalculationState& state) {
+DoseMatrix LiteralDoseGrid(const Run& state) {
     const IrradiationConditions& cond = state.Conditions;
     const double ssd = RequireFinite(IsSsdSetup(cond.Setup) ? 100 : 100 - cond.Depth, "SSD");
     const DoseModelInputs in{state.Beam,
@@ -94,7 +103,7 @@ DoseMatrix LiteralDoseGrid(const CalculationState& state) {
                              cond.FieldLength,
                              AreaPerimeterRatio(cond.FieldWidth, cond.FieldLength),
                              cond.WedgeKind,
-                             state.WedgeSlope};
+                             cond.WedgeSlope};
     const int depthSteps = std::min(10 * cond.PhantomThickness, 250);
     const double steps = std::floor(10 * (1.7 * (cond.FieldWidth / 2))) + 1;
     const int halfWidthSteps = steps > 250 ? 250 : static_cast<int>(steps);
@@ -184,7 +193,7 @@ TEST(DoseGrid, EveryCellMatchesThePointByPointFormulas) {
             continue;
         }
         ++computed;
-        const auto& grid = state->DoseGrid;
+        const auto& grid = state->Result.DoseGrid;
         for (int J = 0; J <= 300; ++J)
             for (int I = 0; I <= 500; ++I) {
                 const double want = (*expected)(I, J);
@@ -196,7 +205,7 @@ TEST(DoseGrid, EveryCellMatchesThePointByPointFormulas) {
         const double ssd = c.setup == 1 ? 100 : 100 - state->Conditions.Depth;
         for (int J = 0; J <= 250; ++J) {
             const double h = state->Conditions.FieldWidth / 2 * (ssd + 0.1 * J) / 10;
-            for (int i = 1; i <= state->Chart.HalfWidthSteps; ++i) lastSegmentCells += i / h >= 1.9 ? 2 : 0;
+            for (int i = 1; i <= state->Result.HalfWidthSteps; ++i) lastSegmentCells += i / h >= 1.9 ? 2 : 0;
         }
     }
     // The sweep covers what it is meant to.
@@ -208,12 +217,12 @@ TEST(DoseGrid, EveryCellMatchesThePointByPointFormulas) {
 TEST(DoseGrid, DepthLimitsOfTheReferenceRow) {
     auto at25 = stateFor("25.0", "10", "10");
     EXPECT_TRUE(computes(*at25));
-    EXPECT_EQ(at25->DoseGrid(250, 250), 1.0);
+    EXPECT_EQ(at25->Result.DoseGrid(250, 250), 1.0);
     auto at251 = stateFor("25.1", "10", "10");
     EXPECT_FALSE(computes(*at251));
     auto at505 = stateFor("5.05", "10", "10");
     ASSERT_TRUE(computes(*at505));
-    EXPECT_EQ(at505->DoseGrid(250, 50), 1.0);
+    EXPECT_EQ(at505->Result.DoseGrid(250, 50), 1.0);
     auto negative = stateFor("-0.5", "10", "10");
     EXPECT_FALSE(computes(*negative));
     auto beyond = stateFor("30.1", "10", "10");
@@ -241,53 +250,38 @@ TEST(DoseGrid, EmptyEntries) {
         EXPECT_FALSE(computes(*stateFor("5", "10", length))) << length;
     auto noDepth = stateFor("", "10", "10");
     ASSERT_TRUE(computes(*noDepth));
-    EXPECT_EQ(noDepth->DoseGrid(250, 0), 1.0);
+    EXPECT_EQ(noDepth->Result.DoseGrid(250, 0), 1.0);
 }
 
-TEST(DoseGrid, FailureBeforeClearingKeepsThePreviousGrid) {
-    auto state = stateFor("5", "10", "10");
-    ASSERT_TRUE(computes(*state));
-    const DoseMatrix previous = state->DoseGrid;
-    state->Curves.CurveStartX[0][3] = 42;
-
-    for (const char* bad : {"0", "-1", "-0.5"}) {
-        ReadConditionEntries(state->Conditions, "5", bad, bad);
-        EXPECT_FALSE(computes(*state)) << bad;
-        EXPECT_TRUE(state->DoseGrid == previous) << bad;
-        EXPECT_EQ(state->Curves.CurveStartX[0][3], 42) << bad;
-    }
-    // A single negative size fails before anything is cleared, too.
-    ReadConditionEntries(state->Conditions, "5", "10", "-3");
-    EXPECT_FALSE(computes(*state));
-    EXPECT_TRUE(state->DoseGrid == previous);
-
-    // -0 counts as 0: not negative, so the width of 0 fails later, at the
-    // first point, after the clearing.
-    ReadConditionEntries(state->Conditions, "5", "-0", "10");
-    EXPECT_FALSE(computes(*state));
-    EXPECT_EQ(state->DoseGrid(250, 50), 0.0);
-}
-
-TEST(DoseGrid, FailureAfterClearingLeavesWhatWasComputed) {
+// Whether a run fails before the half plane (sizes of no area, negative
+// sizes) or in its first rows (the STD set-up with a deep target), nothing
+// of it escapes: the previous result stays as it was.
+TEST(DoseGrid, AFailedRunLeavesThePreviousResultUntouched) {
     auto state = stateFor("5", "30", "30");
     ASSERT_TRUE(computes(*state));
-    state->Curves.CurveStartX[1][7] = 99;
-    // The STD set-up with a deep target fails in the first rows of the half plane.
-    state->Conditions.Setup = BeamSetup::Std;
-    ReadConditionEntries(state->Conditions, "20", "10", "10");
-    EXPECT_FALSE(computes(*state));
-    EXPECT_EQ(state->Curves.CurveStartX[1][7], -1);
-    EXPECT_EQ(state->DoseGrid(250 + 100, 100), 0.0);  // cleared, never refilled
-    EXPECT_EQ(state->Conditions.Depth, 20.0);         // the new entries stay
+    const DoseMatrix previous = state->Result.DoseGrid;
+    for (const auto& [setup, depth, size] : std::vector<std::tuple<BeamSetup, const char*, const char*>>{
+             {BeamSetup::Ssd, "5", "0"},   {BeamSetup::Ssd, "5", "-1"},   {BeamSetup::Ssd, "5", "-0.5"},
+             {BeamSetup::Ssd, "5", "-0"},  {BeamSetup::Std, "20", "10"},  {BeamSetup::Ssd, "30", "10"}}) {
+        state->Conditions.Setup = setup;
+        ReadConditionEntries(state->Conditions, depth, size, size);
+        EXPECT_FALSE(computes(*state)) << depth << " " << size;
+        EXPECT_TRUE(state->Result.DoseGrid == previous) << depth << " " << size;
+        EXPECT_EQ(state->Result.HalfWidthSteps, 250);
+        EXPECT_EQ(state->Result.Conditions.FieldWidth, 30.0);
+    }
 }
 
-TEST(DoseGrid, RecomputingGivesTheSameGrid) {
+TEST(DoseGrid, RecomputingGivesTheSameGridAndKeepsTheConditions) {
     auto state = stateFor("7.3", "12", "8", 1, 3);
     ASSERT_TRUE(computes(*state));
-    const DoseMatrix first = state->DoseGrid;
-    state->MeshMode = ChartMesh::OneCm;
+    const DoseMatrix first = state->Result.DoseGrid;
     ASSERT_TRUE(computes(*state));
-    EXPECT_TRUE(state->DoseGrid == first);
+    EXPECT_TRUE(state->Result.DoseGrid == first);
+    EXPECT_EQ(state->Result.Conditions.Depth, 7.3);
+    EXPECT_EQ(state->Result.Conditions.WedgeKind, WedgeFilter::Deg45);
+    EXPECT_EQ(state->Result.WedgeSlope(), state->Conditions.WedgeSlope);
+    EXPECT_GT(state->Result.WedgeSlope(), 0);
 }
 
 TEST(DoseGrid, HugeTableValuesFailOnlyWhereTheFormulaOverflows) {
@@ -297,8 +291,8 @@ TEST(DoseGrid, HugeTableValuesFailOnlyWhereTheFormulaOverflows) {
     for (int m = 1; m <= 21; ++m)
         for (int k = 1; k <= 3; ++k) state->Beam.OcrTable[m][k] = m % 2 ? 1e308 : 1.5e308;
     ASSERT_TRUE(computes(*state));
-    EXPECT_EQ(state->DoseGrid(250, 50), 1.0);
-    EXPECT_TRUE(std::isfinite(state->DoseGrid(250 + 40, 20)));
+    EXPECT_EQ(state->Result.DoseGrid(250, 50), 1.0);
+    EXPECT_TRUE(std::isfinite(state->Result.DoseGrid(250 + 40, 20)));
     // Steps of 2e308 overflow in the formula itself.
     for (int m = 1; m <= 21; ++m)
         for (int k = 1; k <= 3; ++k) state->Beam.OcrTable[m][k] = m % 2 ? -1e308 : 1e308;
@@ -308,9 +302,9 @@ TEST(DoseGrid, HugeTableValuesFailOnlyWhereTheFormulaOverflows) {
 TEST(DoseGrid, WideFieldsAreComputedAcrossTheWholeChart) {
     auto state = stateFor("5", "30", "30", 1, 4);
     ASSERT_TRUE(computes(*state));
-    EXPECT_EQ(state->Chart.HalfWidthSteps, 250);
-    EXPECT_GT(state->DoseGrid(0, 0), 0.0);
-    EXPECT_GT(state->DoseGrid(500, 250), 0.0);
+    EXPECT_EQ(state->Result.HalfWidthSteps, 250);
+    EXPECT_GT(state->Result.DoseGrid(0, 0), 0.0);
+    EXPECT_GT(state->Result.DoseGrid(500, 250), 0.0);
     auto huge = stateFor("5", "40", "40");
     EXPECT_TRUE(computes(*huge));
 }

@@ -17,16 +17,12 @@
 namespace corvane {
 namespace {
 
-CalculationState Calculated(const char* width = "10.0", const char* length = "10.0", int wedgeKind = 1,
-                            int meshMode = 0) {
-    CalculationState state = *test::StateWithEntries(1, wedgeKind, "5.0", width, length);
-    state.MeshMode = static_cast<ChartMesh>(meshMode);
-    ComputeDoseGrid(state);
-    return state;
+DoseCalculation Calculated(const char* width = "10.0", const char* length = "10.0", int wedgeKind = 1) {
+    return ComputeDoseGrid(test::BundledBeamData(), test::ConditionsWithEntries(1, wedgeKind, "5.0", width, length));
 }
 
 // The left crossing of level L in row J, as the chart traces it.
-std::optional<double> LeftCrossing(const CalculationState& state, double level, int row) {
+std::optional<double> LeftCrossing(const DoseCalculation& state, double level, int row) {
     for (int i = 1; i <= 500; ++i) {
         const double inside = state.DoseGrid(i, row);
         const double outside = state.DoseGrid(i - 1, row);
@@ -49,8 +45,8 @@ bool ColourNear(const QImage& image, QPoint p, QRgb colour) {
 }
 
 TEST(ChartImage, CurvesShowInTheirLevelColoursOnTheTargetRow) {
-    CalculationState state = Calculated();
-    const QImage image = RenderChartImage(state);
+    DoseCalculation state = Calculated();
+    const QImage image = RenderChartImage(state, ChartMesh::FiveCm);
     ASSERT_EQ(image.size(), QSize(997, 685));
     const int targetRow = 50;
     for (auto [level, colour] : {std::pair{0.1 * 10, qRgb(255, 0, 0)}, std::pair{0.1 * 5, qRgb(0, 0, 0)},
@@ -69,20 +65,19 @@ TEST(ChartImage, CurvesShowInTheirLevelColoursOnTheTargetRow) {
 }
 
 TEST(ChartImage, TheFineGridOnlyWithMeshOne) {
-    CalculationState coarse = Calculated("10.0", "10.0", 1, 0);
-    CalculationState fine = Calculated("10.0", "10.0", 1, 1);
-    const QImage coarseImage = RenderChartImage(coarse);
-    const QImage fineImage = RenderChartImage(fine);
+    const DoseCalculation grid = Calculated("10.0", "10.0", 1);
+    const QImage coarseImage = RenderChartImage(grid, ChartMesh::FiveCm);
+    const QImage fineImage = RenderChartImage(grid, ChartMesh::OneCm);
     EXPECT_EQ(coarseImage.pixel(PixelOf(30, 25)), qRgb(255, 255, 255));
     EXPECT_EQ(fineImage.pixel(PixelOf(30, 25)), qRgb(192, 192, 192));
     EXPECT_EQ(fineImage.pixel(PixelOf(25, 30)), qRgb(192, 192, 192));
 }
 
 TEST(ChartImage, ScaledPictureIsSharperAndTheSameDrawing) {
-    CalculationState state = Calculated();
-    const QImage single = RenderChartImage(state);
-    CalculationState again = Calculated();
-    const QImage triple = RenderChartImage(again, 3);
+    DoseCalculation state = Calculated();
+    const QImage single = RenderChartImage(state, ChartMesh::FiveCm);
+    DoseCalculation again = Calculated();
+    const QImage triple = RenderChartImage(again, ChartMesh::FiveCm, 3);
     ASSERT_EQ(triple.size(), QSize(2991, 2055));
     // Each pixel of a grid line becomes a 3 x 3 block of the same colour.
     const QPoint grid = PixelOf(50, 25);
@@ -92,8 +87,8 @@ TEST(ChartImage, ScaledPictureIsSharperAndTheSameDrawing) {
 }
 
 TEST(ChartImage, CaptionsAndLabelsAreDrawnWhereTheChartPutsThem) {
-    CalculationState state = Calculated("10.0", "10.0", 3);
-    const QImage image = RenderChartImage(state);
+    DoseCalculation state = Calculated("10.0", "10.0", 3);
+    const QImage image = RenderChartImage(state, ChartMesh::FiveCm);
     auto inkIn = [&](double x1, double y1, double x2, double y2) {
         int ink = 0;
         const QPoint a = PixelOf(x1, y1);
@@ -116,14 +111,13 @@ TEST(ChartImage, CaptionsAndLabelsAreDrawnWhereTheChartPutsThem) {
 
 // The printed page on a 254 dpi image: 10 pixels to the millimetre.
 TEST(PrintedPageOnImage, GridAtTrueScaleFromTheDrawableCorner) {
-    CalculationState state = Calculated();
+    DoseCalculation state = Calculated();
     QImage page(2000, 2870, QImage::Format_RGB32);
     page.setDotsPerMeterX(10000);
     page.setDotsPerMeterY(10000);
     page.fill(Qt::white);
     QPainter painter(&page);
-    PrintTables tables;
-    PaintPrintedChart(state, tables, painter);
+    PaintPrintedChart(state, painter);
     EXPECT_FALSE(painter.isActive()) << "the page's end of document ends the painting";
     // Where a line's ink lies across a scan, and how much of it: its centre
     // and width in pixels.
@@ -176,7 +170,7 @@ QImage RasterisedPdf(const QByteArray& pdf) {
 TEST(PrintedPagePdf, WideFieldsLeaveThePaperMarginsWhite) {
     for (int wedgeKind : {1, 4}) {
         SCOPED_TRACE(testing::Message() << "wedge kind " << wedgeKind);
-        CalculationState state = Calculated("30.0", "30.0", wedgeKind);
+        DoseCalculation state = Calculated("30.0", "30.0", wedgeKind);
         const QImage page = RasterisedPdf(PrintedChartPdf(state));
         ASSERT_FALSE(page.isNull()) << "pdftoppm could not rasterise the page";
         ASSERT_NEAR(page.width(), 2100, 1);

@@ -52,14 +52,13 @@ const BeamData& BundledBeamData() {
     return data;
 }
 
-std::unique_ptr<CalculationState> StateWithEntries(int setup, int wedgeKind, const std::string& depth,
-                                                   const std::string& width, const std::string& length) {
-    auto state = std::make_unique<CalculationState>();
-    state->Beam = BundledBeamData();
-    state->Conditions.Setup = static_cast<BeamSetup>(setup);
-    SelectWedge(*state, static_cast<WedgeFilter>(wedgeKind));
-    ReadConditionEntries(state->Conditions, depth, width, length);
-    return state;
+IrradiationConditions ConditionsWithEntries(int setup, int wedgeKind, const std::string& depth,
+                                            const std::string& width, const std::string& length) {
+    IrradiationConditions conditions;
+    conditions.Setup = static_cast<BeamSetup>(setup);
+    SelectWedge(conditions, static_cast<WedgeFilter>(wedgeKind));
+    ReadConditionEntries(conditions, depth, width, length);
+    return conditions;
 }
 
 TemporaryFolder::TemporaryFolder() {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "state/BeamData.h"
-#include "state/CalculationState.h"
+#include "state/Conditions.h"
 
 #include <filesystem>
 #include <memory>
@@ -25,11 +25,11 @@ std::vector<std::string> BundledLines();
 std::string JoinLines(const std::vector<std::string>& lines, const std::string& lineEnd = "\r\n");
 // The bundled tables, loaded through the real loader.
 const BeamData& BundledBeamData();
-// A state as the start button and the conditions window leave it for a
-// calculation: the bundled tables, the set-up (1 SSD, 2 STD) and the wedge
-// kind (1 to 4) chosen, and the three entry texts read.
-std::unique_ptr<CalculationState> StateWithEntries(int setup, int wedgeKind, const std::string& depth,
-                                                   const std::string& width, const std::string& length);
+// The conditions as the conditions window leaves them for a calculation: the
+// set-up (1 SSD, 2 STD) and the wedge kind (1 to 4) chosen, and the three
+// entry texts read. The bundled tables go with them.
+IrradiationConditions ConditionsWithEntries(int setup, int wedgeKind, const std::string& depth,
+                                            const std::string& width, const std::string& length);
 
 // A fresh folder under the system's temporary folder, removed on destruction.
 class TemporaryFolder {

@@ -46,18 +46,15 @@ struct InProcess {
 };
 InProcess drawHere(bool printed, int setup, const char* depth, const char* width, const char* length,
                    int wedge, int mesh) {
-    auto state = test::StateWithEntries(setup, wedge, depth, width, length);
+    const IrradiationConditions conditions = test::ConditionsWithEntries(setup, wedge, depth, width, length);
     RecordingSurface surface;
     InProcess result;
     try {
-        ComputeDoseGrid(*state);
-        state->MeshMode = static_cast<ChartMesh>(mesh);
-        if (printed) {
-            PrintTables tables;
-            DrawPrintedChart(*state, tables, surface);
-        } else {
-            DrawChart(*state, surface);
-        }
+        const DoseCalculation computed = ComputeDoseGrid(test::BundledBeamData(), conditions);
+        if (printed)
+            DrawPrintedChart(computed, surface);
+        else
+            DrawChart(computed, static_cast<ChartMesh>(mesh), surface);
     } catch (const CalculationFailure&) {
         result.failed = true;
     }

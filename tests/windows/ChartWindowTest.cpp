@@ -70,7 +70,7 @@ void ChartWindowTest::theFullRoadShowsTheTargetAtOneHundredPercent() {
     QVERIFY(chart != nullptr);
     QVERIFY(chart->isVisible());
     QVERIFY(program.messages.empty());
-    QCOMPARE(program.state().CursorInChart, false);
+    QCOMPARE(program.module().form3()->CursorInChart, false);
     QCOMPARE(conditions->cursor().shape(), Qt::ArrowCursor);  // the pointer is back to normal
     // The chart drawn while the window was still hidden shows whole (below
     // the readout panel, which lies over the picture's top-left corner).
@@ -81,7 +81,7 @@ void ChartWindowTest::theFullRoadShowsTheTargetAtOneHundredPercent() {
     // The mouse over the target: x 250, depth 50 mm. Pixel (498, 305) of the
     // inner area is chart (250.17, 50.36).
     testing::SendMouseMove(chart->Picture1, QPointF(498 + PictureBorder, 305 + PictureBorder));
-    QCOMPARE(program.state().CursorInChart, true);
+    QCOMPARE(program.module().form3()->CursorInChart, true);
     QCOMPARE(chart->Text1->text(), QStringLiteral("0"));
     QCOMPARE(chart->Text2->text(), QStringLiteral("50"));
     QCOMPARE(chart->Text3->text(), Decimal("100.0"));
@@ -140,7 +140,7 @@ void ChartWindowTest::chartEdgesAreInsideAndBeyondThemOutside() {
     Form3* chart = program.runToChart("5.0", "30", "10.0");
 
     chart->Picture1_MouseMove(500.0f, 250.0f);
-    QCOMPARE(program.state().CursorInChart, true);
+    QCOMPARE(program.module().form3()->CursorInChart, true);
     QCOMPARE(chart->Text1->text(), QStringLiteral("250"));
     QCOMPARE(chart->Text2->text(), QStringLiteral("250"));
     QCOMPARE(chart->Picture1->line2().X1, 500.0);
@@ -155,7 +155,7 @@ void ChartWindowTest::chartEdgesAreInsideAndBeyondThemOutside() {
     for (auto [x, y] : outside) {
         chart->Picture1_MouseMove(100.0f, 100.0f);
         chart->Picture1_MouseMove(x, y);
-        QCOMPARE(program.state().CursorInChart, false);
+        QCOMPARE(program.module().form3()->CursorInChart, false);
         QCOMPARE(chart->Text1->text(), QString());
         QCOMPARE(chart->Text2->text(), QString());
         QCOMPARE(chart->Text3->text(), QString());
@@ -196,7 +196,7 @@ void ChartWindowTest::arrowKeysStopAtTheChartLimits() {
     QCOMPARE(chart->CursorX(), 251.0f);
     QCOMPARE(chart->Text1->text(), QStringLiteral("1"));
     QCOMPARE(chart->Picture1->line2().X1, 251.0);
-    QCOMPARE(chart->Text3->text(), DoseBoxText(program.state().DoseGrid(251, 50)));
+    QCOMPARE(chart->Text3->text(), DoseBoxText(program.state().Result->DoseGrid(251, 50)));
     QTest::keyClick(focused, Qt::Key_Down, Qt::ShiftModifier);  // Shift changes nothing
     QCOMPARE(chart->CursorY(), 51.0f);
     QCOMPARE(chart->Text2->text(), QStringLiteral("51"));
@@ -272,22 +272,22 @@ void ChartWindowTest::changeMeshSizeTwiceGivesBackTheFirstMesh() {
     ProgramHarness program;
     Form3* chart = program.runToChart();
     const QImage first = chart->Picture1->image();
-    const DoseMatrix firstGrid = program.state().DoseGrid;
+    const DoseMatrix firstGrid = program.state().Result->DoseGrid;
 
     chart->Picture1_MouseMove(250.0f, 50.0f);
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
-    QCOMPARE(program.state().MeshMode, ChartMesh::OneCm);
+    QCOMPARE(program.module().form3()->MeshMode, ChartMesh::OneCm);
     QVERIFY(chart->Picture1->image() != first);
-    QVERIFY(program.state().DoseGrid == firstGrid);
+    QVERIFY(program.state().Result->DoseGrid == firstGrid);
     QCOMPARE(chart->Text1->text(), QString());
     QCOMPARE(chart->Text3->text(), QString());
     QVERIFY(!chart->Picture1->line1().Visible);
-    QCOMPARE(program.state().CursorInChart, false);
+    QCOMPARE(program.module().form3()->CursorInChart, false);
     QTest::keyClick(chart->focusWidget(), Qt::Key_Right);
     QCOMPARE(chart->Text1->text(), QString());
 
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
-    QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
+    QCOMPARE(program.module().form3()->MeshMode, ChartMesh::FiveCm);
     QVERIFY(chart->Picture1->image() == first);
     QVERIFY(chart->isVisible());
     QCOMPARE(program.chart(), chart);
@@ -300,14 +300,14 @@ void ChartWindowTest::changeMeshSizeReadsTheEntriesAsTheyStand() {
     program.conditions()->Text1->setText(QStringLiteral("12"));
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
     QCOMPARE(program.state().Conditions.Depth, 12.0);
-    QCOMPARE(program.state().DoseGrid(250, 120), 1.0);
+    QCOMPARE(program.state().Result->DoseGrid(250, 120), 1.0);
 
     // A failing recalculation keeps the switched mesh and hides the window.
     program.conditions()->Option2->click();
     program.conditions()->Text1->setText(QStringLiteral("20"));
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
     QCOMPARE(program.messages.size(), std::size_t(2));
-    QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
+    QCOMPARE(program.module().form3()->MeshMode, ChartMesh::FiveCm);
     QVERIFY(!chart->isVisible());
 }
 
@@ -393,7 +393,7 @@ void ChartWindowTest::closeHidesAndKeepsTheChart() {
     QVERIFY(program.conditions()->isVisible());
     QCOMPARE(program.endRequests, 0);
     QVERIFY(chart->Picture1->image() == image);
-    QCOMPARE(program.state().CursorInChart, true);
+    QCOMPARE(program.module().form3()->CursorInChart, true);
     QCOMPARE(chart->CursorX(), 260.0f);
 }
 

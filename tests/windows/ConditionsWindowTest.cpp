@@ -51,8 +51,8 @@ void ConditionsWindowTest::loadPutsBackTheDefaults() {
     conditions->Text1->setText(QStringLiteral("7"));
     conditions->Text2->setText(QStringLiteral("8"));
     conditions->Text3->setText(QStringLiteral("9"));
-    program.state().MeshMode = ChartMesh::OneCm;
-    const double slope = program.state().WedgeSlope;
+    program.module().form3()->MeshMode = ChartMesh::OneCm;
+    const double slope = program.state().Conditions.WedgeSlope;
 
     program.start();
     QVERIFY(conditions->Option1->isChecked());
@@ -62,8 +62,8 @@ void ConditionsWindowTest::loadPutsBackTheDefaults() {
     QCOMPARE(conditions->Text3->text(), QStringLiteral("10.0"));
     QCOMPARE(program.state().Conditions.Setup, BeamSetup::Ssd);
     QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::None);
-    QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
-    QCOMPARE(program.state().WedgeSlope, slope);  // the loader leaves the slope alone
+    QCOMPARE(program.module().form3()->MeshMode, ChartMesh::FiveCm);
+    QCOMPARE(program.state().Conditions.WedgeSlope, slope);  // the loader leaves the slope alone
     QCOMPARE(program.state().Beam.FieldSizeTable[10], 35.0);
     QVERIFY(conditions->isVisible());
 }
@@ -120,7 +120,7 @@ void ConditionsWindowTest::optionButtonsActAtOnce() {
     ProgramHarness program;
     program.start();
     Form2* conditions = program.conditions();
-    QCOMPARE(program.state().WedgeSlope, 0.0);
+    QCOMPARE(program.state().Conditions.WedgeSlope, 0.0);
 
     QTest::mouseClick(conditions->Option2, Qt::LeftButton);
     QCOMPARE(program.state().Conditions.Setup, BeamSetup::Std);
@@ -130,17 +130,17 @@ void ConditionsWindowTest::optionButtonsActAtOnce() {
     QTest::mouseClick(conditions->Option4, Qt::LeftButton);
     QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::Deg30);
     const double thirty = std::tan(5.458 / 180 * 3.14159);
-    QCOMPARE(program.state().WedgeSlope, thirty);
+    QCOMPARE(program.state().Conditions.WedgeSlope, thirty);
     QTest::mouseClick(conditions->Option3, Qt::LeftButton);
     QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::None);
-    QCOMPARE(program.state().WedgeSlope, thirty);  // "Non" leaves the slope
+    QCOMPARE(program.state().Conditions.WedgeSlope, thirty);  // "Non" leaves the slope
 
     QTest::mouseClick(conditions->Option5, Qt::LeftButton);
     QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::Deg45);
-    QCOMPARE(program.state().WedgeSlope, std::tan(8.8 / 180 * 3.14159));
+    QCOMPARE(program.state().Conditions.WedgeSlope, std::tan(8.8 / 180 * 3.14159));
     QTest::mouseClick(conditions->Option6, Qt::LeftButton);
     QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::Deg60);
-    QVERIFY(std::abs(program.state().WedgeSlope - 0.2459934995) < 1e-9);
+    QVERIFY(std::abs(program.state().Conditions.WedgeSlope - 0.2459934995) < 1e-9);
 }
 
 void ConditionsWindowTest::enterClampsAndMovesOn_data() {
@@ -214,12 +214,12 @@ void ConditionsWindowTest::okResetsTheMeshAndCalculates() {
     ProgramHarness program;
     Form3* chart = program.runToChart();
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
-    QCOMPARE(program.state().MeshMode, ChartMesh::OneCm);
+    QCOMPARE(program.module().form3()->MeshMode, ChartMesh::OneCm);
     program.clickOk("5.0", "10.0", "10.0");
-    QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
+    QCOMPARE(program.module().form3()->MeshMode, ChartMesh::FiveCm);
     QCOMPARE(program.state().Conditions.FieldWidth, 10.0);
     QCOMPARE(program.state().Conditions.PhantomThickness, 25);
-    QCOMPARE(program.state().DoseGrid(250, 50), 1.0);
+    QCOMPARE(program.state().Result->DoseGrid(250, 50), 1.0);
     QVERIFY(chart->isVisible());
 }
 
@@ -254,7 +254,7 @@ void ConditionsWindowTest::deepTargetInTheStdSetUpFailsWithBothMessages() {
     QVERIFY(conditions->isVisible());
     // The readout was emptied before the failure; CursorInChart is left as it was.
     QCOMPARE(chart->Text1->text(), QString());
-    QCOMPARE(program.state().CursorInChart, true);
+    QCOMPARE(program.module().form3()->CursorInChart, true);
     QCOMPARE(program.state().Conditions.Depth, 20.0);
 
     // The window is usable at once.
@@ -323,14 +323,14 @@ void ConditionsWindowTest::clicksDuringTheMessagesStartNoSecondRun() {
     ProgramHarness program;
     Form3* chart = program.runToChart();
     Form2* conditions = program.conditions();
-    const ChartMesh meshBefore = program.state().MeshMode;
+    const ChartMesh meshBefore = program.module().form3()->MeshMode;
     program.whileBoxOpen = [&](const MessageRequest&) {
         QTest::mouseClick(conditions->Command1, Qt::LeftButton);
         QTest::mouseClick(chart->Command3, Qt::LeftButton);
     };
     program.clickOk("5.0", "", "10.0");
     QCOMPARE(program.messages.size(), std::size_t(2));
-    QCOMPARE(program.state().MeshMode, meshBefore);
+    QCOMPARE(program.module().form3()->MeshMode, meshBefore);
     QVERIFY(!program.module().IsCalculating());
 }
 

@@ -60,8 +60,8 @@ void MoveMouseTo(Form3* chart, double x, double y) {
 
 // What differs between the plots and DoseGrid's column and row over the
 // computed region, empty when nothing does.
-QString ProfilesMismatch(const ProfilesWindow* profiles, const CalculationState& state, int column, int row,
-                         const CalculationState* reference = nullptr) {
+QString ProfilesMismatch(const ProfilesWindow* profiles, const DoseCalculation& state, int column, int row,
+                         const DoseCalculation* reference = nullptr) {
     if (profiles->column() != column || profiles->row() != row)
         return QStringLiteral("at (%1, %2), not (%3, %4)")
             .arg(profiles->column())
@@ -75,8 +75,8 @@ QString ProfilesMismatch(const ProfilesWindow* profiles, const CalculationState&
                 return QStringLiteral("point %1 is (%2, %3)").arg(n).arg(points[n].x()).arg(points[n].y());
         return {};
     };
-    auto curves = [&](const CalculationState& s, QLineSeries* depth, QLineSeries* lateral) {
-        const int half = s.Chart.HalfWidthSteps;
+    auto curves = [&](const DoseCalculation& s, QLineSeries* depth, QLineSeries* lateral) {
+        const int half = s.HalfWidthSteps;
         const bool columnComputed = std::abs(column - 250) <= half;
         QString mismatch = compare(depth->points(), 0, columnComputed ? 251 : 0,
                                    [&](int J) { return 100 * s.DoseGrid(column, J); });
@@ -87,7 +87,7 @@ QString ProfilesMismatch(const ProfilesWindow* profiles, const CalculationState&
     };
     QString mismatch = curves(state, profiles->depthCurve(), profiles->lateralCurve());
     const double dose = 100 * state.DoseGrid(column, row);
-    const bool computed = std::abs(column - 250) <= state.Chart.HalfWidthSteps;
+    const bool computed = std::abs(column - 250) <= state.HalfWidthSteps;
     // The cursor's point, marked only where there is a dose.
     const QList<QPointF> marks = profiles->depthMarker()->points() + profiles->lateralMarker()->points();
     if (mismatch.isEmpty() &&
@@ -140,7 +140,7 @@ void ProfilesWindowTest::rightClickOpensTheMenuAndChangesNoDesignedState() {
     QCOMPARE(readout[0], QStringLiteral("10"));
 
     auto designedStateIsUnchanged = [&](bool printEnabled) {
-        QCOMPARE(program.state().CursorInChart, true);
+        QCOMPARE(program.module().form3()->CursorInChart, true);
         QCOMPARE(chart->Command1->isEnabled(), printEnabled);
         QCOMPARE((QStringList{chart->Text1->text(), chart->Text2->text(), chart->Text3->text()}), readout);
         QVERIFY(chart->Picture1->line1().Visible && chart->Picture1->line2().Visible);
@@ -175,7 +175,7 @@ void ProfilesWindowTest::rightClickOpensTheMenuAndChangesNoDesignedState() {
     QVERIFY(menu != nullptr);
     QVERIFY(menu->actions().at(2)->isEnabled());
     QVERIFY(!chart->Command1->isEnabled());
-    QCOMPARE(program.state().CursorInChart, true);
+    QCOMPARE(program.module().form3()->CursorInChart, true);
     QCOMPARE(chart->Text1->text(), readout[0]);
     menu->hide();
     QVERIFY(program.chooseFromChartMenu(Clear));
@@ -191,26 +191,26 @@ void ProfilesWindowTest::profilesFollowTheCrossHairAndEveryCalculation() {
     ProfilesWindow* profiles = chart->tools()->profilesWindow();
     QVERIFY(profiles != nullptr && profiles->isVisible());
     // Before the cross-hair has been in the chart: the axis and the target's row.
-    VERIFY_PROFILES(profiles, program.state(), 250, 50);
+    VERIFY_PROFILES(profiles, *program.state().Result, 250, 50);
     // The chart window keeps the keyboard for the arrow keys.
     QVERIFY(!profiles->isActiveWindow());
 
     MoveMouseTo(chart, 280.5, 80.5);
-    VERIFY_PROFILES(profiles, program.state(), 280, 80);
+    VERIFY_PROFILES(profiles, *program.state().Result, 280, 80);
     QWidget* focused = chart->focusWidget();
     QTest::keyClick(focused, Qt::Key_Right);
-    VERIFY_PROFILES(profiles, program.state(), 281, 80);
+    VERIFY_PROFILES(profiles, *program.state().Result, 281, 80);
     QTest::keyClick(focused, Qt::Key_Down);
     QTest::keyClick(focused, Qt::Key_Down);
-    VERIFY_PROFILES(profiles, program.state(), 281, 82);
+    VERIFY_PROFILES(profiles, *program.state().Result, 281, 82);
 
     // Out of the chart the last lines stay.
     MoveMouseTo(chart, -40, -40);
-    QCOMPARE(program.state().CursorInChart, false);
-    VERIFY_PROFILES(profiles, program.state(), 281, 82);
+    QCOMPARE(program.module().form3()->CursorInChart, false);
+    VERIFY_PROFILES(profiles, *program.state().Result, 281, 82);
 
     // The figures are those of the column and the row at the cross-hair.
-    const ProfileGrid grid{&program.state().DoseGrid, ComputedRegionOf(program.state().Chart)};
+    const ProfileGrid grid{&program.state().Result->DoseGrid, ComputedRegionOf(*program.state().Result)};
     const DepthDoseFigures down = DepthDoseFiguresOf(grid, 281);
     const LateralFigures across = LateralFiguresOf(grid, 82);
     QVERIFY(down.dose100 && across.width50Mm && across.leftPenumbraMm);
@@ -227,22 +227,22 @@ void ProfilesWindowTest::profilesFollowTheCrossHairAndEveryCalculation() {
     // Far off axis and deep down, outside the computed region: nothing
     // plotted down the column, no figure, and the region's edges marked.
     MoveMouseTo(chart, 10.5, 240.5);
-    VERIFY_PROFILES(profiles, program.state(), 10, 240);
+    VERIFY_PROFILES(profiles, *program.state().Result, 10, 240);
     QCOMPARE(profiles->depthFigure(1)->text(), QStringLiteral("\u2013"));
     QCOMPARE(profiles->regionEdge(0)->points().front().x(), -86.0);  // HalfWidthSteps of 10 cm
     QCOMPARE(profiles->regionEdge(1)->points().back().x(), 86.0);
     QVERIFY(profiles->regionEdge(1)->isVisible());
 
     // "Change mesh size" rereads the entries: the profiles show the new grid.
-    const DoseMatrix before = program.state().DoseGrid;
+    const DoseMatrix before = program.state().Result->DoseGrid;
     program.conditions()->Text1->setText(QStringLiteral("12"));
     QTest::mouseClick(chart->Command3, Qt::LeftButton);
-    QVERIFY(!(program.state().DoseGrid == before));
-    VERIFY_PROFILES(profiles, program.state(), 10, 240);
+    QVERIFY(!(program.state().Result->DoseGrid == before));
+    VERIFY_PROFILES(profiles, *program.state().Result, 10, 240);
     // And so does OK.
     program.clickOk(QStringLiteral("5.0"), QStringLiteral("20"), QStringLiteral("6"));
     QVERIFY(profiles->isVisible());
-    VERIFY_PROFILES(profiles, program.state(), 10, 240);
+    VERIFY_PROFILES(profiles, *program.state().Result, 10, 240);
 }
 
 void ProfilesWindowTest::profilesGoAndComeWithTheChartWindow() {
@@ -259,7 +259,7 @@ void ProfilesWindowTest::profilesGoAndComeWithTheChartWindow() {
     QVERIFY(!chart->isVisible() && !profiles->isVisible());
     program.clickOk(QStringLiteral("7"), QStringLiteral("10.0"), QStringLiteral("10.0"));
     QVERIFY(chart->isVisible() && profiles->isVisible());
-    VERIFY_PROFILES(profiles, program.state(), 250, 70);
+    VERIFY_PROFILES(profiles, *program.state().Result, 250, 70);
 
     // A failed calculation hides the profiles along with the chart.
     program.conditions()->Option2->click();
@@ -269,7 +269,7 @@ void ProfilesWindowTest::profilesGoAndComeWithTheChartWindow() {
     program.conditions()->Option1->click();
     program.clickOk(QStringLiteral("5.0"), QStringLiteral("10.0"), QStringLiteral("10.0"));
     QVERIFY(chart->isVisible() && profiles->isVisible());
-    VERIFY_PROFILES(profiles, program.state(), 250, 50);
+    VERIFY_PROFILES(profiles, *program.state().Result, 250, 50);
 
     // Closed by itself, it stays closed when the chart window comes back.
     profiles->close();
@@ -370,21 +370,21 @@ void ProfilesWindowTest::heldReferenceIsDrawnDashedAndGreyBeneathTheChart() {
     program.conditions()->Option5->click();
     QVERIFY(program.chooseFromChartMenu(Hold));
     QVERIFY(chart->tools()->hasReference());
-    const DoseMatrix reference = program.state().DoseGrid;
+    const DoseMatrix reference = program.state().Result->DoseGrid;
 
     // A new calculation keeps the reference.
     program.clickOk(QStringLiteral("8"), QStringLiteral("12"), QStringLiteral("10"));
     QVERIFY(chart->isVisible());
     QVERIFY(chart->tools()->hasReference());
-    CalculationState& state = program.state();
+    const DoseCalculation& state = *program.state().Result;
 
     // The operations of the picture: DrawChart's exactly, with the reference's
     // grey dashed curves between the framework and the current curves, and
     // its caption at the end.
     RecordingSurface designed;
-    DrawChart(state, designed);
+    DrawChart(state, ChartMesh::FiveCm, designed);
     RecordingSurface shown;
-    chart->Picture1->drawShownChart(state, shown);
+    chart->Picture1->drawShownChart(shown);
     const std::vector<std::string> lines = shown.lines();
     const auto dashed = std::find(lines.begin(), lines.end(), "DrawStyle 1");
     const auto solid = std::find(lines.begin(), lines.end(), "DrawStyle 0");
@@ -404,7 +404,7 @@ void ProfilesWindowTest::heldReferenceIsDrawnDashedAndGreyBeneathTheChart() {
 
     // The pixels: the picture is the designed chart with grey added where
     // the reference's curves are not covered by the current ones.
-    const QImage plain = RenderChartImage(state);
+    const QImage plain = RenderChartImage(state, ChartMesh::FiveCm);
     const QImage picture = WithoutBorder(chart->Picture1->image());
     QCOMPARE(picture.size(), plain.size());
     int added = 0, neutral = 0;

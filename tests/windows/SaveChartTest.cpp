@@ -78,10 +78,8 @@ void SaveChartTest::eachFormatIsWrittenAndReadsBack() {
     Form3* chart = ChartWithReference(program);
     QVERIFY(chart != nullptr);
     QTemporaryDir dir;
-    CalculationState& state = program.state();
-    const ChartDrawing shown = [&](DrawingSurface& surface) {
-        chart->Picture1->drawShownChart(state, surface);
-    };
+    const DoseCalculation& state = *program.state().Result;
+    const ChartDrawing shown = [&](DrawingSurface& surface) { chart->Picture1->drawShownChart(surface); };
 
     // PNG: twice the picture's size, as shown with the reference, without
     // the cross-hair; named after the conditions it was drawn from, with the
@@ -96,7 +94,7 @@ void SaveChartTest::eachFormatIsWrittenAndReadsBack() {
     const QImage png(dir.filePath(QStringLiteral("chart.png")));
     QCOMPARE(png.size(), QSize(2 * 997, 2 * 685));
     QVERIFY(png.convertToFormat(QImage::Format_RGB32) == RenderChartImage(shown, 2));
-    QVERIFY(png.convertToFormat(QImage::Format_RGB32) != RenderChartImage(state, 2));
+    QVERIFY(png.convertToFormat(QImage::Format_RGB32) != RenderChartImage(state, ChartMesh::FiveCm, 2));
 
     // SVG: the same picture, the reference's dashed lines among it. The
     // dialog opens in the folder of the last file.
@@ -235,7 +233,7 @@ void SaveChartTest::copyAndTheKeys() {
 
     // None of it changed the designed state.
     QCOMPARE(chart->Command1->isEnabled(), printEnabled);
-    QCOMPARE(program.state().CursorInChart, true);
+    QCOMPARE(program.module().form3()->CursorInChart, true);
     QCOMPARE(chart->Text1->text(), QStringLiteral("0"));
 }
 

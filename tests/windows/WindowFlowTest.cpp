@@ -4,7 +4,7 @@
 #include "StartFlowFixtures.h"
 
 #include "qtsurface/Fonts.h"
-#include "state/CalculationState.h"
+#include "windows/CalculationState.h"
 #include "state/DataFileLocation.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
@@ -75,7 +75,7 @@ void WindowFlowTest::wholeRoadGivesTheDefaultsBack() {
     SaveScreenshot(conditions, QStringLiteral("Form2-on-the-road"));
     SaveScreenshot(chart, QStringLiteral("Form3-on-the-road"));
     Click(chart->Command3);  // a mesh change, so there is something to reset
-    QCOMPARE(program.state().MeshMode, ChartMesh::OneCm);
+    QCOMPARE(program.module().form3()->MeshMode, ChartMesh::OneCm);
 
     QVERIFY(chart->close());  // the title-bar close
     program.settle();
@@ -97,7 +97,7 @@ void WindowFlowTest::wholeRoadGivesTheDefaultsBack() {
     QVERIFY(conditions->Option3->isChecked());
     QCOMPARE(program.state().Conditions.Setup, BeamSetup::Ssd);
     QCOMPARE(program.state().Conditions.WedgeKind, WedgeFilter::None);
-    QCOMPARE(program.state().MeshMode, ChartMesh::FiveCm);
+    QCOMPARE(program.module().form3()->MeshMode, ChartMesh::FiveCm);
 
     // And the road runs again: OK gives a chart.
     Click(conditions->Command1);

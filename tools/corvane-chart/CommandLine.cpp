@@ -50,7 +50,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vect
     return result;
 }
 
-int PrepareCalculation(const Options& options, CalculationState& state, const std::string& prefix,
+int PrepareCalculation(const Options& options, CalculationInputs& inputs, const std::string& prefix,
                        std::string& error, std::ostream& warnings) {
     const std::string setup = options.get("setup", "ssd");
     if (setup != "ssd" && setup != "std") {
@@ -82,24 +82,24 @@ int PrepareCalculation(const Options& options, CalculationState& state, const st
     if (!loaded.misplacedOcrRows.empty()) warnings << prefix << "warning: " << loaded.warning() << '\n';
 
     // As the start button and the conditions window would leave the state.
-    state.Beam = *loaded.data;
-    state.MeshMode = ChartMesh::FiveCm;
-    state.Conditions.Setup = setup == "ssd" ? BeamSetup::Ssd : BeamSetup::Std;
-    SelectWedge(state, wedgeKind);
-    ReadConditionEntries(state.Conditions, options.get("depth", "5.0"), options.get("width", "10.0"),
+    inputs.Beam = *loaded.data;
+    inputs.Conditions.Setup = setup == "ssd" ? BeamSetup::Ssd : BeamSetup::Std;
+    SelectWedge(inputs.Conditions, wedgeKind);
+    ReadConditionEntries(inputs.Conditions, options.get("depth", "5.0"), options.get("width", "10.0"),
                          options.get("length", "10.0"));
     return ExitSuccess;
 }
 
-int PrepareAndComputeDoseGrid(const Options& options, CalculationState& state, const std::string& prefix,
-                              std::ostream& err) {
+int PrepareAndComputeDoseGrid(const Options& options, std::optional<DoseCalculation>& result,
+                              const std::string& prefix, std::ostream& err) {
     std::string error;
-    if (const int code = PrepareCalculation(options, state, prefix, error, err); code != ExitSuccess) {
+    CalculationInputs inputs;
+    if (const int code = PrepareCalculation(options, inputs, prefix, error, err); code != ExitSuccess) {
         err << prefix << error << '\n';
         return code;
     }
     try {
-        ComputeDoseGrid(state);
+        result.emplace(ComputeDoseGrid(inputs.Beam, inputs.Conditions));
     } catch (const CalculationFailure&) {
         WriteFailureMessages(err);
         return ExitCalculationFailure;

@@ -1,7 +1,9 @@
 // The shared command-line contract of corvane-chart's commands.
 #pragma once
 
-#include "state/CalculationState.h"
+#include "dose/DoseCalculation.h"
+#include "state/BeamData.h"
+#include "state/Conditions.h"
 
 #include <functional>
 #include <iosfwd>
@@ -44,19 +46,25 @@ struct ParsedOptions {
 // unknown option, a missing value, or a stray argument.
 ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& allowed);
 
+// What a calculation is made from: the beam tables and the conditions.
+struct CalculationInputs {
+    BeamData Beam;
+    IrradiationConditions Conditions;
+};
+
 // Loads the data file and sets the conditions from the calculation options,
 // as the conditions window would. Returns ExitSuccess, or ExitUsage with a
 // one-line reason in `error` (bad value, or a data file that does not load).
 // A file that loads with rows out of place gets a line "<prefix>warning: ..."
 // on `warnings`, the prefix being the command's own ("corvane-chart dose: ").
-int PrepareCalculation(const Options& options, CalculationState& state, const std::string& prefix,
+int PrepareCalculation(const Options& options, CalculationInputs& inputs, const std::string& prefix,
                        std::string& error, std::ostream& warnings);
 
 // PrepareCalculation, then ComputeDoseGrid, each failure reported on `err`
 // as every command reports it: "<prefix><reason>" and exit 2, or the two
-// failure messages and exit 1. Returns ExitSuccess with DoseGrid computed.
-int PrepareAndComputeDoseGrid(const Options& options, CalculationState& state, const std::string& prefix,
-                              std::ostream& err);
+// failure messages and exit 1. Returns ExitSuccess with `result` computed.
+int PrepareAndComputeDoseGrid(const Options& options, std::optional<DoseCalculation>& result,
+                              const std::string& prefix, std::ostream& err);
 
 // The two failure messages, one per line, in UTF-8.
 void WriteFailureMessages(std::ostream& err);

@@ -5,7 +5,7 @@
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 
-#include <memory>
+#include <optional>
 #include <ostream>
 
 namespace corvane::cli {
@@ -31,8 +31,8 @@ int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return ExitSuccess;
     }
 
-    auto state = std::make_unique<CalculationState>();
-    if (const int code = PrepareAndComputeDoseGrid(*parsed.options, *state, "corvane-chart dose: ", err);
+    std::optional<DoseCalculation> result;
+    if (const int code = PrepareAndComputeDoseGrid(*parsed.options, result, "corvane-chart dose: ", err);
         code != ExitSuccess)
         return code;
 
@@ -41,7 +41,7 @@ int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     for (int J = 0; J < DoseMatrix::RowCount; ++J) {
         for (int I = 0; I < DoseMatrix::ColumnCount; ++I) {
             if (I > 0) text += ',';
-            text += FormatNumber17(state->DoseGrid(I, J));
+            text += FormatNumber17(result->DoseGrid(I, J));
         }
         text += '\n';
     }

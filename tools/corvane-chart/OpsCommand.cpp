@@ -10,7 +10,6 @@
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 
-#include <memory>
 #include <ostream>
 
 namespace corvane::cli {
@@ -67,11 +66,10 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
         meshMode = mesh == "1" ? ChartMesh::OneCm : ChartMesh::FiveCm;
     }
 
-    auto state = std::make_unique<CalculationState>();
+    CalculationInputs inputs;
     const std::string prefix = std::string("corvane-chart ") + name + ": ";
     std::string error;
-    if (const int code = PrepareCalculation(*parsed.options, *state, prefix, error, err);
-        code != ExitSuccess) {
+    if (const int code = PrepareCalculation(*parsed.options, inputs, prefix, error, err); code != ExitSuccess) {
         err << prefix << error << '\n';
         return code;
     }
@@ -79,15 +77,11 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
     RecordingSurface surface;
     int code = ExitSuccess;
     try {
-        ComputeDoseGrid(*state);
-        if (chart == Chart::Screen) {
-            // "Change mesh size" sets MeshMode before it calculates again.
-            state->MeshMode = meshMode;
-            DrawChart(*state, surface);
-        } else {
-            PrintTables tables;
-            DrawPrintedChart(*state, tables, surface);
-        }
+        const DoseCalculation result = ComputeDoseGrid(inputs.Beam, inputs.Conditions);
+        if (chart == Chart::Screen)
+            DrawChart(result, meshMode, surface);
+        else
+            DrawPrintedChart(result, surface);
     } catch (const CalculationFailure&) {
         code = ExitCalculationFailure;
     }

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -111,10 +110,10 @@ int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ost
         return ExitUsage;
     }
 
-    auto state = std::make_unique<CalculationState>();
-    if (const int code = PrepareAndComputeDoseGrid(*parsed.options, *state, Name, err); code != ExitSuccess)
+    std::optional<DoseCalculation> result;
+    if (const int code = PrepareAndComputeDoseGrid(*parsed.options, result, Name, err); code != ExitSuccess)
         return code;
-    WriteProfile(state->DoseGrid, *request, out);
+    WriteProfile(result->DoseGrid, *request, out);
     return ExitSuccess;
 }
 

@@ -147,11 +147,13 @@ std::optional<RenderRequest> ReadRequest(const Options& options, std::string& er
 // ExitSuccess, or ExitCalculationFailure after writing why on `err`: the two
 // failure messages when the calculation or the drawing fails, one line when
 // Qt could not make the picture. Needs a GuiSession.
-int MakePicture(CalculationState& state, const RenderRequest& request, QByteArray& bytes, std::ostream& err) {
+int MakePicture(const CalculationInputs& inputs, const RenderRequest& request, QByteArray& bytes,
+                std::ostream& err) {
     try {
-        ComputeDoseGrid(state);
+        const DoseCalculation result = ComputeDoseGrid(inputs.Beam, inputs.Conditions);
         bytes = ChartFileBytes(
-            request.format, state, [&state](DrawingSurface& surface) { DrawChart(state, surface); },
+            request.format, result,
+            [&result, &request](DrawingSurface& surface) { DrawChart(result, request.mesh, surface); },
             request.scale);
     } catch (const CalculationFailure&) {
         WriteFailureMessages(err);
@@ -190,17 +192,15 @@ int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return ExitUsage;
     }
 
-    // Some megabytes of matrices: not on the stack.
-    auto state = std::make_unique<CalculationState>();
-    if (const int code = PrepareCalculation(*parsed.options, *state, Name, error, err); code != ExitSuccess) {
+    CalculationInputs inputs;
+    if (const int code = PrepareCalculation(*parsed.options, inputs, Name, error, err); code != ExitSuccess) {
         err << Name << error << "\n";
         return code;
     }
-    state->MeshMode = request->mesh;
 
     const GuiSession session;
     QByteArray bytes;
-    if (const int code = MakePicture(*state, *request, bytes, err); code != ExitSuccess) return code;
+    if (const int code = MakePicture(inputs, *request, bytes, err); code != ExitSuccess) return code;
     return WritePicture(request->path, bytes, err);
 }
 

@@ -1,6 +1,5 @@
 #include "WebSession.h"
 
-#include "chart/DrawChart.h"
 #include "chart/ProfileTable.h"
 #include "chart/RecordingSurface.h"
 #include "chart/ReferenceOverlay.h"
@@ -48,26 +47,24 @@ DataLoad WebSession::LoadData(std::string_view bytes, const std::string& fileNam
     return result;
 }
 
-std::unique_ptr<CalculationState> WebSession::Prepared(const EntryConditions& conditions) const {
+IrradiationConditions WebSession::Prepared(const EntryConditions& entries) const {
     if (!beam_) throw CalculationFailure("no beam data is loaded");
-    // As the start button and the conditions window would leave the state.
-    auto state = std::make_unique<CalculationState>();
-    state->Beam = *beam_;
-    state->Conditions.Setup = conditions.setup;
-    SelectWedge(*state, conditions.wedge);
-    ReadConditionEntries(state->Conditions, conditions.depth, conditions.width, conditions.length);
-    return state;
+    // As the start button and the conditions window would leave them.
+    IrradiationConditions conditions;
+    conditions.Setup = entries.setup;
+    SelectWedge(conditions, entries.wedge);
+    ReadConditionEntries(conditions, entries.depth, entries.width, entries.length);
+    return conditions;
 }
 
-void WebSession::DrawShown(CalculationState& state, ChartMesh mesh, DrawingSurface& surface) {
-    state.MeshMode = mesh;
+void WebSession::DrawShown(const DoseCalculation& result, ChartMesh mesh, DrawingSurface& surface) const {
     if (!reference_) {
-        DrawChart(state, surface);
+        DrawChart(result, mesh, surface);
         return;
     }
     const std::vector<std::string> caption =
         ReferenceCaptionLines(reference_->Conditions, referenceHeading_, referenceDepthLabel_);
-    DrawChartWithReference(state, *reference_, caption, surface);
+    DrawChartWithReference(result, *reference_, caption, mesh, surface);
 }
 
 ChartRun WebSession::Run(const EntryConditions& conditions, ChartMesh mesh) {
@@ -75,10 +72,10 @@ ChartRun WebSession::Run(const EntryConditions& conditions, ChartMesh mesh) {
     // Every failure of the run ends alike, whatever its cause, as on the
     // desktop: the page shows the two messages and hides the chart.
     try {
-        std::unique_ptr<CalculationState> state = Prepared(conditions);
-        ComputeDoseGrid(*state);
-        DrawShown(*state, mesh, run.chart);
-        shown_ = std::move(state);
+        const IrradiationConditions prepared = Prepared(conditions);
+        std::shared_ptr<const DoseCalculation> result = ComputeSharedDoseGrid(*beam_, prepared);
+        DrawShown(*result, mesh, run.chart);
+        shown_ = std::move(result);
         cursor_.CursorInChart = false;
         run.ok = true;
     } catch (const std::exception& failure) {
@@ -91,14 +88,10 @@ ChartRun WebSession::Run(const EntryConditions& conditions, ChartMesh mesh) {
 ChartRun WebSession::Redraw(ChartMesh mesh) {
     ChartRun run;
     if (!shown_) return run;
-    // Drawn from a copy with fresh curve tables, so that the shown chart's
-    // state stays as its calculation left it.
     auto draw = [&]() -> std::optional<std::string> {
         try {
-            CalculationState copy = *shown_;
-            copy.Curves.reset();
             PackedSurface surface;
-            DrawShown(copy, mesh, surface);
+            DrawShown(*shown_, mesh, surface);
             run.chart = std::move(surface);
             return std::nullopt;
         } catch (const std::exception& failure) {
@@ -120,16 +113,11 @@ ChartRun WebSession::Redraw(ChartMesh mesh) {
 
 PackedSurface WebSession::PrintedPage() const {
     PackedSurface surface;
-    if (!shown_) return surface;
-    CalculationState copy = *shown_;
-    PrintTables tables;
-    DrawPrintedChart(copy, tables, surface);
+    if (shown_) DrawPrintedChart(*shown_, surface);
     return surface;
 }
 
-void WebSession::HoldReference() {
-    if (shown_) reference_ = std::make_unique<CalculationState>(*shown_);
-}
+void WebSession::HoldReference() { reference_ = shown_; }
 
 void WebSession::ClearReference() { reference_.reset(); }
 
@@ -185,15 +173,11 @@ namespace {
 
 constexpr double Percent = 100;
 
-ProfileGrid GridOf(const CalculationState& state) {
-    return {&state.DoseGrid, ComputedRegionOf(state.Chart), HasWedge(state.Conditions.WedgeKind)};
-}
-
-void FillLines(const CalculationState& state, int column, int row, std::vector<double>& down,
+void FillLines(const DoseCalculation& result, int column, int row, std::vector<double>& down,
                std::vector<double>& across) {
     down.resize(LastComputedRow + 1);
-    for (int J = 0; J <= LastComputedRow; ++J) down[J] = Percent * state.DoseGrid(column, J);
-    const double* cells = state.DoseGrid.row(row);
+    for (int J = 0; J <= LastComputedRow; ++J) down[J] = Percent * result.DoseGrid(column, J);
+    const double* cells = result.DoseGrid.row(row);
     across.assign(cells, cells + GridColumns);
     for (double& cell : across) cell *= Percent;
 }
@@ -215,7 +199,7 @@ Profiles WebSession::ProfilesAt(int column, int row) const {
     if (!shown_) return p;
     p.column = std::clamp(column, 0, LastChartColumn);
     p.row = std::clamp(row, 0, LastComputedRow);
-    const ProfileGrid grid = GridOf(*shown_);
+    const ProfileGrid grid = ProfileGridOf(*shown_);
     p.region = grid.region;
     p.wedged = grid.wedged;
     FillLines(*shown_, p.column, p.row, p.depthDose, p.lateral);
@@ -223,7 +207,7 @@ Profiles WebSession::ProfilesAt(int column, int row) const {
     p.lateralFigures = LateralFiguresOf(grid, p.row);
     p.largestPercent = LargestPercent(grid);
     if (reference_) {
-        const ProfileGrid held = GridOf(*reference_);
+        const ProfileGrid held = ProfileGridOf(*reference_);
         p.hasReference = true;
         p.referenceRegion = held.region;
         FillLines(*reference_, p.column, p.row, p.referenceDepthDose, p.referenceLateral);
@@ -243,19 +227,17 @@ std::string WebSession::FileName(std::string_view ending) const {
 }
 
 std::vector<double> WebSession::Dose(const EntryConditions& conditions) const {
-    std::unique_ptr<CalculationState> state = Prepared(conditions);
-    ComputeDoseGrid(*state);
-    const double* cells = state->DoseGrid.row(0);
+    const IrradiationConditions prepared = Prepared(conditions);
+    const DoseCalculation result = ComputeDoseGrid(*beam_, prepared);
+    const double* cells = result.DoseGrid.row(0);
     return std::vector<double>(cells, cells + std::size_t{GridRows} * GridColumns);
 }
 
 std::string WebSession::OpsText(const EntryConditions& conditions, ChartMesh mesh) const {
-    std::unique_ptr<CalculationState> state = Prepared(conditions);
-    ComputeDoseGrid(*state);
-    // "Change mesh size" sets MeshMode before it calculates again.
-    state->MeshMode = mesh;
+    const IrradiationConditions prepared = Prepared(conditions);
+    const DoseCalculation result = ComputeDoseGrid(*beam_, prepared);
     RecordingSurface surface;
-    DrawChart(*state, surface);
+    DrawChart(result, mesh, surface);
     return surface.text();
 }
 

@@ -7,9 +7,10 @@
 #include "PackedSurface.h"
 
 #include "chart/ChartReadout.h"
+#include "chart/DrawChart.h"
+#include "dose/DoseCalculation.h"
 #include "dose/ProfileFigures.h"
 #include "state/BeamDataLoader.h"
-#include "state/CalculationState.h"
 
 #include <memory>
 #include <optional>
@@ -94,14 +95,13 @@ public:
     // data as it was; the page hides it.
     ChartRun Run(const EntryConditions& conditions, ChartMesh mesh);
     bool HasChart() const { return shown_ != nullptr; }
-    const IrradiationConditions& ShownConditions() const { return shown_->Conditions; }
 
     // The shown chart drawn again (after the reference changed), and its
     // printed page.
     ChartRun Redraw(ChartMesh mesh);
     PackedSurface PrintedPage() const;
 
-    // The held reference: the shown chart, kept until cleared; its caption
+    // The held reference: the shown chart's result, kept until cleared; its caption
     // in the words given, in the page's language.
     void HoldReference();
     void ClearReference();
@@ -132,13 +132,15 @@ public:
     std::string OpsText(const EntryConditions& conditions, ChartMesh mesh) const;
 
 private:
-    std::unique_ptr<CalculationState> Prepared(const EntryConditions& conditions) const;
-    void DrawShown(CalculationState& state, ChartMesh mesh, DrawingSurface& surface);
+    IrradiationConditions Prepared(const EntryConditions& conditions) const;
+    void DrawShown(const DoseCalculation& result, ChartMesh mesh, DrawingSurface& surface) const;
     Readout ReadoutAtCursor() const;
 
     std::optional<BeamData> beam_;
-    std::unique_ptr<CalculationState> shown_;
-    std::unique_ptr<CalculationState> reference_;
+    // The results are shared and never change: a held reference is the
+    // shown chart's own result.
+    std::shared_ptr<const DoseCalculation> shown_;
+    std::shared_ptr<const DoseCalculation> reference_;
     std::string referenceHeading_ = "Reference (grey, dashed)";
     std::string referenceDepthLabel_ = "Depth";
     ChartCursor cursor_;

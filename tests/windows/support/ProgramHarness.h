@@ -4,7 +4,7 @@
 // driving and looking at windows.
 #pragma once
 
-#include "state/CalculationState.h"
+#include "windows/CalculationState.h"
 #include "windows/MessageBoxes.h"
 #include "windows/Module1.h"
 

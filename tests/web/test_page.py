@@ -5,6 +5,7 @@ import decimal
 import re
 import struct
 import subprocess
+import xml.etree.ElementTree as ET
 
 import pytest
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
@@ -12,7 +13,7 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.common.print_page_options import PrintOptions
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 from conftest import AXE, ROOT, Site, open_page, tool
 
@@ -220,3 +221,28 @@ def test_axe_finds_no_serious_violation(page):
             if dialog:
                 page.find_element(By.CSS_SELECTOR, "[data-close=method]").click()
     assert found == []
+
+
+def translation(language, context, source):
+    root = ET.parse(ROOT / "translations" / f"corvane_{language}.ts").getroot()
+    return next(m.findtext("translation") for c in root.iter("context") if c.findtext("name") == context
+                for m in c.iter("message") if m.findtext("source") == source)
+
+
+def test_the_language_follows_the_catalogs_and_is_remembered(page):
+    def choose(language):
+        Select(page.find_element(By.ID, "language")).select_by_value(language)
+
+    label = page.find_element(By.CSS_SELECTOR, "label[for=depth]")
+    assert label.text == "Depth of target"  # the designed mix keeps the designed captions
+    choose("ja")
+    assert page.find_element(By.TAG_NAME, "html").get_attribute("lang") == "ja"
+    assert label.text == translation("ja", "corvane::Form2", "Depth of target")
+    choose("en")
+    enter(page, {"setup": "std", "depth": "20", "width": "10", "length": "10", "wedge": "non"})
+    shown = [p.get_attribute("textContent") for p in page.find_elements(By.CSS_SELECTOR, "#failure p")]
+    _, _, messages = tool("dose", "--setup", "std", "--depth", "20")
+    assert shown == [translation("en", "corvane::Module1", m) for m in messages.splitlines()]
+    page.refresh()
+    WebDriverWait(page, 20).until(lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+    assert page.find_element(By.CSS_SELECTOR, "label[for=depth]").text == translation("en", "corvane::Form2", "Depth of target")

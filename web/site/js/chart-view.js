@@ -25,8 +25,9 @@ export class ChartView {
     this.boxes = ['readout-x', 'readout-depth', 'readout-dose'].map((id) => document.getElementById(id));
     this.rect = null;
 
+    // A new size of the room, or a zoom that changes the pixel ratio.
     new ResizeObserver(() => this.fit()).observe(this.area);
-    matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => this.fit());
+    window.addEventListener('resize', () => this.fit());
     window.addEventListener('scroll', () => { this.rect = null; }, true);
     this.canvas.addEventListener('pointermove', (e) => this.pointer(e));
     // A tap places the cross-hair; so does a press of the mouse.
@@ -41,6 +42,12 @@ export class ChartView {
     this.box.hidden = false;
     this.clearReadout();
     this.fit();
+  }
+
+  // The chart drawn again, with or without its reference; the readout stays.
+  redraw(ops) {
+    this.ops = ops;
+    this.draw();
   }
 
   hide() {
@@ -76,10 +83,10 @@ export class ChartView {
   // Emptied and hidden, as every calculation begins.
   clearReadout() {
     this.session.leaveChart();
-    this.show3(null);
+    this.showReadout(null);
   }
 
-  show3(readout) {
+  showReadout(readout) {
     const inChart = readout !== null && readout.inChart;
     this.line1.hidden = !inChart;
     this.line2.hidden = !inChart;
@@ -98,7 +105,7 @@ export class ChartView {
     if (!this.shown) return;
     this.rect ??= this.canvas.getBoundingClientRect();
     const r = this.rect;
-    this.show3(this.session.mouseMove(event.clientX - r.left, event.clientY - r.top, r.width, r.height));
+    this.showReadout(this.session.mouseMove(event.clientX - r.left, event.clientY - r.top, r.width, r.height));
   }
 
   key(event) {
@@ -107,12 +114,12 @@ export class ChartView {
     const onPicture = event.target === this.canvas;
     if (event.key in ARROWS) {
       const readout = this.session.key(ARROWS[event.key]);
-      if (readout !== null) this.show3(readout);
+      if (readout !== null) this.showReadout(readout);
       if (onPicture) event.preventDefault();
     } else if (onPicture && (event.key === 'Enter' || event.key === ' ')) {
       // Without a mouse, the cross-hair starts on the target point.
       const { ix, iy } = this.session.targetCell();
-      this.show3(this.session.placeCursor(ix, iy));
+      this.showReadout(this.session.placeCursor(ix, iy));
       event.preventDefault();
     }
   }

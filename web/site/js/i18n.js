@@ -55,8 +55,8 @@ export function applyTexts(root = document) {
   for (const element of root.querySelectorAll('[data-tr-label]')) {
     element.setAttribute('aria-label', entry(element.dataset.trLabel));
   }
-  for (const element of root.querySelectorAll('[data-tr-title]')) {
-    element.title = entry(element.dataset.trTitle);
+  for (const element of root.querySelectorAll('[data-tr-alt]')) {
+    element.alt = entry(element.dataset.trAlt);
   }
 }
 

@@ -49,11 +49,10 @@ function setChartShown(shown) {
   }
 }
 
-function chartDrawn(ops) {
+function chartDrawn() {
   preparePrintedPage(() => app.session.printedPage(), app.pictureWindow, app.palette);
   setChartShown(true);
   profiles.update();
-  return ops;
 }
 
 // OK and "Change mesh size": the whole calculation with the entries as
@@ -70,7 +69,7 @@ function runCalculation() {
     return;
   }
   view.show(run.ops);
-  chartDrawn(run.ops);
+  chartDrawn();
 }
 
 // The chart drawn again as it is, with or without the reference.
@@ -84,9 +83,8 @@ function redrawChart() {
     $('chart-message').textContent = format(m('The chart could not be drawn again.\n(%1)'), run.cause);
     return;
   }
-  view.ops = run.ops;
-  view.draw();
-  chartDrawn(run.ops);
+  view.redraw(run.ops);
+  chartDrawn();
 }
 
 function referenceWords() {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test:
-# the main build under ctest, then the Debian package, then the core again
-# under AddressSanitizer, then the fuzz targets for a fixed number of runs each.
+# the main build under ctest, then the browser edition in headless Chromium,
+# then the Debian package, then the core again under AddressSanitizer, then
+# the fuzz targets for a fixed number of runs each.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANE_BUILD_DIR:-$root/build}

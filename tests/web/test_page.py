@@ -152,6 +152,13 @@ def test_a_damaged_data_file_gives_the_loaders_message_and_the_page_goes_on(page
     assert page.find_element(By.ID, "data-file-name").text == "6MVTMROCR.dat"
     enter(page, WEDGED)
     assert page.find_element(By.ID, "chart").is_displayed()
+    # A file of one's own that loads is named with its first heading line.
+    mine = tmp_path / "mine.dat"
+    mine.write_bytes(b"My linac\n" + (ROOT / "data" / "6MVTMROCR.dat").read_bytes().partition(b"\n")[2])
+    page.find_element(By.ID, "data-file").send_keys(str(mine))
+    WebDriverWait(page, 5).until(lambda d: d.find_element(By.ID, "data-file-name").text == "mine.dat")
+    assert page.find_element(By.ID, "data-heading").text == "My linac"
+    assert not shown.is_displayed()
 
 
 def grid_lines(pdf, tmp_path):

@@ -3,8 +3,10 @@
 const CACHE = '@CACHE_NAME@';
 const FILES = @FILES@;
 
+// Fetched past the browser's HTTP cache, so that a new build is cached whole.
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  const requests = FILES.map((file) => new Request(file, { cache: 'reload' }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(requests)).then(() => self.skipWaiting()));
 });
 
 // The caches of earlier builds go.

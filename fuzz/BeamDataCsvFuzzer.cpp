@@ -21,12 +21,12 @@ using namespace corvane;
 
 const BeamDataNumbers& bundledNumbers() {
     static const BeamDataNumbers numbers = [] {
-        BeamDataLoadResult result = LoadBeamDataFile(CORVANE_FUZZ_DATA_FILE);
-        if (!result.ok()) {
-            std::fprintf(stderr, "%s\n", result.error().c_str());
+        BeamDataLoad result = LoadBeamDataFile(CORVANE_FUZZ_DATA_FILE);
+        if (!result.has_value()) {
+            std::fprintf(stderr, "%s\n", DescribeBeamDataFault(result.error()).c_str());
             std::abort();
         }
-        return NumbersOf(*result.data, result.source);
+        return NumbersOf(result->data, result->source);
     }();
     return numbers;
 }
@@ -44,15 +44,15 @@ void checkFault(const CsvFault& fault, bool inCsv) {
 
 void checkTable(CsvTable table, std::string_view text) {
     BeamDataNumbers numbers = bundledNumbers();
-    if (const auto fault = ReadCsv(table, text, numbers)) return checkFault(*fault, true);
-    const MadeDataFile made = MakeBeamDataFile("fuzz", numbers);
-    if (made.fault) return checkFault(*made.fault, false);
-    const BeamDataLoadResult loaded = ParseBeamData(made.text, "made.dat");
-    FUZZ_CHECK(loaded.ok());
-    const BeamDataNumbers back = NumbersOf(*loaded.data, loaded.source);
+    if (const auto read = ReadCsv(table, text, numbers); !read) return checkFault(read.error(), true);
+    const Outcome<std::string, CsvFault> made = MakeBeamDataFile("fuzz", numbers);
+    if (!made) return checkFault(made.error(), false);
+    const BeamDataLoad loaded = ParseBeamData(*made, "made.dat");
+    FUZZ_CHECK(loaded.has_value());
+    const BeamDataNumbers back = NumbersOf(loaded->data, loaded->source);
     FUZZ_CHECK(back.tmrRows == numbers.tmrRows && back.ocrRows == numbers.ocrRows);
     BeamDataNumbers again;
-    FUZZ_CHECK(!ReadCsv(table, CsvText(table, back), again));
+    FUZZ_CHECK(ReadCsv(table, CsvText(table, back), again).has_value());
 }
 
 }  // namespace

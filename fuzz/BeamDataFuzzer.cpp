@@ -16,7 +16,7 @@
 namespace {
 
 using corvane::BeamData;
-using corvane::BeamDataLoadResult;
+using corvane::BeamDataLoad;
 
 // A message is short and holds no control character: a field of the file
 // can neither flood a message box nor steer a terminal.
@@ -52,8 +52,8 @@ void checkAccepted(const BeamData& data) {
 }
 
 // Only what is shown is worded, as the tool and the windows word it.
-void checkConcerns(const BeamDataLoadResult& loaded) {
-    const auto shown = corvane::SelectShownConcerns(corvane::FindTableConcerns(*loaded.data, loaded.source));
+void checkConcerns(const BeamDataLoad& loaded) {
+    const auto shown = corvane::SelectShownConcerns(corvane::FindTableConcerns(loaded->data, loaded->source));
     for (const auto& concern : shown.shown) {
         FUZZ_CHECK(concern.line >= 1);
         checkMessage(corvane::DescribeConcern(concern));
@@ -65,13 +65,13 @@ void checkConcerns(const BeamDataLoadResult& loaded) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(bytes), size);
-    const BeamDataLoadResult result = corvane::ParseBeamData(text, "fuzz.dat");
-    if (result.ok()) {
-        checkAccepted(*result.data);
-        if (!result.misplacedOcrRows.empty()) checkMessage(result.warning());
+    const BeamDataLoad result = corvane::ParseBeamData(text, "fuzz.dat");
+    if (result.has_value()) {
+        checkAccepted(result->data);
+        if (!result->misplacedOcrRows.empty()) checkMessage(result->warning());
         checkConcerns(result);
     } else {
-        checkMessage(result.error());
+        checkMessage(corvane::DescribeBeamDataFault(result.error()));
     }
     return 0;
 }

@@ -27,12 +27,12 @@ using namespace corvane;
 // The bundled beam data, loaded once through the real loader.
 const BeamData& bundledBeam() {
     static const BeamData beam = [] {
-        BeamDataLoadResult result = LoadBeamDataFile(CORVANE_FUZZ_DATA_FILE);
-        if (!result.ok()) {
-            std::fprintf(stderr, "%s\n", result.error().c_str());
+        BeamDataLoad result = LoadBeamDataFile(CORVANE_FUZZ_DATA_FILE);
+        if (!result.has_value()) {
+            std::fprintf(stderr, "%s\n", DescribeBeamDataFault(result.error()).c_str());
             std::abort();
         }
-        return *result.data;
+        return result->data;
     }();
     return beam;
 }

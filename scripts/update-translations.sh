@@ -31,10 +31,14 @@ fi
 [ -n "$lupdate" ] && [ -x "$lupdate" ] || lupdate=/usr/lib/qt6/bin/lupdate
 [ -x "$lupdate" ] || { echo "$0: lupdate of Qt 6 not found; run scripts/install-deps.sh" >&2; exit 1; }
 
-# Every text the windows show is in src/windows and src/assets. No source
+# The windows' texts are in src/windows and src/assets; the messages the core
+# words itself (the data file's faults, the beam data check, the failure of
+# a calculation) are in src/state and src/dose, marked with
+# CORVANE_TRANSLATE_NOOP, which lupdate reads as QT_TRANSLATE_NOOP. No source
 # locations are written, so that the catalogs change only when a text does.
 shopt -s nullglob
 catalogs=("$into"/corvane_*.ts)
 [ ${#catalogs[@]} -gt 0 ] || { echo "$0: no catalogs corvane_*.ts in $into" >&2; exit 1; }
 "$lupdate" -silent -locations none -no-ui-lines "${obsolete[@]}" -I "$root/src" \
-  "$root/src/windows" "$root/src/assets" -ts "${catalogs[@]}"
+  -tr-function-alias QT_TRANSLATE_NOOP+=CORVANE_TRANSLATE_NOOP \
+  "$root/src/state" "$root/src/dose" "$root/src/windows" "$root/src/assets" -ts "${catalogs[@]}"

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BeamDataCheckMessages</name>
+    <message>
+        <source>line %1: the TMR %2 of the %3 cm field at %4 mm is above 1.05; a TMR is 1 at the depth of maximum dose and cannot lie much above it.</source>
+        <translation>line %1: the TMR %2 of the %3 cm field at %4 mm is above 1.05; a TMR is 1 at the depth of maximum dose and cannot lie much above it.</translation>
+    </message>
+    <message>
+        <source>and %1 more TMRs above 1.05.</source>
+        <translation>and %1 more TMRs above 1.05.</translation>
+    </message>
+    <message>
+        <source>line %1: the TMR of the %2 cm field rises from %3 at %4 mm to %5 at %6 mm; beyond 5 cm depth the beam is attenuated and the TMR falls.</source>
+        <translation>line %1: the TMR of the %2 cm field rises from %3 at %4 mm to %5 at %6 mm; beyond 5 cm depth the beam is attenuated and the TMR falls.</translation>
+    </message>
+    <message>
+        <source>and %1 more TMRs that rise with depth beyond 5 cm.</source>
+        <translation>and %1 more TMRs that rise with depth beyond 5 cm.</translation>
+    </message>
+    <message>
+        <source>line %1: at %2 mm the TMR falls from %3 for the %4 cm field to %5 for the %6 cm field; a larger field adds scatter, so its TMR is not lower.</source>
+        <translation>line %1: at %2 mm the TMR falls from %3 for the %4 cm field to %5 for the %6 cm field; a larger field adds scatter, so its TMR is not lower.</translation>
+    </message>
+    <message>
+        <source>and %1 more TMRs that fall with field size.</source>
+        <translation>and %1 more TMRs that fall with field size.</translation>
+    </message>
+    <message>
+        <source>line %1: the OCR on the axis at %2 cm depth is %3, more than 1 % from 1; the profiles are relative to the axis, where the OCR is 1.</source>
+        <translation>line %1: the OCR on the axis at %2 cm depth is %3, more than 1 % from 1; the profiles are relative to the axis, where the OCR is 1.</translation>
+    </message>
+    <message>
+        <source>and %1 more OCRs on the axis more than 1 % from 1.</source>
+        <translation>and %1 more OCRs on the axis more than 1 % from 1.</translation>
+    </message>
+    <message>
+        <source>line %1: the OCR at %2 cm depth rises beyond the field edge, from %3 at x = %4 to %5 at x = %6; outside the field the dose falls with the distance from the edge.</source>
+        <translation>line %1: the OCR at %2 cm depth rises beyond the field edge, from %3 at x = %4 to %5 at x = %6; outside the field the dose falls with the distance from the edge.</translation>
+    </message>
+    <message>
+        <source>and %1 more OCRs that rise beyond the field edge.</source>
+        <translation>and %1 more OCRs that rise beyond the field edge.</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2: TPR20,10 of the 10 x 10 cm field is %3, outside 0.64 to 0.70, the range of 6 MV beams; the wedge model assumes a 6 MV beam (lead wedges, 0.5927 per cm).</source>
+        <translation>lines %1 and %2: TPR20,10 of the 10 x 10 cm field is %3, outside 0.64 to 0.70, the range of 6 MV beams; the wedge model assumes a 6 MV beam (lead wedges, 0.5927 per cm).</translation>
+    </message>
+    <message>
+        <source>and %1 more TPR20,10 values outside 0.64 to 0.70.</source>
+        <translation>and %1 more TPR20,10 values outside 0.64 to 0.70.</translation>
+    </message>
+    <message>
+        <source>the dose of a 10 x 10 cm field at SSD 100 cm cannot be calculated from these tables, so there is no PDD(10) and PDD(20); the windows fail for that field too.</source>
+        <translation>the dose of a 10 x 10 cm field at SSD 100 cm cannot be calculated from these tables, so there is no PDD(10) and PDD(20); the windows fail for that field too.</translation>
+    </message>
+    <message>
+        <source>and %1 more failed calculations.</source>
+        <translation>and %1 more failed calculations.</translation>
+    </message>
+</context>
+<context>
     <name>BeamDataMessages</name>
     <message>
         <source>heading</source>

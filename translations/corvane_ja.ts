@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>BeamDataCheckMessages</name>
+    <message>
+        <source>line %1: the TMR %2 of the %3 cm field at %4 mm is above 1.05; a TMR is 1 at the depth of maximum dose and cannot lie much above it.</source>
+        <translation>%1 行目: 照射野 %3 cm、深さ %4 mm の TMR %2 が 1.05 を超えています。TMR は最大線量深で 1 となり、それを大きく上回ることはありません。</translation>
+    </message>
+    <message>
+        <source>and %1 more TMRs above 1.05.</source>
+        <translation>ほかに 1.05 を超える TMR が %1 個あります。</translation>
+    </message>
+    <message>
+        <source>line %1: the TMR of the %2 cm field rises from %3 at %4 mm to %5 at %6 mm; beyond 5 cm depth the beam is attenuated and the TMR falls.</source>
+        <translation>%1 行目: 照射野 %2 cm の TMR が深さ %4 mm の %3 から %6 mm の %5 へ増加しています。深さ 5 cm を超えるとビームは減弱し、TMR は減少します。</translation>
+    </message>
+    <message>
+        <source>and %1 more TMRs that rise with depth beyond 5 cm.</source>
+        <translation>ほかに深さ 5 cm 以上で深さとともに増加する TMR が %1 個あります。</translation>
+    </message>
+    <message>
+        <source>line %1: at %2 mm the TMR falls from %3 for the %4 cm field to %5 for the %6 cm field; a larger field adds scatter, so its TMR is not lower.</source>
+        <translation>%1 行目: 深さ %2 mm で TMR が照射野 %4 cm の %3 から照射野 %6 cm の %5 へ減少しています。照射野が大きいほど散乱線が加わるため、TMR が小さくなることはありません。</translation>
+    </message>
+    <message>
+        <source>and %1 more TMRs that fall with field size.</source>
+        <translation>ほかに照射野とともに減少する TMR が %1 個あります。</translation>
+    </message>
+    <message>
+        <source>line %1: the OCR on the axis at %2 cm depth is %3, more than 1 % from 1; the profiles are relative to the axis, where the OCR is 1.</source>
+        <translation>%1 行目: 深さ %2 cm の中心軸上の OCR が %3 で、1 から 1 % 以上離れています。プロファイルは中心軸に対する相対値であり、中心軸上の OCR は 1 です。</translation>
+    </message>
+    <message>
+        <source>and %1 more OCRs on the axis more than 1 % from 1.</source>
+        <translation>ほかに 1 から 1 % 以上離れた中心軸上の OCR が %1 個あります。</translation>
+    </message>
+    <message>
+        <source>line %1: the OCR at %2 cm depth rises beyond the field edge, from %3 at x = %4 to %5 at x = %6; outside the field the dose falls with the distance from the edge.</source>
+        <translation>%1 行目: 深さ %2 cm の OCR が照射野端の外側で x = %4 の %3 から x = %6 の %5 へ増加しています。照射野の外では、線量は照射野端からの距離とともに減少します。</translation>
+    </message>
+    <message>
+        <source>and %1 more OCRs that rise beyond the field edge.</source>
+        <translation>ほかに照射野端の外側で増加する OCR が %1 個あります。</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2: TPR20,10 of the 10 x 10 cm field is %3, outside 0.64 to 0.70, the range of 6 MV beams; the wedge model assumes a 6 MV beam (lead wedges, 0.5927 per cm).</source>
+        <translation>%1 行目と %2 行目: 10 x 10 cm 照射野の TPR20,10 が %3 で、6 MV ビームの範囲 0.64 ～ 0.70 の外にあります。ウェッジのモデルは 6 MV ビーム（鉛ウェッジ、0.5927 /cm）を前提としています。</translation>
+    </message>
+    <message>
+        <source>and %1 more TPR20,10 values outside 0.64 to 0.70.</source>
+        <translation>ほかに 0.64 ～ 0.70 の外にある TPR20,10 が %1 個あります。</translation>
+    </message>
+    <message>
+        <source>the dose of a 10 x 10 cm field at SSD 100 cm cannot be calculated from these tables, so there is no PDD(10) and PDD(20); the windows fail for that field too.</source>
+        <translation>これらの表からは SSD 100 cm、10 x 10 cm 照射野の線量を計算できないため、PDD(10) と PDD(20) はありません。ウィンドウでもこの照射野の計算は失敗します。</translation>
+    </message>
+    <message>
+        <source>and %1 more failed calculations.</source>
+        <translation>ほかに計算できない場合が %1 件あります。</translation>
+    </message>
+</context>
+<context>
     <name>BeamDataMessages</name>
     <message>
         <source>heading</source>

@@ -7,7 +7,7 @@
 
 namespace {
 
-const corvane::BeamDataLoadResult& BundledLoad() {
+const corvane::BeamDataLoad& BundledLoad() {
     static const auto load = corvane::LoadBeamDataFile(CORVANE_BENCH_DATA_FILE);
     return load;
 }

@@ -18,13 +18,13 @@ using namespace corvane;
 // A computed result; the data file is found as the program finds it (beside
 // the benchmark executable in the build tree).
 DoseCalculation Computed(int setup, const char* depth, const char* width, const char* length, int wedgeKind) {
-    BeamDataLoadResult loaded = LoadBeamDataFile(LocateBeamDataFile());
-    if (!loaded.ok()) throw std::runtime_error(loaded.error());
+    BeamDataLoad loaded = LoadBeamDataFile(LocateBeamDataFile());
+    if (!loaded.has_value()) throw std::runtime_error(DescribeBeamDataFault(loaded.error()));
     IrradiationConditions conditions;
     conditions.Setup = static_cast<BeamSetup>(setup);
     SelectWedge(conditions, static_cast<WedgeFilter>(wedgeKind));
     ReadConditionEntries(conditions, depth, width, length);
-    return ComputeDoseGrid(*loaded.data, conditions);
+    return ComputeDoseGrid(loaded->data, conditions);
 }
 
 void RunDrawChart(benchmark::State& bench, const DoseCalculation& result, ChartMesh mesh) {

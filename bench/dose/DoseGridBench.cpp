@@ -19,9 +19,9 @@ struct Inputs {
 };
 
 Inputs prepared(const char* width, const char* length, int wedgeKind) {
-    BeamDataLoadResult loaded = LoadBeamDataFile(LocateBeamDataFile());
-    if (!loaded.ok()) throw std::runtime_error(loaded.error());
-    Inputs inputs{*loaded.data, {}};
+    BeamDataLoad loaded = LoadBeamDataFile(LocateBeamDataFile());
+    if (!loaded.has_value()) throw std::runtime_error(DescribeBeamDataFault(loaded.error()));
+    Inputs inputs{loaded->data, {}};
     inputs.Conditions.Setup = BeamSetup::Ssd;
     SelectWedge(inputs.Conditions, static_cast<WedgeFilter>(wedgeKind));
     ReadConditionEntries(inputs.Conditions, "5.0", width, length);

@@ -17,20 +17,20 @@ namespace corvane {
 namespace {
 
 DoseCalculation Calculated(const char* width, int wedgeKind) {
-    BeamDataLoadResult loaded = LoadBeamDataFile(CORVANE_BENCH_DATA_FILE);
-    if (!loaded.data) throw std::runtime_error(loaded.error());
+    BeamDataLoad loaded = LoadBeamDataFile(CORVANE_BENCH_DATA_FILE);
+    if (!loaded) throw std::runtime_error(DescribeBeamDataFault(loaded.error()));
     IrradiationConditions conditions;
     conditions.Setup = BeamSetup::Ssd;
     SelectWedge(conditions, static_cast<WedgeFilter>(wedgeKind));
     ReadConditionEntries(conditions, "5.0", width, "10.0");
-    return ComputeDoseGrid(*loaded.data, conditions);
+    return ComputeDoseGrid(loaded->data, conditions);
 }
 
 // The default case: SSD, 5 cm deep, 10 x 10 cm, no wedge, 5 cm mesh.
 void ChartPicture997x685Antialiased(benchmark::State& bench) {
     const DoseCalculation state = Calculated("10.0", 1);
     for (auto _ : bench) {
-        QImage image = RenderChartImage(state, ChartMesh::FiveCm);
+        QImage image = RenderChartImage(state, ChartMesh::FiveCm).value();
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -42,7 +42,7 @@ BENCHMARK(ChartPicture997x685Antialiased)
 void ChartPictureWithFineMeshAndWedge(benchmark::State& bench) {
     const DoseCalculation state = Calculated("10.0", 4);
     for (auto _ : bench) {
-        QImage image = RenderChartImage(state, ChartMesh::OneCm);
+        QImage image = RenderChartImage(state, ChartMesh::OneCm).value();
         benchmark::DoNotOptimize(image.constBits());
     }
 }

@@ -56,15 +56,15 @@ void DrawTmrLegend(CurvePlot& plot, const BeamData& beam) {
 
 }  // namespace
 
-QPixmap TmrCurvesPicture(const BeamDataLoadResult& load, const QString& failure) {
+QPixmap TmrCurvesPicture(const BeamDataLoad& load, const QString& failure) {
     CurvePlot plot(QSize(425, 290), QRect(52, 12, 357, 230), {0, 300, 50, 10, 0, Pictures::tr("Depth (mm)")},
                    {0, 1.0, 0.2, 0.1, 1, QStringLiteral("TMR")});
     plot.drawAxes();
-    if (!load.ok()) {
+    if (!load) {
         plot.drawFailure(failure);
         return plot.finish();
     }
-    const BeamData& beam = *load.data;
+    const BeamData& beam = load->data;
     for (int j = 1; j <= BeamData::FieldColumns; ++j) {
         std::vector<QPointF> points;
         for (int i = 1; i <= BeamData::DepthRows; ++i)
@@ -75,16 +75,16 @@ QPixmap TmrCurvesPicture(const BeamDataLoadResult& load, const QString& failure)
     return plot.finish();
 }
 
-QPixmap OcrCurvesPicture(const BeamDataLoadResult& load, const QString& failure) {
+QPixmap OcrCurvesPicture(const BeamDataLoad& load, const QString& failure) {
     CurvePlot plot(QSize(415, 245), QRect(52, 10, 347, 190),
                    {0, 2.0, 0.5, 0.1, 1, Pictures::tr("Off-axis distance x  (1 = field edge)")},
                    {0, 1.0, 0.2, 0.1, 1, QStringLiteral("OCR")});
     plot.drawAxes();
-    if (!load.ok()) {
+    if (!load) {
         plot.drawFailure(failure);
         return plot.finish();
     }
-    const BeamData& beam = *load.data;
+    const BeamData& beam = load->data;
     const QColor colours[BeamData::OcrColumns + 1] = {
         {}, QColor(0, 0, 200), QColor(0, 140, 0), QColor(200, 0, 0)};
     QPainter& p = plot.painter();

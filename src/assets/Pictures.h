@@ -49,11 +49,11 @@ QPixmap GeometrySketch();
 // Form4's curve pictures, drawn from a loaded data file: TMR against depth
 // (425 x 290) and the three OCR profiles (415 x 245). For a failed load no
 // curve is drawn and `failure`, the window's words for it, is written in.
-QPixmap TmrCurvesPicture(const BeamDataLoadResult& load, const QString& failure);
-QPixmap OcrCurvesPicture(const BeamDataLoadResult& load, const QString& failure);
+QPixmap TmrCurvesPicture(const BeamDataLoad& load, const QString& failure);
+QPixmap OcrCurvesPicture(const BeamDataLoad& load, const QString& failure);
 
-// The beam quality TPR20,10: the 10 x 10 cm TMR at 20 cm over that at 10 cm,
-// interpolated linearly in depth. Empty when the tables cannot give it.
+// The beam quality TPR20,10 of the tables (dose/BeamQuality.h), empty when
+// they cannot give it.
 std::optional<double> BeamQualityTpr2010(const BeamData& beam);
 // "0.682", or empty when there is no value.
 QString FormatBeamQuality(const std::optional<double>& tpr);

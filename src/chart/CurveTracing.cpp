@@ -23,14 +23,33 @@ std::string FieldSizeCaption(double fieldWidth, double fieldLength) {
 
 std::string SetupCaption(BeamSetup setup) { return IsSsdSetup(setup) ? "SSD = 100 cm" : "STD = 100 cm"; }
 
-const char* WedgeCaption(WedgeFilter wedge) {
-    switch (wedge) {
-    case WedgeFilter::None: return "Wedge filter : non";
-    case WedgeFilter::Deg30: return "Wedge filter : 30 degree";
-    case WedgeFilter::Deg45: return "Wedge filter : 45 degree";
-    default: return "Wedge filter : 60 degree";  // the 60 degree wedge, and any value not named
-    }
+namespace {
+
+struct WedgeCaptionRow {
+    WedgeFilter wedge;
+    const char* caption;
+};
+constexpr WedgeCaptionRow WedgeCaptions[] = {
+    {WedgeFilter::None, "Wedge filter : non"},
+    {WedgeFilter::Deg30, "Wedge filter : 30 degree"},
+    {WedgeFilter::Deg45, "Wedge filter : 45 degree"},
+    {WedgeFilter::Deg60, "Wedge filter : 60 degree"},
+};
+
+const char* NamedWedgeCaption(WedgeFilter wedge) {
+    for (const WedgeCaptionRow& row : WedgeCaptions)
+        if (row.wedge == wedge) return row.caption;
+    return nullptr;
 }
+
+}  // namespace
+
+const char* ScreenWedgeCaption(WedgeFilter wedge) {
+    const char* caption = NamedWedgeCaption(wedge);
+    return caption != nullptr ? caption : NamedWedgeCaption(WedgeFilter::Deg60);
+}
+
+const char* PageWedgeCaption(WedgeFilter wedge) { return HasWedge(wedge) ? NamedWedgeCaption(wedge) : nullptr; }
 
 int LevelColour(int k) {
     if (k < 6) return ColourBlack;

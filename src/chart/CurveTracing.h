@@ -25,9 +25,12 @@ int LevelColour(int k);
 // (" 10 x 10 cm") and the set-up ("SSD = 100 cm" for Setup 1, else STD).
 std::string FieldSizeCaption(double fieldWidth, double fieldLength);
 std::string SetupCaption(BeamSetup setup);
-// The screen chart's wedge caption: "Wedge filter : non", ": 30 degree",
-// ": 45 degree", and ": 60 degree" for the 60 degree wedge and any value not named.
-const char* WedgeCaption(WedgeFilter wedge);
+// The wedge captions, one table for both charts: the screen's names every
+// value ("Wedge filter : non" for no wedge, and for any value not named the
+// 60 degree wedge's caption); the printed page's names only a wedge that is
+// named, and none (nullptr) for no wedge or any other value.
+const char* ScreenWedgeCaption(WedgeFilter wedge);
+const char* PageWedgeCaption(WedgeFilter wedge);
 
 // Operations drawn without a colour use the surface's foreground colour.
 inline constexpr OptionalColour Foreground = std::nullopt;

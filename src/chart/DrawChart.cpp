@@ -21,7 +21,7 @@ using chart_detail::LevelColour;
 using chart_detail::LevelCount;
 using chart_detail::PrintAt;
 using chart_detail::SetupCaption;
-using chart_detail::WedgeCaption;
+using chart_detail::ScreenWedgeCaption;
 
 // The grids in light grey, every 5 cm line with a 5-unit tick in the
 // foreground colour at both ends; with the 1 cm mesh the 1 cm lines come
@@ -151,7 +151,7 @@ void DrawChartCaptions(const IrradiationConditions& conditions, DrawingSurface& 
     // Drawn bottom up: read from the top, the wedge comes first.
     PrintAt(surface, 300, -30, FieldSizeCaption(conditions.FieldWidth, conditions.FieldLength));
     PrintAt(surface, 300, -50, SetupCaption(conditions.Setup));
-    PrintAt(surface, 300, -70, WedgeCaption(conditions.WedgeKind));
+    PrintAt(surface, 300, -70, ScreenWedgeCaption(conditions.WedgeKind));
 }
 
 }  // namespace corvane

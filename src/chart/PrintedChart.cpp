@@ -82,14 +82,7 @@ void DrawPageCaptions(const IrradiationConditions& conditions, DrawingSurface& s
     PrintAt(surface, 160, -12,
             "Field size = " + chart_detail::FieldSizeCaption(conditions.FieldWidth, conditions.FieldLength));
     PrintAt(surface, 160, -20, chart_detail::SetupCaption(conditions.Setup));
-    const char* wedge = nullptr;
-    switch (conditions.WedgeKind) {
-    case WedgeFilter::Deg30: wedge = "Wedge filter : 30 degree"; break;
-    case WedgeFilter::Deg45: wedge = "Wedge filter : 45 degree"; break;
-    case WedgeFilter::Deg60: wedge = "Wedge filter : 60 degree"; break;
-    default: break;  // no wedge, and any value not named: no caption
-    }
-    if (wedge) PrintAt(surface, 270, -24, wedge);
+    if (const char* wedge = chart_detail::PageWedgeCaption(conditions.WedgeKind)) PrintAt(surface, 270, -24, wedge);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ std::vector<std::string> ReferenceCaptionLines(const IrradiationConditions& cond
     return {std::string(heading), chart_detail::SetupCaption(conditions.Setup),
             std::string(depthLabel) + " =" + FormatPrintNumber(conditions.Depth) + "cm",
             chart_detail::FieldSizeCaption(conditions.FieldWidth, conditions.FieldLength),
-            chart_detail::WedgeCaption(conditions.WedgeKind)};
+            chart_detail::ScreenWedgeCaption(conditions.WedgeKind)};
 }
 
 void DrawReferenceCaption(const std::vector<std::string>& lines, DrawingSurface& surface) {

@@ -1,18 +1,16 @@
 #include "dose/BeamDataCheck.h"
 
+#include "dose/BeamQuality.h"
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "dose/PointDoseModel.h"
 #include "dose/ProfileFigures.h"
 #include "state/CLocaleNumber.h"
+#include "state/Message.h"
 #include "state/MessageText.h"
 
 #include <cmath>
 #include <memory>
-
-// Marks the sentences for Qt's lupdate, which finds them by this name; the
-// core has no Qt, so the mark does nothing here.
-#define QT_TRANSLATE_NOOP(context, text) text
 
 namespace corvane {
 
@@ -28,35 +26,35 @@ struct Wording {
     const char* leftOut;
 };
 constexpr Wording Sentences[BeamDataConcernKindCount] = {
-    {QT_TRANSLATE_NOOP("BeamDataCheckMessages",
+    {CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages",
                        "line %1: the TMR %2 of the %3 cm field at %4 mm is above 1.05; a TMR is 1 at the "
                        "depth of maximum dose and cannot lie much above it."),
-     QT_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more TMRs above 1.05.")},
-    {QT_TRANSLATE_NOOP("BeamDataCheckMessages",
+     CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more TMRs above 1.05.")},
+    {CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages",
                        "line %1: the TMR of the %2 cm field rises from %3 at %4 mm to %5 at %6 mm; beyond "
                        "5 cm depth the beam is attenuated and the TMR falls."),
-     QT_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more TMRs that rise with depth beyond 5 cm.")},
-    {QT_TRANSLATE_NOOP("BeamDataCheckMessages",
+     CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more TMRs that rise with depth beyond 5 cm.")},
+    {CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages",
                        "line %1: at %2 mm the TMR falls from %3 for the %4 cm field to %5 for the %6 cm "
                        "field; a larger field adds scatter, so its TMR is not lower."),
-     QT_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more TMRs that fall with field size.")},
-    {QT_TRANSLATE_NOOP("BeamDataCheckMessages",
+     CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more TMRs that fall with field size.")},
+    {CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages",
                        "line %1: the OCR on the axis at %2 cm depth is %3, more than 1 % from 1; the "
                        "profiles are relative to the axis, where the OCR is 1."),
-     QT_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more OCRs on the axis more than 1 % from 1.")},
-    {QT_TRANSLATE_NOOP("BeamDataCheckMessages",
+     CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more OCRs on the axis more than 1 % from 1.")},
+    {CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages",
                        "line %1: the OCR at %2 cm depth rises beyond the field edge, from %3 at x = %4 to "
                        "%5 at x = %6; outside the field the dose falls with the distance from the edge."),
-     QT_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more OCRs that rise beyond the field edge.")},
-    {QT_TRANSLATE_NOOP("BeamDataCheckMessages",
+     CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more OCRs that rise beyond the field edge.")},
+    {CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages",
                        "lines %1 and %2: TPR20,10 of the 10 x 10 cm field is %3, outside 0.64 to 0.70, the "
                        "range of 6 MV beams; the wedge model assumes a 6 MV beam (lead wedges, 0.5927 per "
                        "cm)."),
-     QT_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more TPR20,10 values outside 0.64 to 0.70.")},
-    {QT_TRANSLATE_NOOP("BeamDataCheckMessages",
+     CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more TPR20,10 values outside 0.64 to 0.70.")},
+    {CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages",
                        "the dose of a 10 x 10 cm field at SSD 100 cm cannot be calculated from these "
                        "tables, so there is no PDD(10) and PDD(20); the windows fail for that field too."),
-     QT_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more failed calculations.")},
+     CORVANE_TRANSLATE_NOOP("BeamDataCheckMessages", "and %1 more failed calculations.")},
 };
 
 const Wording& WordingOf(Kind kind) { return Sentences[static_cast<int>(kind)]; }
@@ -82,22 +80,15 @@ struct Tpr {
 
 // The TMR column of the 10 cm square field.
 constexpr int TenCmColumn = 4;
-static_assert(BeamData::FixedFieldSizes[TenCmColumn] == 10);
 
 Tpr TprOf(const BeamData& beam, const BeamDataSource& source) {
-    constexpr double Field = 10.0;
-    const double at10 = 0.1 * 100;  // depths formed as the dose grid forms them
-    const double at20 = 0.1 * 200;
+    const BeamQuality quality = BeamQualityOf(beam);
     Tpr tpr;
-    tpr.lineAt10 = source.tmrLines[RowAtOrBelow(beam, at10)][TenCmColumn];
-    tpr.lineAt20 = source.tmrLines[RowAtOrBelow(beam, at20)][TenCmColumn];
-    try {
-        tpr.tmrAt10 = TmrAt(beam, at10, Field);
-        tpr.tmrAt20 = TmrAt(beam, at20, Field);
-    } catch (const CalculationFailure&) {
-        return tpr;
-    }
-    if (tpr.tmrAt10 != 0 && std::isfinite(tpr.tmrAt20 / tpr.tmrAt10)) tpr.ratio = tpr.tmrAt20 / tpr.tmrAt10;
+    tpr.lineAt10 = source.tmrLines[RowAtOrBelow(beam, 0.1 * 100)][TenCmColumn];
+    tpr.lineAt20 = source.tmrLines[RowAtOrBelow(beam, 0.1 * 200)][TenCmColumn];
+    tpr.tmrAt10 = quality.tmrAt10;
+    tpr.tmrAt20 = quality.tmrAt20;
+    tpr.ratio = quality.tpr2010;
     return tpr;
 }
 
@@ -254,9 +245,9 @@ ShownConcerns SelectShownConcerns(const std::vector<BeamDataConcern>& concerns, 
     return result;
 }
 
-std::string_view ConcernSentence(BeamDataConcernKind kind) { return WordingOf(kind).sentence; }
-std::string_view LeftOutSentence(BeamDataConcernKind kind) { return WordingOf(kind).leftOut; }
+namespace {
 
+// The texts for the places %1, %2, ... of a kind's sentence, in order.
 std::vector<std::string> ConcernArguments(const BeamDataConcern& c) {
     const std::string line = Whole(c.line);
     const auto exact = [](double value) { return ShortestDecimal(value); };
@@ -277,29 +268,24 @@ std::vector<std::string> ConcernArguments(const BeamDataConcern& c) {
     return {};
 }
 
-std::string FillPlaces(std::string_view sentence, const std::vector<std::string>& arguments) {
-    std::string text;
-    for (std::size_t pos = 0; pos < sentence.size(); ++pos) {
-        const char c = sentence[pos];
-        if (c == '%' && pos + 1 < sentence.size() && sentence[pos + 1] >= '1' && sentence[pos + 1] <= '9') {
-            const std::size_t index = static_cast<std::size_t>(sentence[pos + 1] - '1');
-            if (index < arguments.size()) {
-                text += arguments[index];
-                ++pos;
-                continue;
-            }
-        }
-        text += c;
-    }
-    return LimitMessageLength(std::move(text));
+constexpr std::string_view Context = "BeamDataCheckMessages";
+
+}  // namespace
+
+Message ConcernMessage(const BeamDataConcern& concern) {
+    std::vector<Message> arguments;
+    for (std::string& text : ConcernArguments(concern)) arguments.push_back(Plain(std::move(text)));
+    return Worded(Context, WordingOf(concern.kind).sentence, std::move(arguments));
 }
 
-std::string DescribeConcern(const BeamDataConcern& concern) {
-    return FillPlaces(ConcernSentence(concern.kind), ConcernArguments(concern));
+Message LeftOutMessage(BeamDataConcernKind kind, std::size_t count) {
+    return Worded(Context, WordingOf(kind).leftOut, {Plain(std::to_string(count))});
 }
+
+std::string DescribeConcern(const BeamDataConcern& concern) { return EnglishText(ConcernMessage(concern)); }
 
 std::string DescribeLeftOut(BeamDataConcernKind kind, std::size_t count) {
-    return FillPlaces(LeftOutSentence(kind), {std::to_string(count)});
+    return EnglishText(LeftOutMessage(kind, count));
 }
 
 }  // namespace corvane

@@ -3,13 +3,14 @@
 // implausible, each with the line of the file it stands on.
 //
 // Everything here is data; the wording is one table of English sentences
-// with numbered places (%1, %2, ...), which the headless tool fills as they
-// are and the windows pass through Qt's translation (context
-// "BeamDataCheckMessages") before filling them with the same arguments.
+// with numbered places (%1, %2, ...), given as Messages (state/Message.h):
+// the headless tool writes them in English, a window through Qt's
+// translation (context "BeamDataCheckMessages").
 #pragma once
 
 #include "state/BeamData.h"
 #include "state/BeamDataLoader.h"
+#include "state/Message.h"
 
 #include <array>
 #include <cstddef>
@@ -114,21 +115,13 @@ inline constexpr std::size_t ConcernsShownPerKind = 3;
 ShownConcerns SelectShownConcerns(const std::vector<BeamDataConcern>& concerns,
                                   std::size_t perKind = ConcernsShownPerKind);
 
-// The English sentence of a kind with its numbered places, and the sentence
-// for the ones left out ("and %1 more ..."). These are the source texts the
-// windows translate.
-std::string_view ConcernSentence(BeamDataConcernKind kind);
-std::string_view LeftOutSentence(BeamDataConcernKind kind);
-
-// The texts for the places %1, %2, ... of ConcernSentence, in order, numbers
-// in the C locale: lines as whole numbers, table values and depths in their
+// A concern, and the concerns of a kind left out ("and %1 more ..."), as
+// messages: one table of English sentences in the context
+// "BeamDataCheckMessages", whose places are filled with the numbers in the
+// C locale: lines as whole numbers, table values and depths in their
 // shortest exact form, TPR20,10 to four decimals.
-std::vector<std::string> ConcernArguments(const BeamDataConcern& concern);
-
-// `sentence` with %1 .. %9 replaced by `arguments` in one pass, so that a
-// "%" inside an argument stays as it is; at most MessageCharacterLimit
-// characters.
-std::string FillPlaces(std::string_view sentence, const std::vector<std::string>& arguments);
+Message ConcernMessage(const BeamDataConcern& concern);
+Message LeftOutMessage(BeamDataConcernKind kind, std::size_t count);
 
 // The English texts, as the headless tool writes them.
 std::string DescribeConcern(const BeamDataConcern& concern);

@@ -48,11 +48,7 @@ double InverseSquareFactor(const DoseModelInputs& in, double d) {
     return RequireFinite(10000 / (distance * distance), "inverse-square factor");
 }
 
-double TmrAt(const BeamData& beam, double d, double s) {
-    int j = 2;
-    while (s > beam.FieldSizeTable[j]) {
-        if (++j > BeamData::FieldColumns) FailCalculation("equivalent square beyond the TMR table");
-    }
+double TmrAtDepth(const BeamData& beam, double d, int column) {
     int r = 2;
     while (d > beam.DepthTable[r]) {
         if (++r > BeamData::DepthRows) FailCalculation("depth beyond the TMR table");
@@ -60,10 +56,18 @@ double TmrAt(const BeamData& beam, double d, double s) {
     const double d1 = beam.DepthTable[r - 1];
     const double d2 = beam.DepthTable[r];
     if (d2 - d1 == 0) FailCalculation("two TMR rows share one depth");
-    const auto& rowAbove = beam.TmrTable[r - 1];
-    const auto& rowBelow = beam.TmrTable[r];
-    const double t1 = rowAbove[j - 1] + (d - d1) / (d2 - d1) * (rowBelow[j - 1] - rowAbove[j - 1]);
-    const double t2 = rowAbove[j] + (d - d1) / (d2 - d1) * (rowBelow[j] - rowAbove[j]);
+    const double above = beam.TmrTable[r - 1][column];
+    const double below = beam.TmrTable[r][column];
+    return above + (d - d1) / (d2 - d1) * (below - above);
+}
+
+double TmrAt(const BeamData& beam, double d, double s) {
+    int j = 2;
+    while (s > beam.FieldSizeTable[j]) {
+        if (++j > BeamData::FieldColumns) FailCalculation("equivalent square beyond the TMR table");
+    }
+    const double t1 = TmrAtDepth(beam, d, j - 1);
+    const double t2 = TmrAtDepth(beam, d, j);
     const double a1 = beam.FieldSizeTable[j - 1];
     const double a2 = beam.FieldSizeTable[j];
     return RequireFinite(t1 + (t2 - t1) * (s - a1) / (a2 - a1), "TMR");

@@ -31,6 +31,9 @@ double EquivalentSquare(const DoseModelInputs& in, double d);
 double InverseSquareFactor(const DoseModelInputs& in, double d);
 // Bilinear TMR at depth d (cm) for the equivalent square s (cm).
 double TmrAt(const BeamData& beam, double d, double s);
+// The TMR of one field column (1..10) at depth d (cm), linear in depth
+// between the two rows around d: the depth half of TmrAt.
+double TmrAtDepth(const BeamData& beam, double d, int column);
 // Half-width of the field at depth d, in mm.
 double BeamHalfWidth(const DoseModelInputs& in, double d);
 // OCR at the relative off-axis distance x (1 = field edge) and depth d.

@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <stdexcept>
 
 namespace corvane {
 
@@ -38,20 +37,22 @@ ChartDrawing DesignedChart(const DoseCalculation& result, ChartMesh mesh) {
 
 }  // namespace
 
-QImage RenderChartImage(const DoseCalculation& result, ChartMesh mesh, int scale) {
+Outcome<QImage, PictureFault> RenderChartImage(const DoseCalculation& result, ChartMesh mesh, int scale) {
     return RenderChartImage(DesignedChart(result, mesh), scale);
 }
 
-QByteArray ChartPng(const DoseCalculation& result, ChartMesh mesh, int scale) {
+Outcome<QByteArray, PictureFault> ChartPng(const DoseCalculation& result, ChartMesh mesh, int scale) {
     return ChartPng(DesignedChart(result, mesh), scale);
 }
 
-QByteArray ChartSvg(const DoseCalculation& result, ChartMesh mesh) { return ChartSvg(DesignedChart(result, mesh)); }
+Outcome<QByteArray, PictureFault> ChartSvg(const DoseCalculation& result, ChartMesh mesh) {
+    return ChartSvg(DesignedChart(result, mesh));
+}
 
-QImage RenderChartImage(const ChartDrawing& draw, int scale) {
+Outcome<QImage, PictureFault> RenderChartImage(const ChartDrawing& draw, int scale) {
     scale = std::max(1, scale);
     QImage image(ChartPictureWidth * scale, ChartPictureHeight * scale, QImage::Format_RGB32);
-    if (image.isNull()) throw std::runtime_error("not enough memory for the picture");
+    if (image.isNull()) return Fail(PictureFault{"not enough memory for the picture"});
     image.fill(Qt::white);
     QPainter painter(&image);
     const auto endPainter = EndOnScopeExit(painter);
@@ -60,16 +61,17 @@ QImage RenderChartImage(const ChartDrawing& draw, int scale) {
     return image;
 }
 
-QByteArray ChartPng(const ChartDrawing& draw, int scale) {
-    const QImage image = RenderChartImage(draw, scale);
+Outcome<QByteArray, PictureFault> ChartPng(const ChartDrawing& draw, int scale) {
+    const Outcome<QImage, PictureFault> image = RenderChartImage(draw, scale);
+    if (!image) return Fail(image.error());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) throw std::runtime_error("the PNG could not be encoded");
+    if (!image->save(&buffer, "PNG")) return Fail(PictureFault{"the PNG could not be encoded"});
     return bytes;
 }
 
-QByteArray ChartSvg(const ChartDrawing& draw) {
+Outcome<QByteArray, PictureFault> ChartSvg(const ChartDrawing& draw) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -87,7 +89,7 @@ QByteArray ChartSvg(const ChartDrawing& draw) {
     return bytes;
 }
 
-QByteArray PrintedChartPdf(const DoseCalculation& result) {
+Outcome<QByteArray, PictureFault> PrintedChartPdf(const DoseCalculation& result) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -98,7 +100,7 @@ QByteArray PrintedChartPdf(const DoseCalculation& result) {
     writer.setTitle(QStringLiteral("Corvane"));
     {
         QPainter painter;
-        if (!painter.begin(&writer)) throw std::runtime_error("the PDF could not be started");
+        if (!painter.begin(&writer)) return Fail(PictureFault{"the PDF could not be started"});
         const auto endPainter = EndOnScopeExit(painter);
         PaintPrintedChart(result, painter);
     }
@@ -118,8 +120,8 @@ std::optional<ChartFileFormat> ChartFileFormatOf(const std::string& path) {
     return std::nullopt;
 }
 
-QByteArray ChartFileBytes(ChartFileFormat format, const DoseCalculation& result, const ChartDrawing& picture,
-                          int scale) {
+Outcome<QByteArray, PictureFault> ChartFileBytes(ChartFileFormat format, const DoseCalculation& result,
+                                                 const ChartDrawing& picture, int scale) {
     switch (format) {
     case ChartFileFormat::Png: return ChartPng(picture, scale);
     case ChartFileFormat::Svg: return ChartSvg(picture);

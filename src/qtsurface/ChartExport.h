@@ -1,11 +1,13 @@
 // The chart as image files: the screen picture as PNG or SVG, and the
-// printed page as PDF. All throw CalculationFailure from the drawing and
-// then return nothing, so that no partial file is ever written.
+// printed page as PDF. Each gives its picture, or the fault where Qt could
+// not make it; a CalculationFailure of the drawing travels through them, so
+// that no partial file is ever written.
 #pragma once
 
 #include "chart/DrawChart.h"
 #include "chart/DrawingSurface.h"
 #include "dose/DoseCalculation.h"
+#include "state/Outcome.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -20,17 +22,22 @@ namespace corvane {
 // or a chart composed of its steps (a reference laid beneath, say).
 using ChartDrawing = std::function<void(DrawingSurface& surface)>;
 
+// Why Qt could not make a picture (no memory for it, an encoder that failed).
+struct PictureFault {
+    std::string reason;
+};
+
 // The screen chart of `result` (DrawChart) at `scale` times 997 x 685
 // pixels, antialiased.
-QImage RenderChartImage(const DoseCalculation& result, ChartMesh mesh, int scale = 1);
-QImage RenderChartImage(const ChartDrawing& draw, int scale = 1);
+Outcome<QImage, PictureFault> RenderChartImage(const DoseCalculation& result, ChartMesh mesh, int scale = 1);
+Outcome<QImage, PictureFault> RenderChartImage(const ChartDrawing& draw, int scale = 1);
 
-QByteArray ChartPng(const DoseCalculation& result, ChartMesh mesh, int scale = 1);
-QByteArray ChartPng(const ChartDrawing& draw, int scale = 1);
-QByteArray ChartSvg(const DoseCalculation& result, ChartMesh mesh);
-QByteArray ChartSvg(const ChartDrawing& draw);
+Outcome<QByteArray, PictureFault> ChartPng(const DoseCalculation& result, ChartMesh mesh, int scale = 1);
+Outcome<QByteArray, PictureFault> ChartPng(const ChartDrawing& draw, int scale = 1);
+Outcome<QByteArray, PictureFault> ChartSvg(const DoseCalculation& result, ChartMesh mesh);
+Outcome<QByteArray, PictureFault> ChartSvg(const ChartDrawing& draw);
 // One A4 page at true scale, drawn as the printer draws it.
-QByteArray PrintedChartPdf(const DoseCalculation& result);
+Outcome<QByteArray, PictureFault> PrintedChartPdf(const DoseCalculation& result);
 
 // The kinds of chart file, named by the file's extension.
 enum class ChartFileFormat {
@@ -45,7 +52,7 @@ std::optional<ChartFileFormat> ChartFileFormatOf(const std::string& path);
 
 // The file's bytes: `picture` drawn as PNG (at `scale`) or SVG, or the
 // printed page of `result`, which never shows anything but the chart.
-QByteArray ChartFileBytes(ChartFileFormat format, const DoseCalculation& result, const ChartDrawing& picture,
-                          int scale = 1);
+Outcome<QByteArray, PictureFault> ChartFileBytes(ChartFileFormat format, const DoseCalculation& result,
+                                                 const ChartDrawing& picture, int scale = 1);
 
 }  // namespace corvane

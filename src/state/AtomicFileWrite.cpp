@@ -76,38 +76,40 @@ const char* NotRegularFileKind(mode_t mode) {
     return "a special file";
 }
 
-// Why what stands at `target` must not be replaced; nothing when it may be,
-// or when nothing stands there yet.
-std::optional<std::string> RefusalOf(const fs::path& target) {
+// Whether what stands at `target` may be replaced (also when nothing stands
+// there yet), or why not.
+Outcome<void, WriteFault> MayReplace(const fs::path& target) {
     struct stat info {};
-    if (::stat(target.c_str(), &info) != 0)
-        return errno == ENOENT ? std::nullopt : std::optional(SystemErrorText(errno));
-    if (S_ISDIR(info.st_mode)) return SystemErrorText(EISDIR);
+    if (::stat(target.c_str(), &info) != 0) {
+        if (errno == ENOENT) return {};
+        return Fail(WriteFault{SystemErrorText(errno)});
+    }
+    if (S_ISDIR(info.st_mode)) return Fail(WriteFault{SystemErrorText(EISDIR)});
     // The rename would put a regular file in its place, and a reader of the
     // FIFO or user of the device would never see the bytes.
     if (!S_ISREG(info.st_mode))
-        return std::string("Is ") + NotRegularFileKind(info.st_mode) + ", not a regular file";
+        return Fail(WriteFault{std::string("Is ") + NotRegularFileKind(info.st_mode) + ", not a regular file"});
     // The rename needs only the folder's permission; the file's own says
     // whether it may change. A file that grants no one writing was made
     // read-only on purpose, so root, who passes every check, is refused too.
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return SystemErrorText(errno);
-    if ((info.st_mode & 0222) == 0) return SystemErrorText(EACCES);
-    return std::nullopt;
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Fail(WriteFault{SystemErrorText(errno)});
+    if ((info.st_mode & 0222) == 0) return Fail(WriteFault{SystemErrorText(EACCES)});
+    return {};
 }
 
 }  // namespace
 
-std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+Outcome<void, WriteFault> WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     // Replace the file a link names, not the link.
     const fs::path target = FollowLinks(path);
-    if (std::optional<std::string> refusal = RefusalOf(target)) return refusal;
+    if (auto allowed = MayReplace(target); !allowed) return allowed;
 
     // The temporary file lies in the target's folder so that the rename
     // stays on one file system and cannot be half done.
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     std::string temporary = (folder / ".corvane-XXXXXX").string();
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return SystemErrorText(errno);
+    if (fd < 0) return Fail(WriteFault{SystemErrorText(errno)});
 
     // The mode is set before fsync so that it reaches the disk with the data.
     bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(target)) == 0 && Sync(fd);
@@ -121,9 +123,9 @@ std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string
         ok = false;
         error = errno;
     }
-    if (ok) return std::nullopt;
+    if (ok) return {};
     ::unlink(temporary.c_str());
-    return SystemErrorText(error);
+    return Fail(WriteFault{SystemErrorText(error)});
 }
 
 }  // namespace corvane

@@ -1,8 +1,9 @@
 // Writing a file whole or not at all.
 #pragma once
 
+#include "state/Outcome.h"
+
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,11 @@ namespace corvane {
 // without any write permission, even for root), is refused and left as it
 // is. A file with other hard links is replaced, not written through: the
 // other names keep the old contents.
-// Returns nothing on success, else the system's reason in English, e.g. "No
-// space left on device"; no temporary file is left behind.
-std::optional<std::string> WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// Why a file was not written: the system's reason in English, e.g. "No
+// space left on device". No temporary file is left behind.
+struct WriteFault {
+    std::string reason;
+};
+Outcome<void, WriteFault> WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace corvane

@@ -77,40 +77,31 @@ std::vector<std::string_view> FieldsOf(std::string_view line) {
 
 // The value of a field that is wholly one finite decimal number, or the
 // reason it is not.
-std::optional<double> NumberOf(std::string_view field, std::string& reason) {
-    if (field.empty()) {
-        reason = "an empty field";
-        return std::nullopt;
-    }
-    if (LeadingNumberText(field).size() != field.size()) {
-        reason = "the field " + QuoteForMessage(field) + " is not a decimal number (\".\" as the decimal point)";
-        return std::nullopt;
-    }
+Outcome<double, std::string> NumberOf(std::string_view field) {
+    if (field.empty()) return Fail(std::string("an empty field"));
+    if (LeadingNumberText(field).size() != field.size())
+        return Fail("the field " + QuoteForMessage(field) + " is not a decimal number (\".\" as the decimal point)");
     const double value = DecimalToDouble(std::string(field));
-    if (!std::isfinite(value)) {
-        reason = "the number " + QuoteForMessage(field) + " is too large (not finite)";
-        return std::nullopt;
-    }
+    if (!std::isfinite(value)) return Fail("the number " + QuoteForMessage(field) + " is too large (not finite)");
     return value;
 }
 
-std::optional<CsvFault> ReadHeader(CsvTable table, const TableShape& shape, std::string_view line) {
+Outcome<void, CsvFault> ReadHeader(CsvTable table, const TableShape& shape, std::string_view line) {
     const std::vector<std::string_view> fields = FieldsOf(line);
     const int columns = ColumnsOf(shape);
     std::string expected = std::string("the header must be ") + shape.header;
     if (line.find(';') != std::string_view::npos)
         expected += " (fields separated by commas, with \".\" as the decimal point)";
     for (int c = 0; c < columns && c < static_cast<int>(fields.size()); ++c) {
-        std::string ignored;
-        const std::optional<double> title = c == 0 ? std::nullopt : NumberOf(fields[c], ignored);
-        const bool fits = c == 0 ? fields[c] == shape.firstTitle : title && *title == shape.titles[c - 1];
-        if (!fits) return CsvFault{table, 1, c + 1, expected + "; column " + std::to_string(c + 1) +
-                                                        " holds " + QuoteForMessage(fields[c])};
+        const bool fits = c == 0 ? fields[c] == shape.firstTitle
+                                 : NumberOf(fields[c]).value_or(-1) == shape.titles[c - 1];
+        if (!fits) return Fail(CsvFault{table, 1, c + 1, expected + "; column " + std::to_string(c + 1) +
+                                                        " holds " + QuoteForMessage(fields[c])});
     }
     const int count = static_cast<int>(fields.size());
-    if (count < columns) return CsvFault{table, 1, count + 1, expected + "; the line ends early"};
-    if (count > columns) return CsvFault{table, 1, columns + 1, expected + "; the line holds more columns"};
-    return std::nullopt;
+    if (count < columns) return Fail(CsvFault{table, 1, count + 1, expected + "; the line ends early"});
+    if (count > columns) return Fail(CsvFault{table, 1, columns + 1, expected + "; the line holds more columns"});
+    return {};
 }
 
 // The reason for a number the loader refused in the data file made from the
@@ -166,52 +157,52 @@ std::string CsvText(CsvTable table, const BeamDataNumbers& numbers) {
     return text;
 }
 
-std::optional<CsvFault> ReadCsv(CsvTable table, std::string_view bytes, BeamDataNumbers& numbers) {
+Outcome<void, CsvFault> ReadCsv(CsvTable table, std::string_view bytes, BeamDataNumbers& numbers) {
     const TableShape& shape = ShapeOf(table);
     const std::vector<std::string_view> lines = LinesOf(bytes);
     const std::string rowCount = std::to_string(shape.rows);
     if (lines.empty())
-        return CsvFault{table, 1, 1, std::string("the file is empty; its first line must be ") + shape.header};
-    if (auto fault = ReadHeader(table, shape, lines[0])) return fault;
+        return Fail(CsvFault{table, 1, 1, std::string("the file is empty; its first line must be ") + shape.header});
+    if (auto header = ReadHeader(table, shape, lines[0]); !header) return header;
 
     const int columns = ColumnsOf(shape);
     BeamDataNumbers read = numbers;
     for (int r = 0; r < shape.rows; ++r) {
         const int line = r + 2;
         if (line > static_cast<int>(lines.size()))
-            return CsvFault{table, line, 1,
+            return Fail(CsvFault{table, line, 1,
                             "the file ends after " + std::to_string(r) + " rows; the " + shape.name +
-                                " table has " + rowCount + " rows"};
+                                " table has " + rowCount + " rows"});
         const std::vector<std::string_view> fields = FieldsOf(lines[line - 1]);
         const int count = static_cast<int>(fields.size());
         if (count == 1 && fields[0].empty())
-            return CsvFault{table, line, 1, "an empty line inside the table"};
+            return Fail(CsvFault{table, line, 1, "an empty line inside the table"});
         for (int c = 0; c < columns && c < count; ++c) {
-            std::string reason;
-            const std::optional<double> value = NumberOf(fields[c], reason);
-            if (!value) return CsvFault{table, line, c + 1, reason};
+            const Outcome<double, std::string> value = NumberOf(fields[c]);
+            if (!value) return Fail(CsvFault{table, line, c + 1, value.error()});
             Cell(table, read, r, c) = *value;
         }
         const std::string perRow = "a row holds " + std::to_string(columns) + " numbers";
         if (count < columns)
-            return CsvFault{table, line, count + 1,
-                            "the row ends after " + std::to_string(count) + " numbers; " + perRow};
-        if (count > columns) return CsvFault{table, line, columns + 1, "the row holds more numbers; " + perRow};
+            return Fail(CsvFault{table, line, count + 1,
+                            "the row ends after " + std::to_string(count) + " numbers; " + perRow});
+        if (count > columns) return Fail(CsvFault{table, line, columns + 1, "the row holds more numbers; " + perRow});
     }
     if (static_cast<int>(lines.size()) > shape.rows + 1)
-        return CsvFault{table, shape.rows + 2, 1,
-                        std::string("more rows than the ") + shape.name + " table's " + rowCount};
+        return Fail(CsvFault{table, shape.rows + 2, 1,
+                        std::string("more rows than the ") + shape.name + " table's " + rowCount});
     numbers = read;
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> HeadingProblem(std::string_view heading) {
+Outcome<void, std::string> CheckHeading(std::string_view heading) {
     for (unsigned char c : heading)
         if (c < 0x20 || c == 0x7F)
-            return "the heading must be one line of text, without line ends, tabs or other control characters";
+            return Fail(std::string(
+                "the heading must be one line of text, without line ends, tabs or other control characters"));
     if (heading.size() > HeadingLimit)
-        return "the heading is longer than " + std::to_string(HeadingLimit) + " bytes";
-    return std::nullopt;
+        return Fail("the heading is longer than " + std::to_string(HeadingLimit) + " bytes");
+    return {};
 }
 
 std::string BeamDataFileText(std::string_view heading, const BeamDataNumbers& numbers) {
@@ -235,44 +226,44 @@ std::string BeamDataFileText(std::string_view heading, const BeamDataNumbers& nu
     return text + "end of data" + LineEnd;
 }
 
-MadeDataFile MakeBeamDataFile(std::string_view heading, const BeamDataNumbers& numbers) {
-    MadeDataFile made;
-    made.text = BeamDataFileText(heading, numbers);
-    const BeamDataLoadResult loaded = ParseBeamData(made.text, "the converted file");
-    if (loaded.fault) {
-        const BeamDataFault& f = *loaded.fault;
+Outcome<std::string, CsvFault> MakeBeamDataFile(std::string_view heading, const BeamDataNumbers& numbers) {
+    std::string text = BeamDataFileText(heading, numbers);
+    const BeamDataLoad loaded = ParseBeamData(text, "the converted file");
+    if (!loaded) {
+        const BeamDataFault& f = loaded.error();
         const bool inTable = f.block == DataBlock::Tmr || f.block == DataBlock::Ocr;
-        made.fault = CsvFault{f.block == DataBlock::Ocr ? CsvTable::Ocr : CsvTable::Tmr, inTable ? f.row + 1 : 0,
-                              inTable ? f.number : 0, RefusedReason(f, numbers)};
-    } else if (!loaded.misplacedOcrRows.empty()) {
-        const MisplacedOcrRow& row = loaded.misplacedOcrRows.front();
-        made.fault = CsvFault{CsvTable::Ocr, row.row + 1, 1,
-                              "x = " + ShortestDecimal(numbers.ocrRows[row.row - 1][0]) + " does not fit row " +
-                                  std::to_string(row.row) + ", x = " + FixedDecimal(0.1 * (row.row - 1), 1) +
-                                  " (within 0.005); the rows stand for x = 0, 0.1, ..., 2.0 in this order"};
+        return Fail(CsvFault{f.block == DataBlock::Ocr ? CsvTable::Ocr : CsvTable::Tmr, inTable ? f.row + 1 : 0,
+                             inTable ? f.number : 0, RefusedReason(f, numbers)});
     }
-    return made;
+    if (!loaded->misplacedOcrRows.empty()) {
+        const MisplacedOcrRow& row = loaded->misplacedOcrRows.front();
+        return Fail(CsvFault{CsvTable::Ocr, row.row + 1, 1,
+                             "x = " + ShortestDecimal(numbers.ocrRows[row.row - 1][0]) + " does not fit row " +
+                                 std::to_string(row.row) + ", x = " + FixedDecimal(0.1 * (row.row - 1), 1) +
+                                 " (within 0.005); the rows stand for x = 0, 0.1, ..., 2.0 in this order"});
+    }
+    return text;
 }
 
-std::optional<CsvWriteFailure> WriteCsvPair(const fs::path& folder, const BeamDataNumbers& numbers) {
+Outcome<void, CsvWriteFailure> WriteCsvPair(const fs::path& folder, const BeamDataNumbers& numbers) {
     const fs::path tmr = folder / TmrCsvName;
     const fs::path ocr = folder / OcrCsvName;
     // What tmr.csv held before, to put it back if ocr.csv cannot follow it.
-    const FileReadOutcome before = ReadRegularFile(tmr, 4 * 1024 * 1024);
+    const Outcome<FileBytes, FileReadFault> before = ReadRegularFile(tmr, 4 * 1024 * 1024);
 
-    if (auto reason = WriteFileAtomically(tmr, CsvText(CsvTable::Tmr, numbers)))
-        return CsvWriteFailure{tmr, *reason, true};
-    auto reason = WriteFileAtomically(ocr, CsvText(CsvTable::Ocr, numbers));
-    if (!reason) return std::nullopt;
+    if (auto written = WriteFileAtomically(tmr, CsvText(CsvTable::Tmr, numbers)); !written)
+        return Fail(CsvWriteFailure{tmr, written.error().reason, true});
+    const auto written = WriteFileAtomically(ocr, CsvText(CsvTable::Ocr, numbers));
+    if (written) return {};
 
     bool restored = false;
-    if (before.ok() && !before.moreFollows) {
-        restored = !WriteFileAtomically(tmr, before.bytes);
-    } else if (before.failure == FileReadFailure::Missing) {
+    if (before && !before->moreFollows) {
+        restored = WriteFileAtomically(tmr, before->bytes).has_value();
+    } else if (!before && before.error().failure == FileReadFailure::Missing) {
         std::error_code ec;
         restored = fs::remove(tmr, ec);
     }
-    return CsvWriteFailure{ocr, *reason, restored};
+    return Fail(CsvWriteFailure{ocr, written.error().reason, restored});
 }
 
 }  // namespace corvane

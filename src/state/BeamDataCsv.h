@@ -12,6 +12,7 @@
 
 #include "state/BeamData.h"
 #include "state/BeamDataLoader.h"
+#include "state/Outcome.h"
 
 #include <array>
 #include <filesystem>
@@ -50,14 +51,15 @@ struct CsvFault {
 };
 
 // Reads one table from the bytes of its CSV file into `numbers`, leaving the
-// other table as it is. Every field must be wholly a decimal number of the
-// program's one grammar (LeadingNumberText) and finite.
-std::optional<CsvFault> ReadCsv(CsvTable table, std::string_view bytes, BeamDataNumbers& numbers);
+// other table as it is (and all of `numbers` on a fault). Every field must
+// be wholly a decimal number of the program's one grammar (LeadingNumberText)
+// and finite.
+Outcome<void, CsvFault> ReadCsv(CsvTable table, std::string_view bytes, BeamDataNumbers& numbers);
 
-// Why `heading` cannot be the first line of a data file: a control
-// character (a line end above all), or more than HeadingLimit bytes.
+// Whether `heading` can be the first line of a data file, or why not: a
+// control character (a line end above all), or more than HeadingLimit bytes.
 inline constexpr std::size_t HeadingLimit = 1000;
-std::optional<std::string> HeadingProblem(std::string_view heading);
+Outcome<void, std::string> CheckHeading(std::string_view heading);
 
 // The data file in the layout of the bundled one, lines ending in CR LF:
 // `heading`, a second heading line and the column titles; the 37 TMR rows;
@@ -68,11 +70,7 @@ std::string BeamDataFileText(std::string_view heading, const BeamDataNumbers& nu
 // at its place in the CSV file the refused number came from. OCR positions
 // that do not fit their rows are refused too, since the model places the
 // rows by their order and the values would land at other distances.
-struct MadeDataFile {
-    std::string text;
-    std::optional<CsvFault> fault;
-};
-MadeDataFile MakeBeamDataFile(std::string_view heading, const BeamDataNumbers& numbers);
+Outcome<std::string, CsvFault> MakeBeamDataFile(std::string_view heading, const BeamDataNumbers& numbers);
 
 // Writes tmr.csv and ocr.csv into `folder`, each whole or not at all
 // (WriteFileAtomically). When ocr.csv cannot be written after tmr.csv was,
@@ -83,6 +81,6 @@ struct CsvWriteFailure {
     std::string reason;          // the system's, in English
     bool tmrKept = true;         // false: tmr.csv was written and could not be put back
 };
-std::optional<CsvWriteFailure> WriteCsvPair(const std::filesystem::path& folder, const BeamDataNumbers& numbers);
+Outcome<void, CsvWriteFailure> WriteCsvPair(const std::filesystem::path& folder, const BeamDataNumbers& numbers);
 
 }  // namespace corvane

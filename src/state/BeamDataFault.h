@@ -1,10 +1,13 @@
-// What can be wrong with a beam data file, as data: the windows and the
-// headless tool word it each in their own way.
+// What can be wrong with a beam data file, as data, and its one wording: a
+// Message (state/Message.h) that the headless tool writes in English and the
+// windows in their language.
 #pragma once
 
 #include "state/BoundedFileRead.h"
+#include "state/Message.h"
 #include "state/MessageText.h"
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -83,9 +86,31 @@ std::size_t MisplacedRowsListed(std::size_t count, const Compose& compose) {
     return listed;
 }
 
+// Why the file did not load, with the file's own text made safe.
+Message BeamDataFaultMessage(const BeamDataFault& fault);
+// The system's reason for an errno value: the common ones as marked source
+// texts (context "BeamDataMessages"), any other in the C library's English.
+Message SystemReasonMessage(int errorNumber);
+// The warning about misplaced OCR rows, naming the first `listed` of them and
+// counting the others.
+Message MisplacedOcrRowsMessage(const std::string& file, const std::vector<MisplacedOcrRow>& rows,
+                                std::size_t listed);
+// The warning in the language `translate` gives (see MessageText), naming
+// as many rows as fit there (MisplacedRowsListed).
+template <class Translate>
+std::string MisplacedOcrRowsText(const std::string& file, const std::vector<MisplacedOcrRow>& rows,
+                                 const Translate& translate) {
+    const auto compose = [&](std::size_t listed) {
+        return MessageText(MisplacedOcrRowsMessage(file, rows, listed), translate);
+    };
+    return LimitMessageLength(compose(MisplacedRowsListed(rows.size(), compose)));
+}
+
 // The plain English texts, as the headless tool writes them; each at most
-// MessageCharacterLimit characters, with the file's own text made safe.
+// MessageCharacterLimit characters.
 std::string DescribeBeamDataFault(const BeamDataFault& fault);
+// The same text, on a stream.
+std::ostream& operator<<(std::ostream& out, const BeamDataFault& fault);
 std::string DescribeMisplacedOcrRows(const std::string& file, const std::vector<MisplacedOcrRow>& rows);
 
 }  // namespace corvane

@@ -274,14 +274,13 @@ BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced
 }
 
 // The fault of a file that could not be read at all.
-BeamDataFault FileFault(const std::string& file, const FileReadOutcome& read) {
+BeamDataFault FileFault(const std::string& file, const FileReadFault& read) {
     BeamDataFault fault;
     switch (read.failure) {
     case FileReadFailure::Missing: fault.kind = BeamDataFaultKind::FileMissing; break;
     case FileReadFailure::NotRegular: fault.kind = BeamDataFaultKind::NotRegularFile; break;
     case FileReadFailure::CannotOpen: fault.kind = BeamDataFaultKind::CannotOpen; break;
-    case FileReadFailure::ReadFailed:
-    case FileReadFailure::None: fault.kind = BeamDataFaultKind::ReadFailed; break;
+    case FileReadFailure::ReadFailed: fault.kind = BeamDataFaultKind::ReadFailed; break;
     }
     fault.file = file;
     fault.fileType = read.type;
@@ -291,36 +290,28 @@ BeamDataFault FileFault(const std::string& file, const FileReadOutcome& read) {
 
 }  // namespace
 
-std::string BeamDataLoadResult::error() const {
-    return fault ? DescribeBeamDataFault(*fault) : std::string();
-}
-
-std::string BeamDataLoadResult::warning() const {
+std::string LoadedBeamData::warning() const {
     return misplacedOcrRows.empty() ? std::string() : DescribeMisplacedOcrRows(file, misplacedOcrRows);
 }
 
-BeamDataLoadResult ParseBeamData(std::string_view bytes, const std::string& fileName, bool moreFollows) {
-    BeamDataLoadResult result;
-    result.file = fileName;
+BeamDataLoad ParseBeamData(std::string_view bytes, const std::string& fileName, bool moreFollows) {
+    LoadedBeamData loaded;
+    loaded.file = fileName;
     FieldReader reader(bytes, moreFollows, fileName);
     try {
-        result.data = ReadTables(reader, result.misplacedOcrRows, result.source);
+        loaded.data = ReadTables(reader, loaded.misplacedOcrRows, loaded.source);
     } catch (FaultFound& found) {
-        result.fault = std::move(found.fault);
-        result.misplacedOcrRows.clear();
-        result.source = {};
+        // The reader's way out of its nested loops, turned into the result here.
+        return Fail(std::move(found.fault));
     }
-    return result;
+    return loaded;
 }
 
-BeamDataLoadResult LoadBeamDataFile(const std::filesystem::path& path) {
+BeamDataLoad LoadBeamDataFile(const std::filesystem::path& path) {
     const std::string name = path.string();
-    const FileReadOutcome read = ReadRegularFile(path, BeamDataSizeLimit);
-    BeamDataLoadResult result;
-    result.file = name;
-    if (read.ok()) return ParseBeamData(read.bytes, name, read.moreFollows);
-    result.fault = FileFault(name, read);
-    return result;
+    const Outcome<FileBytes, FileReadFault> read = ReadRegularFile(path, BeamDataSizeLimit);
+    if (!read) return Fail(FileFault(name, read.error()));
+    return ParseBeamData(read->bytes, name, read->moreFollows);
 }
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 
 #include "state/BeamData.h"
 #include "state/BeamDataFault.h"
+#include "state/Outcome.h"
 
 #include <array>
 #include <filesystem>
@@ -25,26 +26,26 @@ struct BeamDataSource {
     std::array<double, BeamData::OcrRows + 1> offAxisPosition{};  // as read; the model never uses them
 };
 
-struct BeamDataLoadResult {
-    std::optional<BeamData> data;                   // set only when the whole file was read and checked
-    std::optional<BeamDataFault> fault;             // set exactly when data is not
+// A file that was read whole and checked.
+struct LoadedBeamData {
+    BeamData data;
     std::vector<MisplacedOcrRow> misplacedOcrRows;  // loaded, but worth a warning
-    BeamDataSource source;                          // filled with data
-    std::string file;                               // the file read, as given
+    BeamDataSource source;
+    std::string file;  // the file read, as given
 
-    bool ok() const { return data.has_value(); }
-    // The English texts of the fault and of the warning (empty when none).
-    std::string error() const;
+    // The English text of the warning; empty when there is none.
     std::string warning() const;
 };
 
+// The tables, or why the file did not load (the file's name is in the fault).
+using BeamDataLoad = Outcome<LoadedBeamData, BeamDataFault>;
+
 // Parses the first bytes of a file; `moreFollows` says that the file goes on
 // past them. `fileName` is only used in messages.
-BeamDataLoadResult ParseBeamData(std::string_view bytes, const std::string& fileName,
-                                 bool moreFollows = false);
+BeamDataLoad ParseBeamData(std::string_view bytes, const std::string& fileName, bool moreFollows = false);
 
 // Reads at most BeamDataSizeLimit bytes of the regular file at `path` and
 // parses them.
-BeamDataLoadResult LoadBeamDataFile(const std::filesystem::path& path);
+BeamDataLoad LoadBeamDataFile(const std::filesystem::path& path);
 
 }  // namespace corvane

@@ -37,45 +37,33 @@ private:
 
 }  // namespace
 
-FileReadOutcome ReadRegularFile(const std::filesystem::path& path, std::size_t limit) {
-    FileReadOutcome outcome;
+Outcome<FileBytes, FileReadFault> ReadRegularFile(const std::filesystem::path& path, std::size_t limit) {
     const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0) {
-        outcome.systemError = errno;
-        outcome.failure = errno == ENOENT ? FileReadFailure::Missing : FileReadFailure::CannotOpen;
-        return outcome;
+        const int error = errno;
+        return Fail(FileReadFault{error == ENOENT ? FileReadFailure::Missing : FileReadFailure::CannotOpen,
+                                  FileType::Regular, error});
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        outcome.systemError = errno;
-        outcome.failure = FileReadFailure::CannotOpen;
-        return outcome;
-    }
-    outcome.type = TypeOf(info.st_mode);
-    if (outcome.type != FileType::Regular) {
-        outcome.failure = FileReadFailure::NotRegular;
-        return outcome;
-    }
+    if (::fstat(fd.get(), &info) != 0) return Fail(FileReadFault{FileReadFailure::CannotOpen, FileType::Regular, errno});
+    const FileType type = TypeOf(info.st_mode);
+    if (type != FileType::Regular) return Fail(FileReadFault{FileReadFailure::NotRegular, type, 0});
 
     // One byte more than the limit tells whether the file goes on.
-    std::string& bytes = outcome.bytes;
+    FileBytes read;
+    std::string& bytes = read.bytes;
     bytes.resize(limit + 1);
     std::size_t filled = 0;
     while (filled < bytes.size()) {
         const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            outcome.systemError = errno;
-            outcome.failure = FileReadFailure::ReadFailed;
-            bytes.clear();
-            return outcome;
-        }
+        if (got < 0) return Fail(FileReadFault{FileReadFailure::ReadFailed, type, errno});
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
     }
-    outcome.moreFollows = filled > limit;
+    read.moreFollows = filled > limit;
     bytes.resize(filled > limit ? limit : filled);
-    return outcome;
+    return read;
 }
 
 }  // namespace corvane

@@ -3,6 +3,8 @@
 // byte is read.
 #pragma once
 
+#include "state/Outcome.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -12,25 +14,25 @@ namespace corvane {
 enum class FileType { Regular, Folder, Fifo, CharacterDevice, BlockDevice, Socket, Other };
 
 enum class FileReadFailure {
-    None,
     Missing,     // no such file (ENOENT)
     NotRegular,  // it exists but is not a regular file; see `type`
     CannotOpen,  // any other reason the system gives; see `systemError`
     ReadFailed,  // opened, but reading failed; see `systemError`
 };
 
-struct FileReadOutcome {
-    FileReadFailure failure = FileReadFailure::None;
-    FileType type = FileType::Regular;
-    int systemError = 0;       // errno of the failing call
+struct FileReadFault {
+    FileReadFailure failure = FileReadFailure::CannotOpen;
+    FileType type = FileType::Regular;  // what the path names, for NotRegular
+    int systemError = 0;                // errno of the failing call
+};
+
+struct FileBytes {
     std::string bytes;         // at most `limit` bytes from the start of the file
     bool moreFollows = false;  // the file goes on past `limit`
-
-    bool ok() const { return failure == FileReadFailure::None; }
 };
 
 // Opens `path` without blocking (a FIFO with no writer would otherwise hang
 // the open), checks that it is a regular file, and reads up to `limit` bytes.
-FileReadOutcome ReadRegularFile(const std::filesystem::path& path, std::size_t limit);
+Outcome<FileBytes, FileReadFault> ReadRegularFile(const std::filesystem::path& path, std::size_t limit);
 
 }  // namespace corvane

@@ -1,13 +1,13 @@
-// The beam data file's faults and its warning, worded for the windows through
-// Qt's translation: in the chosen language, and in Japanese in the designed
-// mix, like the designed messages around them. The headless tool keeps the
-// core's English (DescribeBeamDataFault), which the English here matches.
+// The beam data file's faults and its warning in the windows' language: the
+// core's one table of sentences (state/BeamDataFault.h, context
+// "BeamDataMessages") passed through Qt's catalogs, so that the designed mix
+// shows them in Japanese like the designed messages around them. The
+// headless tool writes the same table in English.
 #pragma once
 
 #include "state/BeamDataFault.h"
-#include "state/BeamDataLoader.h"
+#include "state/Message.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 #include <string>
@@ -16,14 +16,11 @@
 namespace corvane {
 
 class BeamDataMessages {
-    Q_DECLARE_TR_FUNCTIONS(BeamDataMessages)
-
 public:
-    // Why the file did not load. Paths and fields are made safe with
-    // PathForMessage and QuoteForMessage; at most MessageCharacterLimit characters.
+    // Any of the core's messages, translated; at most MessageCharacterLimit characters.
+    static QString text(const Message& message);
+    // Why the file did not load.
     static QString fault(const BeamDataFault& fault);
-    // The fault of a load that failed.
-    static QString loadFailure(const BeamDataLoadResult& load);
     // The OCR rows that loaded but look out of place.
     static QString misplacedOcrRows(const std::string& file, const std::vector<MisplacedOcrRow>& rows);
     // The system's reason for an errno value: the common ones in the chosen

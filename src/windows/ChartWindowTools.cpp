@@ -1,6 +1,7 @@
 #include "windows/ChartWindowTools.h"
 
 #include "chart/ReferenceOverlay.h"
+#include "dose/CalculationFailure.h"
 #include "windows/ChartPictureBox.h"
 #include "windows/ChartWindowMessages.h"
 #include "windows/Form3.h"
@@ -150,30 +151,29 @@ void ChartWindowTools::copyChart() {
 }
 
 void ChartWindowTools::redrawChart() {
-    // From the result the picture shows, as it was drawn. The reason of a
-    // failure, or nothing.
-    auto draw = [this]() -> std::optional<QString> {
+    // From the result the picture shows, as it was drawn: done, or why not.
+    auto draw = [this]() -> Outcome<void, QString> {
         try {
             window_.Picture1->redrawChart();
-            return std::nullopt;
-        } catch (const std::exception& e) {
-            return QString::fromLocal8Bit(e.what());
-        } catch (...) {
-            return QStringLiteral("unknown failure");
+            return {};
+        } catch (const CalculationFailure& failure) {
+            return Fail(QString::fromLocal8Bit(failure.what()));
+        } catch (const std::exception& failure) {  // the painter's, Qt's or the allocator's
+            return Fail(QString::fromLocal8Bit(failure.what()));
         }
     };
-    const std::optional<QString> failed = draw();
-    if (!failed) return;
+    const Outcome<void, QString> drawn = draw();
+    if (drawn) return;
     // A grid once drawn traces the same again, so this is not expected;
     // should it happen all the same, the picture goes back to the chart
     // alone and the user is told, and the cause is left on standard error.
-    qWarning().noquote() << "corvane: the chart with its reference could not be drawn:" << *failed;
+    qWarning().noquote() << "corvane: the chart with its reference could not be drawn:" << drawn.error();
     window_.Picture1->clearReference();
-    const std::optional<QString> again = draw();
-    if (again) qWarning().noquote() << "corvane: the chart could not be drawn again:" << *again;
+    const Outcome<void, QString> again = draw();
+    if (!again) qWarning().noquote() << "corvane: the chart could not be drawn again:" << again.error();
     MessageBoxes::show(&window_,
-                       again ? ChartWindowMessages::chartNotRedrawn(*again)
-                             : ChartWindowMessages::referenceCleared(*failed),
+                       again ? ChartWindowMessages::referenceCleared(drawn.error())
+                             : ChartWindowMessages::chartNotRedrawn(again.error()),
                        MessageIcon::Exclamation);
 }
 

@@ -51,21 +51,21 @@ DataTableListing ReadDataTableListing(const std::filesystem::path& file) {
 
     // The same bounded, non-blocking read as the loader's: a FIFO or a device
     // named like the data file is never waited on.
-    const FileReadOutcome read = ReadRegularFile(file, static_cast<std::size_t>(DataTableReadLimit));
-    switch (read.failure) {
-    case FileReadFailure::None: break;
-    case FileReadFailure::Missing:
-    case FileReadFailure::NotRegular:
-        listing.problem = DataTableMessages::notFound(name, DataTableLineCount);
-        return listing;
-    case FileReadFailure::CannotOpen:
-    case FileReadFailure::ReadFailed:
-        listing.problem =
-            DataTableMessages::cannotRead(name, BeamDataMessages::systemReason(read.systemError));
+    const Outcome<FileBytes, FileReadFault> read = ReadRegularFile(file, static_cast<std::size_t>(DataTableReadLimit));
+    if (!read) {
+        switch (read.error().failure) {
+        case FileReadFailure::Missing:
+        case FileReadFailure::NotRegular: listing.problem = DataTableMessages::notFound(name, DataTableLineCount); break;
+        case FileReadFailure::CannotOpen:
+        case FileReadFailure::ReadFailed:
+            listing.problem =
+                DataTableMessages::cannotRead(name, BeamDataMessages::systemReason(read.error().systemError));
+            break;
+        }
         return listing;
     }
     listing.opened = true;
-    listing.bytes = QByteArray(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
+    listing.bytes = QByteArray(read->bytes.data(), static_cast<qsizetype>(read->bytes.size()));
     listing.lines = SplitDataFileLines(DecodeDataFileText(listing.bytes), DataTableLineCount);
 
     const int found = static_cast<int>(listing.lines.size());

@@ -19,7 +19,7 @@ namespace corvane {
 
 namespace {
 // Parses exactly the bytes the list shows, so list and pictures always agree.
-BeamDataLoadResult ParseListedContent(const DataTableListing& listing) {
+BeamDataLoad ParseListedContent(const DataTableListing& listing) {
     if (!listing.opened) return LoadBeamDataFile(listing.file);  // the loader's own fault
     const std::string_view bytes(listing.bytes.constData(), static_cast<std::size_t>(listing.bytes.size()));
     return ParseBeamData(bytes.substr(0, BeamDataSizeLimit), listing.file.string(),
@@ -75,9 +75,8 @@ DataTableListing Form4::FillFromDataFile() {
     DataTableListing listing = ReadDataTableListing(LocateBeamDataFile());
     List1->addItems(listing.lines);
 
-    const BeamDataLoadResult parsed = ParseListedContent(listing);
-    const QString failure =
-        parsed.ok() ? QString() : DataTableMessages::noCurves(BeamDataMessages::loadFailure(parsed));
+    const BeamDataLoad parsed = ParseListedContent(listing);
+    const QString failure = parsed ? QString() : DataTableMessages::noCurves(BeamDataMessages::fault(parsed.error()));
     Picture1->setPixmap(TmrCurvesPicture(parsed, failure));
     Picture2->setPixmap(OcrCurvesPicture(parsed, failure));
     return listing;

@@ -24,17 +24,6 @@
 
 namespace corvane {
 
-namespace {
-// The two designed messages of a failed calculation, marked for translation;
-// the core keeps the same texts for the headless tool.
-constexpr const char* FailureFirst =
-    QT_TRANSLATE_NOOP("corvane::Module1", "  線量分布が正しく計算できませんでした  ");
-constexpr const char* FailureSecond =
-    QT_TRANSLATE_NOOP("corvane::Module1", "  照射野サイズが大きすぎるものと思われます  ");
-static_assert(std::string_view(FailureFirst) == FailureMessageFirst);
-static_assert(std::string_view(FailureSecond) == FailureMessageSecond);
-}  // namespace
-
 Module1::Module1(CalculationState& state, QObject* parent) : QObject(parent), state_(state) {}
 
 Module1::~Module1() {
@@ -84,17 +73,17 @@ Form3* Module1::form3() {
 Form3* Module1::existingForm3() const { return form3_.data(); }
 
 bool Module1::LoadBeamData() {
-    BeamDataLoadResult load = LoadBeamDataFile(LocateBeamDataFile());
-    if (!load.ok()) {
-        MessageBoxes::show(form1_, BeamDataMessages::loadFailure(load), MessageIcon::Critical);
+    const BeamDataLoad load = LoadBeamDataFile(LocateBeamDataFile());
+    if (!load) {
+        MessageBoxes::show(form1_, BeamDataMessages::fault(load.error()), MessageIcon::Critical);
         return false;
     }
     // Rows out of place still load: their first number is never used, but
     // the user should know that the values may be shifted.
-    if (!load.misplacedOcrRows.empty())
-        MessageBoxes::show(form1_, BeamDataMessages::misplacedOcrRows(load.file, load.misplacedOcrRows),
+    if (!load->misplacedOcrRows.empty())
+        MessageBoxes::show(form1_, BeamDataMessages::misplacedOcrRows(load->file, load->misplacedOcrRows),
                            MessageIcon::Information);
-    state_.Beam = *load.data;
+    state_.Beam = load->data;
     state_.Beam.FieldSizeTable = BeamData::FixedFieldSizes;
     if (form3_) form3_->MeshMode = ChartMesh::FiveCm;
 
@@ -128,8 +117,10 @@ void Module1::RunCalculation() {
     // cause goes to standard error, so that a failed run leaves it behind.
     const auto fail = [&](const char* cause) {
         qWarning("corvane: the calculation failed: %s", cause);
-        MessageBoxes::show(conditions, tr(FailureFirst), MessageIcon::Exclamation);
-        MessageBoxes::show(conditions, tr(FailureSecond), MessageIcon::None);
+        MessageBoxes::show(conditions, QCoreApplication::translate(FailureMessageContext, FailureMessageFirst),
+                           MessageIcon::Exclamation);
+        MessageBoxes::show(conditions, QCoreApplication::translate(FailureMessageContext, FailureMessageSecond),
+                           MessageIcon::None);
         conditions->unsetCursor();
         if (form3_) form3_->hide();
     };

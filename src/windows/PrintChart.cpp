@@ -54,8 +54,8 @@ constexpr double SizeToleranceMm = 0.05;
 
 // Qt's CUPS engine hands the finished page to libcups but drops its answer.
 // libcups keeps the status of its last request for this thread, so the answer
-// is read there. Empty when libcups is not in use or the job was accepted.
-QString CupsSubmissionError() {
+// is read there: accepted (also when libcups is not in use), or CUPS's reason.
+Outcome<void, QString> CupsSubmission() {
     void* library = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
     if (library == nullptr) return {};
     using LastError = int (*)();
@@ -74,7 +74,8 @@ QString CupsSubmissionError() {
         }
     }
     dlclose(library);
-    return error;
+    if (error.isEmpty()) return {};
+    return Fail(error);
 }
 
 // The page did not reach the printer: why, in words for the user.
@@ -107,18 +108,18 @@ void WarnIfPaperTooSmall(QPrinter& printer, QWidget* parent) {
                        MessageIcon::Information);
 }
 
-std::optional<NotPrinted> PrintOnDefaultPrinter(const DoseCalculation& page, QWidget* parent) {
+Outcome<void, NotPrinted> PrintOnDefaultPrinter(const DoseCalculation& page, QWidget* parent) {
     // The page is traced once without a device first: should the tracing
     // fail, it fails before anything has reached the printer.
     try {
         CountingSurface trial;
         DrawPrintedChart(page, trial);
     } catch (const std::exception& e) {
-        return PrinterMessages::tracingFailed(QString::fromLocal8Bit(e.what()));
+        return Fail(NotPrinted(PrinterMessages::tracingFailed(QString::fromLocal8Bit(e.what()))));
     }
 
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return PrinterMessages::noDefaultPrinter();
+    if (info.isNull()) return Fail(NotPrinted(PrinterMessages::noDefaultPrinter()));
 
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QString::fromUtf8(ApplicationTitle));
@@ -131,7 +132,7 @@ std::optional<NotPrinted> PrintOnDefaultPrinter(const DoseCalculation& page, QWi
 
     const auto busy = ShowWaitCursor();
     QPainter painter;
-    if (!painter.begin(&printer)) return PrinterMessages::cannotBegin(name);
+    if (!painter.begin(&printer)) return Fail(NotPrinted(PrinterMessages::cannotBegin(name)));
     try {
         // Ends the document, which hands the page to the printer.
         PaintPrintedChart(page, painter);
@@ -139,14 +140,14 @@ std::optional<NotPrinted> PrintOnDefaultPrinter(const DoseCalculation& page, QWi
         // Not reached after the trial above. Qt's printer cannot withdraw a
         // begun page, so the user is told plainly what may have come out.
         if (painter.isActive()) painter.end();
-        return PrinterMessages::drawingFailed(name, QString::fromLocal8Bit(e.what()));
+        return Fail(NotPrinted(PrinterMessages::drawingFailed(name, QString::fromLocal8Bit(e.what()))));
     }
-    if (painter.isActive() && !painter.end()) return PrinterMessages::errorAtEnd(name);
+    if (painter.isActive() && !painter.end()) return Fail(NotPrinted(PrinterMessages::errorAtEnd(name)));
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        return PrinterMessages::errorAtEnd(name);
-    const QString refused = CupsSubmissionError();
-    if (!refused.isEmpty()) return PrinterMessages::notAccepted(name, refused);
-    return std::nullopt;
+        return Fail(NotPrinted(PrinterMessages::errorAtEnd(name)));
+    if (const Outcome<void, QString> accepted = CupsSubmission(); !accepted)
+        return Fail(NotPrinted(PrinterMessages::notAccepted(name, accepted.error())));
+    return {};
 }
 
 QString ChooseSavePath(QWidget* parent) {
@@ -162,23 +163,21 @@ void SaveAsPdf(const DoseCalculation& page, QWidget* parent) {
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
 
-    QString error;
-    {
+    const Outcome<void, std::string> written = [&]() -> Outcome<void, std::string> {
         const auto busy = ShowWaitCursor();
-        try {
-            const QByteArray pdf = PrintedChartPdf(page);
-            const std::optional<std::string> failed = WriteFileAtomically(
-                path.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-            if (failed) error = QString::fromStdString(*failed);
-        } catch (const std::exception& e) {
-            error = QString::fromLocal8Bit(e.what());
-        }
-    }
-    if (!error.isEmpty())
-        MessageBoxes::show(
-            parent,
-            PrinterMessages::pdfNotWritten(QString::fromStdString(PathForMessage(path.toStdString())), error),
-            MessageIcon::Exclamation);
+        // The printed page never fails its drawing: its faults are Qt's and the system's.
+        const Outcome<QByteArray, PictureFault> pdf = PrintedChartPdf(page);
+        if (!pdf) return Fail(pdf.error().reason);
+        const Outcome<void, WriteFault> file = WriteFileAtomically(
+            path.toStdString(), std::string_view(pdf->constData(), static_cast<std::size_t>(pdf->size())));
+        if (!file) return Fail(file.error().reason);
+        return {};
+    }();
+    if (!written)
+        MessageBoxes::show(parent,
+                           PrinterMessages::pdfNotWritten(QString::fromStdString(PathForMessage(path.toStdString())),
+                                                          QString::fromStdString(written.error())),
+                           MessageIcon::Exclamation);
 }
 
 
@@ -201,13 +200,13 @@ void PrintChart(const DoseCalculation& page, QWidget* parent, QPushButton* print
                            MessageIcon::None, MessageButtons::YesNo) == MessageAnswer::No)
         return;
 
-    const std::optional<NotPrinted> failure = PrintOnDefaultPrinter(page, parent);
-    if (!failure) {
+    const Outcome<void, NotPrinted> printed = PrintOnDefaultPrinter(page, parent);
+    if (printed) {
         if (printButton != nullptr) printButton->setEnabled(false);
         return;
     }
     // Nothing was printed, so the button stays enabled, whatever is chosen here.
-    if (MessageBoxes::show(parent, PrinterMessages::offerPdf(failure->reason), MessageIcon::Exclamation,
+    if (MessageBoxes::show(parent, PrinterMessages::offerPdf(printed.error().reason), MessageIcon::Exclamation,
                            MessageButtons::YesNo) == MessageAnswer::Yes)
         SaveAsPdf(page, parent);
 }

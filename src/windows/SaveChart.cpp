@@ -1,8 +1,10 @@
 #include "windows/SaveChart.h"
 
 #include "chart/ProfileTable.h"
+#include "dose/CalculationFailure.h"
 #include "state/AtomicFileWrite.h"
 #include "state/ConditionsFileName.h"
+#include "state/SystemErrorText.h"
 #include "windows/ChartWindowMessages.h"
 #include "windows/MessageBoxes.h"
 #include "windows/SavePathDialog.h"
@@ -14,7 +16,9 @@
 #include <QScopeGuard>
 
 #include <exception>
+#include <cerrno>
 #include <functional>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,20 +48,26 @@ bool MayReplace(QWidget* parent, const QString& path) {
 }
 
 // Makes the file's bytes with `make` and writes them to `path` whole or not
-// at all, under the wait cursor. Nothing when all went well, else the
-// reason: the system's, or the text of what `make` threw.
-std::optional<QString> MakeAndWrite(const QString& path, const std::function<QByteArray()>& make) {
+// at all, under the wait cursor. The fault is the reason: the system's, Qt's
+// for a picture it could not make, or the drawing's failure.
+using MadeBytes = Outcome<QByteArray, PictureFault>;
+Outcome<void, QString> MakeAndWrite(const QString& path, const std::function<MadeBytes()>& make) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     try {
-        const QByteArray bytes = make();
-        const std::optional<std::string> failed = WriteFileAtomically(
-            path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        if (failed) return QString::fromStdString(*failed);
-    } catch (const std::exception& e) {
-        return QString::fromLocal8Bit(e.what());
+        const MadeBytes bytes = make();
+        if (!bytes) return Fail(QString::fromStdString(bytes.error().reason));
+        const Outcome<void, WriteFault> written = WriteFileAtomically(
+            path.toStdString(), std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+        if (!written) return Fail(QString::fromStdString(written.error().reason));
+    } catch (const CalculationFailure& failure) {
+        // A chart drawn once draws again, so this is not expected; should it
+        // happen, the user is told why and no file is left.
+        return Fail(QString::fromLocal8Bit(failure.what()));
+    } catch (const std::bad_alloc&) {
+        return Fail(QString::fromStdString(SystemErrorText(ENOMEM)));
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace
@@ -81,10 +91,10 @@ void SaveChart::saveAs(QWidget* parent, const DoseCalculation& shownResult, cons
         return;
     }
     if (!MayReplace(parent, path)) return;
-    const std::optional<QString> failed =
+    const Outcome<void, QString> written =
         MakeAndWrite(path, [&] { return ChartFileBytes(*format, shownResult, shown, SavedPictureScale); });
-    if (failed)
-        MessageBoxes::show(parent, ChartWindowMessages::chartNotSaved(path, *failed),
+    if (!written)
+        MessageBoxes::show(parent, ChartWindowMessages::chartNotSaved(path, written.error()),
                            MessageIcon::Exclamation);
 }
 
@@ -102,10 +112,10 @@ void SaveChart::saveProfilesAs(QWidget* parent, const IrradiationConditions& dra
 
     const QString path = WithDefaultExtension(chosen, QStringLiteral(".csv"));
     if (!MayReplace(parent, path)) return;
-    const std::optional<QString> failed = MakeAndWrite(
-        path, [&] { return QByteArray::fromStdString(TwoProfilesTable(',', column, row, grid, reference)); });
-    if (failed)
-        MessageBoxes::show(parent, ChartWindowMessages::profilesNotSaved(path, *failed),
+    const Outcome<void, QString> written = MakeAndWrite(
+        path, [&] { return MadeBytes(QByteArray::fromStdString(TwoProfilesTable(',', column, row, grid, reference))); });
+    if (!written)
+        MessageBoxes::show(parent, ChartWindowMessages::profilesNotSaved(path, written.error()),
                            MessageIcon::Exclamation);
 }
 

@@ -23,15 +23,18 @@ std::string ReadBundledFile() {
     return text.str();
 }
 
-BeamDataLoadResult Parse(const std::string& text) { return ParseBeamData(text, "6MVTMROCR.dat"); }
+BeamDataLoad Parse(const std::string& text) { return ParseBeamData(text, "6MVTMROCR.dat"); }
 
 // The loader's own failure for a file that is not there.
-BeamDataLoadResult FailedLoad() {
+BeamDataLoad FailedLoad() {
     return LoadBeamDataFile("/nonexistent-folder/of/the/pictures/test/6MVTMROCR.dat");
 }
 
+// Why a load failed, in English; empty for one that did not.
+std::string Why(const BeamDataLoad& load) { return load ? std::string() : DescribeBeamDataFault(load.error()); }
+
 // What the data table window writes into the pictures for it.
-QString FailureText() { return QString::fromStdString(FailedLoad().error()); }
+QString FailureText() { return QString::fromStdString(Why(FailedLoad())); }
 
 bool IsWhite(QRgb pixel) { return qRed(pixel) > 250 && qGreen(pixel) > 250 && qBlue(pixel) > 250; }
 
@@ -87,7 +90,7 @@ private slots:
 
 void PicturesTest::picturesHaveTheirSizes() {
     const auto load = Parse(ReadBundledFile());
-    QVERIFY2(load.ok(), load.error().c_str());
+    QVERIFY2(load.has_value(), Why(load).c_str());
     const struct {
         QPixmap pixmap;
         QSize size;
@@ -176,8 +179,8 @@ void PicturesTest::richLineMarkup() {
 
 void PicturesTest::beamQualityOfTheBundledFile() {
     const auto load = Parse(ReadBundledFile());
-    QVERIFY2(load.ok(), load.error().c_str());
-    const auto tpr = BeamQualityTpr2010(*load.data);
+    QVERIFY2(load.has_value(), Why(load).c_str());
+    const auto tpr = BeamQualityTpr2010(load->data);
     QVERIFY(tpr.has_value());
     QCOMPARE(FormatBeamQuality(tpr), QStringLiteral("0.682"));
     QVERIFY(qAbs(*tpr - 0.5292 / 0.7762) < 1e-12);
@@ -192,8 +195,8 @@ void PicturesTest::beamQualityFollowsTheTable() {
     QVERIFY(at != std::string::npos);
     text.replace(at, row.size(), " 200, 0.4688, 0.4916, 0.5128, 0.5500,");
     const auto load = Parse(text);
-    QVERIFY2(load.ok(), load.error().c_str());
-    QCOMPARE(FormatBeamQuality(BeamQualityTpr2010(*load.data)), QStringLiteral("0.709"));
+    QVERIFY2(load.has_value(), Why(load).c_str());
+    QCOMPARE(FormatBeamQuality(BeamQualityTpr2010(load->data)), QStringLiteral("0.709"));
 
     // Depths between the rows are interpolated linearly.
     BeamData beam;
@@ -221,14 +224,14 @@ void PicturesTest::beamQualityNeedsTheDepths() {
     QVERIFY(!BeamQualityTpr2010(zero).has_value());
 
     // The pictures still draw, with a dash for the value.
-    BeamDataLoadResult load;
-    load.data = zero;
+    BeamDataLoad load;
+    load->data = zero;
     QCOMPARE(TmrCurvesPicture(load, {}).size(), QSize(425, 290));
 }
 
 void PicturesTest::curvePicturesDrawTheData() {
     const auto load = Parse(ReadBundledFile());
-    QVERIFY2(load.ok(), load.error().c_str());
+    QVERIFY2(load.has_value(), Why(load).c_str());
     const QImage tmr = TmrCurvesPicture(load, {}).toImage();
     const QImage ocr = OcrCurvesPicture(load, {}).toImage();
     // Curves cross the lower half of each plot: TMRs below 0.5 at depth,
@@ -241,13 +244,13 @@ void PicturesTest::curvePicturesDrawTheData() {
     QVERIFY(at != std::string::npos);
     text.replace(at, 30, " 1.10, 0.8003, 0.8644, 0.8006");
     const auto changed = Parse(text);
-    QVERIFY2(changed.ok(), changed.error().c_str());
+    QVERIFY2(changed.has_value(), Why(changed).c_str());
     QVERIFY(OcrCurvesPicture(changed, {}).toImage() != ocr);
 }
 
 void PicturesTest::curvePicturesOfAFailedLoadHaveNoCurves() {
-    QVERIFY(!FailedLoad().ok());
-    QVERIFY(!FailedLoad().error().empty());
+    QVERIFY(!FailedLoad().has_value());
+    QVERIFY(!Why(FailedLoad()).empty());
     const struct {
         QImage image;
         QRect lowerPlot;

@@ -18,8 +18,8 @@ using namespace corvane;
 
 int main(int argc, char** argv) {
     if (argc != 8) return 2;
-    const BeamDataLoadResult loaded = LoadBeamDataFile(argv[1]);
-    if (!loaded.ok()) return 2;
+    const BeamDataLoad loaded = LoadBeamDataFile(argv[1]);
+    if (!loaded.has_value()) return 2;
     IrradiationConditions conditions;
     conditions.Setup = static_cast<BeamSetup>(std::atoi(argv[2]));
     SelectWedge(conditions, static_cast<WedgeFilter>(std::atoi(argv[6])));
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     auto write = [&](const std::function<void(const DoseCalculation&, DrawingSurface&)>& draw) {
         RecordingSurface surface;
         try {
-            draw(ComputeDoseGrid(*loaded.data, conditions), surface);
+            draw(ComputeDoseGrid(loaded->data, conditions), surface);
         } catch (const CalculationFailure& failure) {
             std::fprintf(stderr, "%s\n", failure.what());
         }

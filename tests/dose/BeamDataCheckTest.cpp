@@ -46,10 +46,10 @@ TEST(BeamDataCheck, FindsEachImplausibleValueAtItsLine) {
         auto lines = test::BundledLines();
         std::string& line = lines[c.line - 1];
         if (!c.from.empty()) line.replace(line.find(c.from), c.from.size(), c.to);
-        const BeamDataLoadResult loaded = ParseBeamData(test::JoinLines(lines), "beam.dat");
-        ASSERT_TRUE(loaded.ok()) << loaded.error();
+        const BeamDataLoad loaded = ParseBeamData(test::JoinLines(lines), "beam.dat");
+        ASSERT_TRUE(loaded.has_value()) << loaded.error();
         std::vector<std::pair<Kind, int>> found;
-        for (const BeamDataConcern& concern : CheckBeamData(*loaded.data, loaded.source).concerns)
+        for (const BeamDataConcern& concern : CheckBeamData(loaded->data, loaded->source).concerns)
             found.emplace_back(concern.kind, concern.line);
         EXPECT_EQ(found, c.expected) << "line " << c.line << ": " << c.to;
     }

@@ -46,7 +46,7 @@ bool ColourNear(const QImage& image, QPoint p, QRgb colour) {
 
 TEST(ChartImage, CurvesShowInTheirLevelColoursOnTheTargetRow) {
     DoseCalculation state = Calculated();
-    const QImage image = RenderChartImage(state, ChartMesh::FiveCm);
+    const QImage image = RenderChartImage(state, ChartMesh::FiveCm).value();
     ASSERT_EQ(image.size(), QSize(997, 685));
     const int targetRow = 50;
     for (auto [level, colour] : {std::pair{0.1 * 10, qRgb(255, 0, 0)}, std::pair{0.1 * 5, qRgb(0, 0, 0)},
@@ -66,8 +66,8 @@ TEST(ChartImage, CurvesShowInTheirLevelColoursOnTheTargetRow) {
 
 TEST(ChartImage, TheFineGridOnlyWithMeshOne) {
     const DoseCalculation grid = Calculated("10.0", "10.0", 1);
-    const QImage coarseImage = RenderChartImage(grid, ChartMesh::FiveCm);
-    const QImage fineImage = RenderChartImage(grid, ChartMesh::OneCm);
+    const QImage coarseImage = RenderChartImage(grid, ChartMesh::FiveCm).value();
+    const QImage fineImage = RenderChartImage(grid, ChartMesh::OneCm).value();
     EXPECT_EQ(coarseImage.pixel(PixelOf(30, 25)), qRgb(255, 255, 255));
     EXPECT_EQ(fineImage.pixel(PixelOf(30, 25)), qRgb(192, 192, 192));
     EXPECT_EQ(fineImage.pixel(PixelOf(25, 30)), qRgb(192, 192, 192));
@@ -75,9 +75,9 @@ TEST(ChartImage, TheFineGridOnlyWithMeshOne) {
 
 TEST(ChartImage, ScaledPictureIsSharperAndTheSameDrawing) {
     DoseCalculation state = Calculated();
-    const QImage single = RenderChartImage(state, ChartMesh::FiveCm);
+    const QImage single = RenderChartImage(state, ChartMesh::FiveCm).value();
     DoseCalculation again = Calculated();
-    const QImage triple = RenderChartImage(again, ChartMesh::FiveCm, 3);
+    const QImage triple = RenderChartImage(again, ChartMesh::FiveCm, 3).value();
     ASSERT_EQ(triple.size(), QSize(2991, 2055));
     // Each pixel of a grid line becomes a 3 x 3 block of the same colour.
     const QPoint grid = PixelOf(50, 25);
@@ -88,7 +88,7 @@ TEST(ChartImage, ScaledPictureIsSharperAndTheSameDrawing) {
 
 TEST(ChartImage, CaptionsAndLabelsAreDrawnWhereTheChartPutsThem) {
     DoseCalculation state = Calculated("10.0", "10.0", 3);
-    const QImage image = RenderChartImage(state, ChartMesh::FiveCm);
+    const QImage image = RenderChartImage(state, ChartMesh::FiveCm).value();
     auto inkIn = [&](double x1, double y1, double x2, double y2) {
         int ink = 0;
         const QPoint a = PixelOf(x1, y1);
@@ -171,7 +171,7 @@ TEST(PrintedPagePdf, WideFieldsLeaveThePaperMarginsWhite) {
     for (int wedgeKind : {1, 4}) {
         SCOPED_TRACE(testing::Message() << "wedge kind " << wedgeKind);
         DoseCalculation state = Calculated("30.0", "30.0", wedgeKind);
-        const QImage page = RasterisedPdf(PrintedChartPdf(state));
+        const QImage page = RasterisedPdf(PrintedChartPdf(state).value());
         ASSERT_FALSE(page.isNull()) << "pdftoppm could not rasterise the page";
         ASSERT_NEAR(page.width(), 2100, 1);
         ASSERT_NEAR(page.height(), 2970, 1);

@@ -1,10 +1,13 @@
 #include "state/BeamDataLoader.h"
+#include "state/SystemErrorText.h"
 #include "state/MessageText.h"
 
 #include "support/TestData.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -17,18 +20,18 @@ using ::testing::AllOf;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 
-BeamDataLoadResult parse(const std::string& text) { return ParseBeamData(text, "beam.dat"); }
+BeamDataLoad parse(const std::string& text) { return ParseBeamData(text, "beam.dat"); }
 
 BeamData parseOk(const std::string& text) {
-    BeamDataLoadResult result = parse(text);
-    EXPECT_TRUE(result.ok()) << result.error();
-    return result.ok() ? *result.data : BeamData{};
+    BeamDataLoad result = parse(text);
+    EXPECT_TRUE(result.has_value()) << result.error();
+    return result.has_value() ? result->data : BeamData{};
 }
 
 std::string parseError(const std::string& text) {
-    BeamDataLoadResult result = parse(text);
-    EXPECT_FALSE(result.ok());
-    return result.error();
+    BeamDataLoad result = parse(text);
+    EXPECT_FALSE(result.has_value());
+    return DescribeBeamDataFault(result.error());
 }
 
 void expectSameTables(const BeamData& a, const BeamData& b) {
@@ -117,19 +120,19 @@ TEST(BeamDataLoader, OcrRowsFirstNumberIsNotKeptButRowsOutOfPlaceAreNamed) {
     const BeamData& bundled = test::BundledBeamData();
     auto lines = BundledLines();
     lines[44] = " 0.004, 1.0000, 1.0000, 1.0000";  // within 0.005 of x = 0: no warning
-    BeamDataLoadResult close = parse(JoinLines(lines));
-    ASSERT_TRUE(close.ok());
-    EXPECT_TRUE(close.misplacedOcrRows.empty());
+    BeamDataLoad close = parse(JoinLines(lines));
+    ASSERT_TRUE(close.has_value());
+    EXPECT_TRUE(close->misplacedOcrRows.empty());
 
     // Rows 3 and 4 swapped, and a row 10 written twice in place of row 11:
     // the file loads with one warning that names every such line.
     lines = BundledLines();
     std::swap(lines[46], lines[47]);
     lines[54] = lines[53];
-    BeamDataLoadResult shifted = parse(JoinLines(lines));
-    ASSERT_TRUE(shifted.ok()) << shifted.error();
-    ASSERT_EQ(shifted.misplacedOcrRows.size(), 3u);
-    EXPECT_THAT(shifted.warning(),
+    BeamDataLoad shifted = parse(JoinLines(lines));
+    ASSERT_TRUE(shifted.has_value()) << shifted.error();
+    ASSERT_EQ(shifted->misplacedOcrRows.size(), 3u);
+    EXPECT_THAT(shifted->warning(),
                 AllOf(HasSubstr("line 47 gives \"0.30\" for row 3 (x = 0.2)"),
                       HasSubstr("line 48 gives \"0.20\" for row 4 (x = 0.3)"),
                       HasSubstr("line 55 gives \"0.90\" for row 11 (x = 1.0)"), HasSubstr("loaded")));
@@ -137,17 +140,17 @@ TEST(BeamDataLoader, OcrRowsFirstNumberIsNotKeptButRowsOutOfPlaceAreNamed) {
     // The first number still changes nothing in the tables ...
     lines = BundledLines();
     lines[44] = " 7.77, 1.0000, 1.0000, 1.0000";
-    BeamDataLoadResult far = parse(JoinLines(lines));
-    expectSameTables(*far.data, bundled);
-    EXPECT_THAT(far.warning(), HasSubstr("line 45"));
+    BeamDataLoad far = parse(JoinLines(lines));
+    expectSameTables(far->data, bundled);
+    EXPECT_THAT(far->warning(), HasSubstr("line 45"));
     // ... and from 0.006 away it is out of place ...
     for (const char* position : {" 0.006", " -0.006", " 0.05"}) {
         lines[44] = position + std::string(", 1.0000, 1.0000, 1.0000");
-        EXPECT_EQ(parse(JoinLines(lines)).misplacedOcrRows.size(), 1u) << position;
+        EXPECT_EQ(parse(JoinLines(lines))->misplacedOcrRows.size(), 1u) << position;
     }
     // With all rows misplaced, long numbers never cut off the count of the rest.
     for (int i = 44; i < 65; ++i) lines[i] = " 9.99999999999999999999" + lines[i].substr(lines[i].find(','));
-    EXPECT_THAT(parse(JoinLines(lines)).warning(),
+    EXPECT_THAT(parse(JoinLines(lines))->warning(),
                 EndsWith("19 more rows. The file was loaded as it stands."));
     // ... but it must still be a number.
     lines[44] = " x, 1.0000, 1.0000, 1.0000";
@@ -231,7 +234,7 @@ TEST(BeamDataLoader, DamagedFilesAreRefusedAtTheirLine) {
     for (const std::string& text :
          {edited({{50, " 0.60, 0, 2, 0.9736"}}), edited({{1, std::string(64 * 1024, 'x')}}),
           edited({{50, " 0.60, 1." + std::string(62, '0') + ", 0.9814, 0.9736"}})})
-        EXPECT_TRUE(parse(text).ok()) << parse(text).error();
+        EXPECT_TRUE(parse(text).has_value()) << parse(text).error();
 }
 
 // A field may hold anything; its message stays short, shows what is there,
@@ -252,7 +255,7 @@ TEST(BeamDataLoader, HostileFieldsGiveShortCleanMessages) {
 
     // A long hostile path is shortened in the middle, and no message is long.
     const std::string path = "/tmp/" + std::string(500, 'p') + "\x1b/6MVTMROCR.dat";
-    const std::string named = ParseBeamData("", path).error();
+    const std::string named = DescribeBeamDataFault(ParseBeamData("", path).error());
     EXPECT_THAT(named,
                 AllOf(HasSubstr("/tmp/ppp"), HasSubstr("\u2026"), HasSubstr("ppp\\x1B/6MVTMROCR.dat")));
     EXPECT_LE(named.size(), 300u);
@@ -329,7 +332,7 @@ TEST(BeamDataLoader, DepthsMustAscendAndReach250Millimetres) {
 TEST(BeamDataLoader, OnlyRegularFilesAreReadWithTheSystemsReason) {
     test::TemporaryFolder folder;
     const auto file = folder.write("6MVTMROCR.dat", JoinLines(BundledLines(), "\n"));
-    EXPECT_TRUE(LoadBeamDataFile(file).ok());
+    EXPECT_TRUE(LoadBeamDataFile(file).has_value());
     const auto fifo = folder.path() / "fifo.dat";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     std::filesystem::create_symlink("loop", folder.path() / "loop");
@@ -348,10 +351,18 @@ TEST(BeamDataLoader, OnlyRegularFilesAreReadWithTheSystemsReason) {
         {folder.write("large.dat", std::string(1024 * 1024 + 10, '\n')), "goes on past 1 MiB"},
     };
     for (const auto& c : cases) {
-        const BeamDataLoadResult result = LoadBeamDataFile(c.path);
-        EXPECT_FALSE(result.ok()) << c.path;
-        EXPECT_THAT(result.error(), HasSubstr(c.expected)) << c.path;
+        const BeamDataLoad result = LoadBeamDataFile(c.path);
+        EXPECT_FALSE(result.has_value()) << c.path;
+        EXPECT_THAT(DescribeBeamDataFault(result.error()), HasSubstr(c.expected)) << c.path;
     }
+}
+
+// The table's reasons are the C library's own words, so that the tool's
+// English is the system's and the catalogs translate what the system says.
+TEST(BeamDataFault, SystemReasonsAreTheCLibrarysWords) {
+    for (int e : {ENOENT, EACCES, EPERM, EISDIR, ENOTDIR, ELOOP, ENAMETOOLONG, EIO, ENOMEM, EMFILE, ENFILE, EBUSY,
+                  ENXIO, ENODEV, EINTR, EAGAIN, EINVAL, EOVERFLOW, ESTALE, ENOSPC})
+        EXPECT_EQ(EnglishText(SystemReasonMessage(e)), SystemErrorText(e)) << e;
 }
 
 }  // namespace

@@ -45,9 +45,9 @@ std::string JoinLines(const std::vector<std::string>& lines, const std::string& 
 
 const BeamData& BundledBeamData() {
     static const BeamData data = [] {
-        BeamDataLoadResult result = LoadBeamDataFile(BundledDataFile());
-        if (!result.ok()) throw std::runtime_error(result.error());
-        return *result.data;
+        BeamDataLoad result = LoadBeamDataFile(BundledDataFile());
+        if (!result.has_value()) throw std::runtime_error(DescribeBeamDataFault(result.error()));
+        return result->data;
     }();
     return data;
 }

@@ -579,8 +579,8 @@ void LanguageTest::yesAndNoFollowTheChoice() {
 }
 
 void LanguageTest::picturesSpeakTheChosenLanguage() {
-    const BeamDataLoadResult good = LoadBeamDataFile(CORVANE_TEST_DATA_FILE);
-    QVERIFY(good.ok());
+    const BeamDataLoad good = LoadBeamDataFile(CORVANE_TEST_DATA_FILE);
+    QVERIFY(good.has_value());
     struct Drawn {
         QImage sketch, formula, tmr, ocr, sign;
     };

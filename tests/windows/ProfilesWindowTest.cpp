@@ -404,7 +404,7 @@ void ProfilesWindowTest::heldReferenceIsDrawnDashedAndGreyBeneathTheChart() {
 
     // The pixels: the picture is the designed chart with grey added where
     // the reference's curves are not covered by the current ones.
-    const QImage plain = RenderChartImage(state, ChartMesh::FiveCm);
+    const QImage plain = RenderChartImage(state, ChartMesh::FiveCm).value();
     const QImage picture = WithoutBorder(chart->Picture1->image());
     QCOMPARE(picture.size(), plain.size());
     int added = 0, neutral = 0;

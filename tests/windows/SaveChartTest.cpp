@@ -93,8 +93,8 @@ void SaveChartTest::eachFormatIsWrittenAndReadsBack() {
     QCOMPARE(ModeOf(dir.filePath(QStringLiteral("chart.png"))), mode_t(0644));
     const QImage png(dir.filePath(QStringLiteral("chart.png")));
     QCOMPARE(png.size(), QSize(2 * 997, 2 * 685));
-    QVERIFY(png.convertToFormat(QImage::Format_RGB32) == RenderChartImage(shown, 2));
-    QVERIFY(png.convertToFormat(QImage::Format_RGB32) != RenderChartImage(state, ChartMesh::FiveCm, 2));
+    QVERIFY(png.convertToFormat(QImage::Format_RGB32) == RenderChartImage(shown, 2).value());
+    QVERIFY(png.convertToFormat(QImage::Format_RGB32) != RenderChartImage(state, ChartMesh::FiveCm, 2).value());
 
     // SVG: the same picture, the reference's dashed lines among it. The
     // dialog opens in the folder of the last file.

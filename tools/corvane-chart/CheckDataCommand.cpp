@@ -84,19 +84,22 @@ void WriteWarnings(const std::vector<BeamDataConcern>& concerns, std::ostream& e
 }
 
 int RunCheckData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const ParsedOptions parsed = ParseOptions(args, {"data"});
-    if (!parsed.options) {
-        err << Name << parsed.error << '\n';
+    const Outcome<Options, UsageFault> parsed = ParseOptions(args, {"data"});
+    if (!parsed) {
+        err << Name << parsed.error() << '\n';
         return ExitUsage;
     }
-    if (parsed.help) {
+    if (parsed->help) {
         out << Help();
         return ExitSuccess;
     }
-    const std::optional<BeamDataLoadResult> loaded = LoadDataFileOption(*parsed.options, Name, err);
-    if (!loaded) return ExitUsage;
+    const Outcome<LoadedBeamData, UsageFault> loaded = LoadDataFileOption(*parsed, Name, err);
+    if (!loaded) {
+        err << Name << loaded.error() << '\n';
+        return ExitUsage;
+    }
 
-    const BeamDataCheck check = CheckBeamData(*loaded->data, loaded->source);
+    const BeamDataCheck check = CheckBeamData(loaded->data, loaded->source);
     WriteSummary(loaded->file, check.summary, out);
     WriteWarnings(check.concerns, err);
     return ExitSuccess;

@@ -14,49 +14,38 @@
 
 namespace corvane::cli {
 
-ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& allowed) {
-    ParsedOptions result;
+Outcome<Options, UsageFault> ParseOptions(const std::vector<std::string>& args,
+                                          const std::vector<std::string>& allowed) {
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help") {
-            result.help = true;
+            options.help = true;
             continue;
         }
-        if (arg.rfind("--", 0) != 0) {
-            result.error = "unexpected argument " + QuoteForMessage(arg);
-            return result;
-        }
+        if (arg.rfind("--", 0) != 0) return Fail("unexpected argument " + QuoteForMessage(arg));
         const std::string name = arg.substr(2);
-        if (name.find('=') != std::string::npos) {
-            result.error = "write the value as a separate argument: " + QuoteForMessage(arg);
-            return result;
-        }
-        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
-            result.error = "unknown option " + QuoteForMessage(arg);
-            return result;
-        }
-        if (options.has(name)) {
-            result.error = "option " + QuoteForMessage(arg) + " is given twice";
-            return result;
-        }
-        if (i + 1 >= args.size()) {
-            result.error = "option " + QuoteForMessage(arg) + " needs a value";
-            return result;
-        }
+        if (name.find('=') != std::string::npos)
+            return Fail("write the value as a separate argument: " + QuoteForMessage(arg));
+        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end())
+            return Fail("unknown option " + QuoteForMessage(arg));
+        if (options.has(name)) return Fail("option " + QuoteForMessage(arg) + " is given twice");
+        if (i + 1 >= args.size()) return Fail("option " + QuoteForMessage(arg) + " needs a value");
         options.values[name] = args[++i];
     }
-    result.options = std::move(options);
-    return result;
+    return options;
 }
 
-int PrepareCalculation(const Options& options, CalculationInputs& inputs, const std::string& prefix,
-                       std::string& error, std::ostream& warnings) {
+Outcome<ChartMesh, UsageFault> MeshOption(const Options& options) {
+    const std::string mesh = options.get("mesh", "0");
+    if (mesh != "0" && mesh != "1") return Fail("--mesh takes 0 or 1, not " + QuoteForMessage(mesh));
+    return mesh == "1" ? ChartMesh::OneCm : ChartMesh::FiveCm;
+}
+
+Outcome<CalculationInputs, UsageFault> PrepareCalculation(const Options& options, const std::string& prefix,
+                                                          std::ostream& warnings) {
     const std::string setup = options.get("setup", "ssd");
-    if (setup != "ssd" && setup != "std") {
-        error = "--setup takes ssd or std, not " + QuoteForMessage(setup);
-        return ExitUsage;
-    }
+    if (setup != "ssd" && setup != "std") return Fail("--setup takes ssd or std, not " + QuoteForMessage(setup));
     const std::string wedge = options.get("wedge", "non");
     WedgeFilter wedgeKind = WedgeFilter::None;
     if (wedge == "non")
@@ -67,44 +56,35 @@ int PrepareCalculation(const Options& options, CalculationInputs& inputs, const 
         wedgeKind = WedgeFilter::Deg45;
     else if (wedge == "60")
         wedgeKind = WedgeFilter::Deg60;
-    else {
-        error = "--wedge takes non, 30, 45 or 60, not " + QuoteForMessage(wedge);
-        return ExitUsage;
-    }
+    else
+        return Fail("--wedge takes non, 30, 45 or 60, not " + QuoteForMessage(wedge));
 
-    const std::filesystem::path dataPath =
-        options.has("data") ? std::filesystem::path(options.get("data", "")) : LocateBeamDataFile();
-    BeamDataLoadResult loaded = LoadBeamDataFile(dataPath);
-    if (!loaded.ok()) {
-        error = loaded.error();
-        return ExitUsage;
-    }
-    if (!loaded.misplacedOcrRows.empty()) warnings << prefix << "warning: " << loaded.warning() << '\n';
+    Outcome<LoadedBeamData, UsageFault> loaded = LoadDataFileOption(options, prefix, warnings);
+    if (!loaded) return Fail(std::move(loaded.error()));
 
     // As the start button and the conditions window would leave the state.
-    inputs.Beam = *loaded.data;
+    CalculationInputs inputs{std::move(loaded->data), {}};
     inputs.Conditions.Setup = setup == "ssd" ? BeamSetup::Ssd : BeamSetup::Std;
     SelectWedge(inputs.Conditions, wedgeKind);
     ReadConditionEntries(inputs.Conditions, options.get("depth", "5.0"), options.get("width", "10.0"),
                          options.get("length", "10.0"));
-    return ExitSuccess;
+    return inputs;
 }
 
-int PrepareAndComputeDoseGrid(const Options& options, std::optional<DoseCalculation>& result,
-                              const std::string& prefix, std::ostream& err) {
-    std::string error;
-    CalculationInputs inputs;
-    if (const int code = PrepareCalculation(options, inputs, prefix, error, err); code != ExitSuccess) {
-        err << prefix << error << '\n';
-        return code;
+Outcome<DoseCalculation, int> PrepareAndComputeDoseGrid(const Options& options, const std::string& prefix,
+                                                        std::ostream& err) {
+    const Outcome<CalculationInputs, UsageFault> inputs = PrepareCalculation(options, prefix, err);
+    if (!inputs) {
+        err << prefix << inputs.error() << '\n';
+        return Fail(ExitUsage);
     }
     try {
-        result.emplace(ComputeDoseGrid(inputs.Beam, inputs.Conditions));
+        return ComputeDoseGrid(inputs->Beam, inputs->Conditions);
     } catch (const CalculationFailure&) {
+        // The designed failure: its two messages, whatever the cause.
         WriteFailureMessages(err);
-        return ExitCalculationFailure;
+        return Fail(ExitCalculationFailure);
     }
-    return ExitSuccess;
 }
 
 void WriteFailureMessages(std::ostream& err) {

@@ -1,9 +1,11 @@
 // The shared command-line contract of corvane-chart's commands.
 #pragma once
 
+#include "chart/DrawChart.h"
 #include "dose/DoseCalculation.h"
 #include "state/BeamData.h"
 #include "state/Conditions.h"
+#include "state/Outcome.h"
 
 #include <functional>
 #include <iosfwd>
@@ -27,6 +29,7 @@ inline const std::vector<std::string> CalculationOptions{"data",  "setup",  "dep
 
 struct Options {
     std::map<std::string, std::string> values;  // name without "--" -> value
+    bool help = false;                          // "--help" was given
 
     bool has(const std::string& name) const { return values.count(name) != 0; }
     std::string get(const std::string& name, const std::string& fallback) const {
@@ -35,16 +38,18 @@ struct Options {
     }
 };
 
-struct ParsedOptions {
-    std::optional<Options> options;  // empty on bad usage
-    std::string error;               // one line, for standard error
-    bool help = false;               // "--help" was given
-};
+// Bad usage, or a data file that does not load: one line for standard
+// error, after the command's prefix ("corvane-chart dose: "); exit 2.
+using UsageFault = std::string;
 
 // Each allowed option takes the next argument as its value, even an empty one
 // or one that starts with "-". Bad usage: "--opt=value", a repeated or
 // unknown option, a missing value, or a stray argument.
-ParsedOptions ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& allowed);
+Outcome<Options, UsageFault> ParseOptions(const std::vector<std::string>& args,
+                                          const std::vector<std::string>& allowed);
+
+// --mesh 0|1 (default 0), for ops and render: MeshMode 1 adds the 1 cm grid.
+Outcome<ChartMesh, UsageFault> MeshOption(const Options& options);
 
 // What a calculation is made from: the beam tables and the conditions.
 struct CalculationInputs {
@@ -52,19 +57,17 @@ struct CalculationInputs {
     IrradiationConditions Conditions;
 };
 
-// Loads the data file and sets the conditions from the calculation options,
-// as the conditions window would. Returns ExitSuccess, or ExitUsage with a
-// one-line reason in `error` (bad value, or a data file that does not load).
-// A file that loads with rows out of place gets a line "<prefix>warning: ..."
-// on `warnings`, the prefix being the command's own ("corvane-chart dose: ").
-int PrepareCalculation(const Options& options, CalculationInputs& inputs, const std::string& prefix,
-                       std::string& error, std::ostream& warnings);
+// Loads the data file (LoadDataFileOption) and sets the conditions from the
+// calculation options, as the conditions window would. A file that loads
+// with rows out of place gets a line "<prefix>warning: ..." on `warnings`.
+Outcome<CalculationInputs, UsageFault> PrepareCalculation(const Options& options, const std::string& prefix,
+                                                          std::ostream& warnings);
 
 // PrepareCalculation, then ComputeDoseGrid, each failure reported on `err`
 // as every command reports it: "<prefix><reason>" and exit 2, or the two
-// failure messages and exit 1. Returns ExitSuccess with `result` computed.
-int PrepareAndComputeDoseGrid(const Options& options, std::optional<DoseCalculation>& result,
-                              const std::string& prefix, std::ostream& err);
+// failure messages and exit 1. The fault is that exit code.
+Outcome<DoseCalculation, int> PrepareAndComputeDoseGrid(const Options& options, const std::string& prefix,
+                                                        std::ostream& err);
 
 // The two failure messages, one per line, in UTF-8.
 void WriteFailureMessages(std::ostream& err);

@@ -59,13 +59,12 @@ std::string Quoted(const std::filesystem::path& path) {
     return text;
 }
 
-std::string ReadFailure(const FileReadOutcome& read) {
+std::string ReadFailure(const FileReadFault& read) {
     switch (read.failure) {
     case FileReadFailure::Missing: return "was not found";
     case FileReadFailure::NotRegular: return "is not a regular file";
     case FileReadFailure::CannotOpen: return "cannot be opened: " + SystemErrorText(read.systemError);
-    case FileReadFailure::ReadFailed:
-    case FileReadFailure::None: break;
+    case FileReadFailure::ReadFailed: break;
     }
     return "could not be read: " + SystemErrorText(read.systemError);
 }
@@ -82,13 +81,17 @@ int ToCsv(const Options& options, std::ostream& err) {
         err << Name << "--to-csv needs a folder\n";
         return ExitUsage;
     }
-    const std::optional<BeamDataLoadResult> loaded = LoadDataFileOption(options, Name, err);
-    if (!loaded) return ExitUsage;
-    const auto failure = WriteCsvPair(folder, NumbersOf(*loaded->data, loaded->source));
-    if (!failure) return ExitSuccess;
-    err << Name << "cannot write " << Quoted(failure->file) << ": " << failure->reason;
-    if (failure->file.filename() == OcrCsvName)
-        err << (failure->tmrKept ? "; tmr.csv is as it was" : "; tmr.csv was written and could not be put back");
+    const Outcome<LoadedBeamData, UsageFault> loaded = LoadDataFileOption(options, Name, err);
+    if (!loaded) {
+        err << Name << loaded.error() << '\n';
+        return ExitUsage;
+    }
+    const Outcome<void, CsvWriteFailure> written = WriteCsvPair(folder, NumbersOf(loaded->data, loaded->source));
+    if (written) return ExitSuccess;
+    const CsvWriteFailure& failure = written.error();
+    err << Name << "cannot write " << Quoted(failure.file) << ": " << failure.reason;
+    if (failure.file.filename() == OcrCsvName)
+        err << (failure.tmrKept ? "; tmr.csv is as it was" : "; tmr.csv was written and could not be put back");
     err << '\n';
     return ExitOutputFailure;
 }
@@ -105,52 +108,52 @@ int FromCsv(const Options& options, std::ostream& err) {
         return ExitUsage;
     }
     const std::string heading = options.get("heading", "");
-    if (const auto problem = HeadingProblem(heading)) {
-        err << Name << *problem << '\n';
+    if (const Outcome<void, std::string> fits = CheckHeading(heading); !fits) {
+        err << Name << fits.error() << '\n';
         return ExitUsage;
     }
 
     BeamDataNumbers numbers;
     const std::filesystem::path tmrFile = options.get("tmr", ""), ocrFile = options.get("ocr", "");
     for (const auto& [table, file] : {std::pair{CsvTable::Tmr, tmrFile}, std::pair{CsvTable::Ocr, ocrFile}}) {
-        const FileReadOutcome read = ReadRegularFile(file, CsvSizeLimit);
-        if (!read.ok() || read.moreFollows) {
+        const Outcome<FileBytes, FileReadFault> read = ReadRegularFile(file, CsvSizeLimit);
+        if (!read || read->moreFollows) {
             err << Name << Quoted(file) << ' '
-                << (read.ok() ? "is larger than 1 MiB; a CSV table of the beam data is a few kilobytes"
-                              : ReadFailure(read))
+                << (read ? "is larger than 1 MiB; a CSV table of the beam data is a few kilobytes"
+                         : ReadFailure(read.error()))
                 << '\n';
             return ExitUsage;
         }
-        if (const auto fault = ReadCsv(table, read.bytes, numbers)) {
-            ReportCsvFault(*fault, file, err);
+        if (const Outcome<void, CsvFault> tableRead = ReadCsv(table, read->bytes, numbers); !tableRead) {
+            ReportCsvFault(tableRead.error(), file, err);
             return ExitUsage;
         }
     }
 
-    const MadeDataFile made = MakeBeamDataFile(heading, numbers);
-    if (made.fault) {
-        ReportCsvFault(*made.fault, made.fault->table == CsvTable::Tmr ? tmrFile : ocrFile, err);
+    const Outcome<std::string, CsvFault> made = MakeBeamDataFile(heading, numbers);
+    if (!made) {
+        ReportCsvFault(made.error(), made.error().table == CsvTable::Tmr ? tmrFile : ocrFile, err);
         return ExitUsage;
     }
     const std::filesystem::path out = options.get("out", "");
-    if (const auto reason = WriteFileAtomically(out, made.text)) {
-        err << Name << "cannot write " << Quoted(out) << ": " << *reason << '\n';
+    if (const Outcome<void, WriteFault> written = WriteFileAtomically(out, *made); !written) {
+        err << Name << "cannot write " << Quoted(out) << ": " << written.error().reason << '\n';
         return ExitOutputFailure;
     }
     return ExitSuccess;
 }
 
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const ParsedOptions parsed = ParseOptions(args, {"data", "to-csv", "tmr", "ocr", "heading", "out"});
-    if (!parsed.options) {
-        err << Name << parsed.error << '\n';
+    const Outcome<Options, UsageFault> parsed = ParseOptions(args, {"data", "to-csv", "tmr", "ocr", "heading", "out"});
+    if (!parsed) {
+        err << Name << parsed.error() << '\n';
         return ExitUsage;
     }
-    if (parsed.help) {
+    if (parsed->help) {
         out << Help();
         return ExitSuccess;
     }
-    const Options& options = *parsed.options;
+    const Options& options = *parsed;
     const bool fromCsv = options.has("tmr") || options.has("ocr") || options.has("heading") || options.has("out");
     if (options.has("to-csv") == fromCsv) {
         err << Name << (fromCsv ? "--to-csv does not go with --tmr, --ocr, --heading or --out"

@@ -11,17 +11,14 @@ std::string DataOptionHelp() {
            "                       folder, else beside the program, else share/corvane)\n";
 }
 
-std::optional<BeamDataLoadResult> LoadDataFileOption(const Options& options, const std::string& prefix,
-                                                     std::ostream& err) {
+Outcome<LoadedBeamData, UsageFault> LoadDataFileOption(const Options& options, const std::string& prefix,
+                                                       std::ostream& warnings) {
     const std::filesystem::path path =
         options.has("data") ? std::filesystem::path(options.get("data", "")) : LocateBeamDataFile();
-    BeamDataLoadResult loaded = LoadBeamDataFile(path);
-    if (!loaded.ok()) {
-        err << prefix << loaded.error() << '\n';
-        return std::nullopt;
-    }
-    if (!loaded.misplacedOcrRows.empty()) err << prefix << "warning: " << loaded.warning() << '\n';
-    return loaded;
+    BeamDataLoad loaded = LoadBeamDataFile(path);
+    if (!loaded) return Fail(DescribeBeamDataFault(loaded.error()));
+    if (!loaded->misplacedOcrRows.empty()) warnings << prefix << "warning: " << loaded->warning() << '\n';
+    return std::move(*loaded);
 }
 
 }  // namespace corvane::cli

@@ -15,10 +15,10 @@ namespace corvane::cli {
 std::string DataOptionHelp();
 
 // Loads the file --data names, or the one the program finds, as every
-// command does. A file that does not load is reported on `err` as
-// "<prefix><reason>" and gives nothing; rows out of place that the loader
-// warns about go to `err` as "<prefix>warning: ...".
-std::optional<BeamDataLoadResult> LoadDataFileOption(const Options& options, const std::string& prefix,
-                                                     std::ostream& err);
+// command does: the tables, or why the file does not load, in English.
+// Rows out of place that the loader warns about go to `warnings` as
+// "<prefix>warning: ...".
+Outcome<LoadedBeamData, UsageFault> LoadDataFileOption(const Options& options, const std::string& prefix,
+                                                       std::ostream& warnings);
 
 }  // namespace corvane::cli

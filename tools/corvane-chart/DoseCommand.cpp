@@ -16,12 +16,12 @@ const char* const DoseUsage =
     "                       501 values I = 0..500 separated by commas, as %.17g\n";
 
 int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const ParsedOptions parsed = ParseOptions(args, CalculationOptions);
-    if (!parsed.options) {
-        err << "corvane-chart dose: " << parsed.error << '\n';
+    const Outcome<Options, UsageFault> parsed = ParseOptions(args, CalculationOptions);
+    if (!parsed) {
+        err << "corvane-chart dose: " << parsed.error() << '\n';
         return ExitUsage;
     }
-    if (parsed.help) {
+    if (parsed->help) {
         out << "Usage: corvane-chart dose [OPTIONS]\n\n"
             << DoseUsage << "\nOptions:\n"
             << CalculationOptionsHelp()
@@ -31,10 +31,8 @@ int runDose(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return ExitSuccess;
     }
 
-    std::optional<DoseCalculation> result;
-    if (const int code = PrepareAndComputeDoseGrid(*parsed.options, result, "corvane-chart dose: ", err);
-        code != ExitSuccess)
-        return code;
+    const Outcome<DoseCalculation, int> result = PrepareAndComputeDoseGrid(*parsed, "corvane-chart dose: ", err);
+    if (!result) return result.error();
 
     std::string text;
     text.reserve(DoseMatrix::RowCount * DoseMatrix::ColumnCount * 20);

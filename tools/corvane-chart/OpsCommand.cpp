@@ -37,12 +37,12 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
     std::vector<std::string> allowed = CalculationOptions;
     if (chart == Chart::Screen) allowed.push_back("mesh");
 
-    const ParsedOptions parsed = ParseOptions(args, allowed);
-    if (!parsed.options) {
-        err << "corvane-chart " << name << ": " << parsed.error << '\n';
+    const Outcome<Options, UsageFault> parsed = ParseOptions(args, allowed);
+    if (!parsed) {
+        err << "corvane-chart " << name << ": " << parsed.error() << '\n';
         return ExitUsage;
     }
-    if (parsed.help) {
+    if (parsed->help) {
         out << "Usage: corvane-chart " << name << " [OPTIONS]"
             << (chart == Chart::Screen ? " [--mesh 0|1]" : "") << "\n\n"
             << (chart == Chart::Screen ? OpsUsage : PrintOpsUsage) << "\nOptions:\n"
@@ -56,33 +56,29 @@ int runOps(Chart chart, const std::vector<std::string>& args, std::ostream& out,
         return ExitSuccess;
     }
 
-    ChartMesh meshMode = ChartMesh::FiveCm;
-    if (chart == Chart::Screen) {
-        const std::string mesh = parsed.options->get("mesh", "0");
-        if (mesh != "0" && mesh != "1") {
-            err << "corvane-chart " << name << ": --mesh takes 0 or 1, not " << QuoteForMessage(mesh) << "\n";
-            return ExitUsage;
-        }
-        meshMode = mesh == "1" ? ChartMesh::OneCm : ChartMesh::FiveCm;
+    const std::string prefix = std::string("corvane-chart ") + name + ": ";
+    const Outcome<ChartMesh, UsageFault> meshMode = MeshOption(*parsed);  // print-ops takes no --mesh
+    if (!meshMode) {
+        err << prefix << meshMode.error() << "\n";
+        return ExitUsage;
     }
 
-    CalculationInputs inputs;
-    const std::string prefix = std::string("corvane-chart ") + name + ": ";
-    std::string error;
-    if (const int code = PrepareCalculation(*parsed.options, inputs, prefix, error, err); code != ExitSuccess) {
-        err << prefix << error << '\n';
-        return code;
+    const Outcome<CalculationInputs, UsageFault> inputs = PrepareCalculation(*parsed, prefix, err);
+    if (!inputs) {
+        err << prefix << inputs.error() << '\n';
+        return ExitUsage;
     }
 
     RecordingSurface surface;
     int code = ExitSuccess;
     try {
-        const DoseCalculation result = ComputeDoseGrid(inputs.Beam, inputs.Conditions);
+        const DoseCalculation result = ComputeDoseGrid(inputs->Beam, inputs->Conditions);
         if (chart == Chart::Screen)
-            DrawChart(result, meshMode, surface);
+            DrawChart(result, *meshMode, surface);
         else
             DrawPrintedChart(result, surface);
     } catch (const CalculationFailure&) {
+        // The designed failure: what was drawn before it, then its two messages.
         code = ExitCalculationFailure;
     }
     out << surface.text();

@@ -51,35 +51,23 @@ std::optional<int> ParseWholeMillimetres(const std::string& text, int lowest, in
     return value;
 }
 
-// Reads --axis and --at before anything is loaded. Returns nothing for bad
-// usage, with a one-line reason in `error`.
-std::optional<ProfileLine> ReadRequest(const Options& options, std::string& error) {
-    if (!options.has("axis")) {
-        error = "--axis depth|lateral is required";
-        return std::nullopt;
-    }
+// Reads --axis and --at before anything is loaded.
+Outcome<ProfileLine, UsageFault> ReadRequest(const Options& options) {
+    if (!options.has("axis")) return Fail(std::string("--axis depth|lateral is required"));
     const std::string axis = options.get("axis", "");
-    if (axis != "depth" && axis != "lateral") {
-        error = "--axis takes depth or lateral, not " + QuoteForMessage(axis);
-        return std::nullopt;
-    }
+    if (axis != "depth" && axis != "lateral") return Fail("--axis takes depth or lateral, not " + QuoteForMessage(axis));
     ProfileLine request;
     request.axis = axis == "depth" ? ProfileAxis::Depth : ProfileAxis::Lateral;
-    if (!options.has("at")) {
-        error = "--at N is required";
-        return std::nullopt;
-    }
+    if (!options.has("at")) return Fail(std::string("--at N is required"));
     const std::string at = options.get("at", "");
     const bool depth = request.axis == ProfileAxis::Depth;
     const std::optional<int> value =
         depth ? ParseWholeMillimetres(at, -AxisColumn, LastChartColumn - AxisColumn)
               : ParseWholeMillimetres(at, 0, LastComputedRow);
-    if (!value) {
-        error = depth ? "--at takes the off-axis position in whole mm from -250 to 250, not "
-                      : "--at takes the depth in whole mm from 0 to 250, not ";
-        error += QuoteForMessage(at);
-        return std::nullopt;
-    }
+    if (!value)
+        return Fail(std::string(depth ? "--at takes the off-axis position in whole mm from -250 to 250, not "
+                                      : "--at takes the depth in whole mm from 0 to 250, not ") +
+                    QuoteForMessage(at));
     request.at = *value;
     return request;
 }
@@ -94,25 +82,23 @@ void WriteProfile(const DoseMatrix& grid, const ProfileLine& line, std::ostream&
 int RunProfile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> allowed = CalculationOptions;
     allowed.insert(allowed.end(), {"axis", "at"});
-    const ParsedOptions parsed = ParseOptions(args, allowed);
-    if (!parsed.options) {
-        err << Name << parsed.error << '\n';
+    const Outcome<Options, UsageFault> parsed = ParseOptions(args, allowed);
+    if (!parsed) {
+        err << Name << parsed.error() << '\n';
         return ExitUsage;
     }
-    if (parsed.help) {
+    if (parsed->help) {
         out << Help();
         return ExitSuccess;
     }
-    std::string error;
-    const std::optional<ProfileLine> request = ReadRequest(*parsed.options, error);
+    const Outcome<ProfileLine, UsageFault> request = ReadRequest(*parsed);
     if (!request) {
-        err << Name << error << '\n';
+        err << Name << request.error() << '\n';
         return ExitUsage;
     }
 
-    std::optional<DoseCalculation> result;
-    if (const int code = PrepareAndComputeDoseGrid(*parsed.options, result, Name, err); code != ExitSuccess)
-        return code;
+    const Outcome<DoseCalculation, int> result = PrepareAndComputeDoseGrid(*parsed, Name, err);
+    if (!result) return result.error();
     WriteProfile(result->DoseGrid, *request, out);
     return ExitSuccess;
 }

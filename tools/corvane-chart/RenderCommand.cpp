@@ -104,104 +104,88 @@ std::vector<std::string> RenderOptions() {
 }
 
 // Reads --out, --mesh and --scale, checked in this order, before anything is
-// loaded. Returns nothing for bad usage, with a one-line reason in `error`.
-std::optional<RenderRequest> ReadRequest(const Options& options, std::string& error) {
+// loaded.
+Outcome<RenderRequest, UsageFault> ReadRequest(const Options& options) {
     RenderRequest request;
     request.path = options.get("out", "");
-    if (request.path.empty()) {
-        error = "--out FILE is required";
-        return std::nullopt;
-    }
+    if (request.path.empty()) return Fail(std::string("--out FILE is required"));
     const std::optional<ChartFileFormat> format = ChartFileFormatOf(request.path);
-    if (!format) {
-        error = "--out must name a .png, .svg or .pdf file: " + PathForMessage(request.path);
-        return std::nullopt;
-    }
+    if (!format) return Fail("--out must name a .png, .svg or .pdf file: " + PathForMessage(request.path));
     request.format = *format;
 
-    const std::string mesh = options.get("mesh", "0");
-    if (mesh != "0" && mesh != "1") {
-        error = "--mesh must be 0 or 1: " + QuoteForMessage(mesh);
-        return std::nullopt;
-    }
-    request.mesh = mesh == "1" ? ChartMesh::OneCm : ChartMesh::FiveCm;
+    const Outcome<ChartMesh, UsageFault> mesh = MeshOption(options);
+    if (!mesh) return Fail(mesh.error());
+    request.mesh = *mesh;
 
     if (options.has("scale")) {
-        if (request.format != ChartFileFormat::Png) {
-            error = "--scale applies to PNG pictures only";
-            return std::nullopt;
-        }
+        if (request.format != ChartFileFormat::Png) return Fail(std::string("--scale applies to PNG pictures only"));
         const std::string text = options.get("scale", "");
         const std::optional<int> scale = ParseScale(text);
-        if (!scale) {
-            error = "--scale must be a whole number from 1 to " + std::to_string(MaxScale) + ": " +
-                    QuoteForMessage(text);
-            return std::nullopt;
-        }
+        if (!scale)
+            return Fail("--scale must be a whole number from 1 to " + std::to_string(MaxScale) + ": " +
+                        QuoteForMessage(text));
         request.scale = *scale;
     }
     return request;
 }
 
-// Computes the dose grid and draws the picture into `bytes`. Returns
-// ExitSuccess, or ExitCalculationFailure after writing why on `err`: the two
-// failure messages when the calculation or the drawing fails, one line when
-// Qt could not make the picture. Needs a GuiSession.
-int MakePicture(const CalculationInputs& inputs, const RenderRequest& request, QByteArray& bytes,
-                std::ostream& err) {
+// Computes the dose grid and draws the picture. The fault is the exit code
+// ExitCalculationFailure, after writing why on `err`: the two failure
+// messages when the calculation or the drawing fails, one line when Qt could
+// not make the picture. Needs a GuiSession.
+Outcome<QByteArray, int> MakePicture(const CalculationInputs& inputs, const RenderRequest& request,
+                                     std::ostream& err) {
     try {
         const DoseCalculation result = ComputeDoseGrid(inputs.Beam, inputs.Conditions);
-        bytes = ChartFileBytes(
+        const Outcome<QByteArray, PictureFault> bytes = ChartFileBytes(
             request.format, result,
             [&result, &request](DrawingSurface& surface) { DrawChart(result, request.mesh, surface); },
             request.scale);
+        if (bytes) return *bytes;
+        err << Name << "the picture could not be made: " << bytes.error().reason << "\n";
     } catch (const CalculationFailure&) {
+        // The designed failure of the calculation or the drawing: its two messages.
         WriteFailureMessages(err);
-        return ExitCalculationFailure;
-    } catch (const std::exception& e) {
-        err << Name << "the picture could not be made: " << e.what() << "\n";
-        return ExitCalculationFailure;
     }
-    return ExitSuccess;
+    return Fail(ExitCalculationFailure);
 }
 
 // Written whole or not at all: an existing file stays as it was on failure.
 int WritePicture(const std::string& path, const QByteArray& bytes, std::ostream& err) {
     const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (const std::optional<std::string> reason = WriteFileAtomically(path, content)) {
-        err << Name << "cannot write " << PathForMessage(path) << ": " << *reason << "\n";
+    if (const Outcome<void, WriteFault> written = WriteFileAtomically(path, content); !written) {
+        err << Name << "cannot write " << PathForMessage(path) << ": " << written.error().reason << "\n";
         return ExitOutputFailure;
     }
     return ExitSuccess;
 }
 
 int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const ParsedOptions parsed = ParseOptions(args, RenderOptions());
-    if (!parsed.options) {
-        err << Name << parsed.error << "\n";
+    const Outcome<Options, UsageFault> parsed = ParseOptions(args, RenderOptions());
+    if (!parsed) {
+        err << Name << parsed.error() << "\n";
         return ExitUsage;
     }
-    if (parsed.help) {
+    if (parsed->help) {
         out << Help();
         return ExitSuccess;
     }
-    std::string error;
-    const std::optional<RenderRequest> request = ReadRequest(*parsed.options, error);
+    const Outcome<RenderRequest, UsageFault> request = ReadRequest(*parsed);
     if (!request) {
-        err << Name << error << "\n";
+        err << Name << request.error() << "\n";
         return ExitUsage;
     }
 
-    CalculationInputs inputs;
-    if (const int code = PrepareCalculation(*parsed.options, inputs, Name, error, err); code != ExitSuccess) {
-        err << Name << error << "\n";
-        return code;
+    const Outcome<CalculationInputs, UsageFault> inputs = PrepareCalculation(*parsed, Name, err);
+    if (!inputs) {
+        err << Name << inputs.error() << "\n";
+        return ExitUsage;
     }
 
     const GuiSession session;
-    QByteArray bytes;
-    if (const int code = MakePicture(inputs, *request, bytes, err); code != ExitSuccess) return code;
-    return WritePicture(request->path, bytes, err);
+    const Outcome<QByteArray, int> bytes = MakePicture(*inputs, *request, err);
+    if (!bytes) return bytes.error();
+    return WritePicture(request->path, *bytes, err);
 }
 
 const CommandRegistration registration{"render", RenderUsage, Render};

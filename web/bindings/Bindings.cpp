@@ -4,6 +4,7 @@
 #include "WebSession.h"
 
 #include "chart/Palette.h"
+#include "dose/BeamQuality.h"
 #include "dose/CalculationFailure.h"
 #include "state/BeamDataFault.h"
 #include "state/EntryClamp.h"
@@ -85,12 +86,22 @@ val Optional(const std::optional<T>& value) {
 
 class Session {
 public:
-    val loadData(const std::string& bytes, const std::string& name, bool moreFollows) {
-        const DataLoad load = session_.LoadData(bytes, name, moreFollows);
+    bool loadData(const std::string& bytes, const std::string& name, bool moreFollows) {
+        return session_.LoadData(bytes, name, moreFollows).ok;
+    }
+
+    // The last data file's messages in the words `translate(context, source)`
+    // gives: {fault, warning}, each empty when there is none.
+    val dataMessages(val translate) const {
+        const auto words = [&](std::string_view context, const std::string& source) {
+            return translate(std::string(context), source).as<std::string>();
+        };
+        const DataLoad& load = session_.LastLoad();
         val result = val::object();
-        result.set("ok", load.ok);
-        result.set("fault", load.fault);
-        result.set("warning", load.warning);
+        result.set("fault", load.fault ? UserText(*load.fault, words) : std::string());
+        result.set("warning", load.misplacedOcrRows.empty()
+                                  ? std::string()
+                                  : MisplacedOcrRowsText(load.file, load.misplacedOcrRows, words));
         return result;
     }
 
@@ -111,6 +122,7 @@ public:
         tables.set("fieldSizes", Float64Array(fields));
         tables.set("tmr", Float64Array(tmr));
         tables.set("ocr", Float64Array(ocr));
+        tables.set("tpr2010", Optional(BeamQualityOf(beam).tpr2010));
         return tables;
     }
 
@@ -222,6 +234,9 @@ private:
     WebSession session_;
 };
 
+// The two messages of a failed calculation, in their catalogs' context.
+std::string FailureContext() { return FailureMessageContext; }
+
 val FailureMessages() {
     val messages = val::array();
     messages.call<void>("push", std::string(FailureMessageFirst));
@@ -268,6 +283,7 @@ EMSCRIPTEN_BINDINGS(corvane) {
     emscripten::class_<Session>("Session")
         .constructor<>()
         .function("loadData", &Session::loadData)
+        .function("dataMessages", &Session::dataMessages)
         .function("hasData", &Session::hasData)
         .function("beamTables", &Session::beamTables)
         .function("run", &Session::run)
@@ -289,6 +305,7 @@ EMSCRIPTEN_BINDINGS(corvane) {
         .function("dose", &Session::dose)
         .function("opsText", &Session::opsText);
     emscripten::function("failureMessages", &FailureMessages);
+    emscripten::function("failureMessageContext", &FailureContext);
     emscripten::function("clampEntry", &ClampEntry);
     emscripten::function("palette", &PaletteValue);
     emscripten::function("pathForMessage", &PathText);

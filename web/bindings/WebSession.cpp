@@ -34,17 +34,18 @@ std::optional<WedgeFilter> WedgeNamed(std::string_view text, std::string& error)
 WebSession::WebSession() = default;
 WebSession::~WebSession() = default;
 
-DataLoad WebSession::LoadData(std::string_view bytes, const std::string& fileName, bool moreFollows) {
-    BeamDataLoadResult load = ParseBeamData(bytes, fileName, moreFollows);
-    DataLoad result;
-    if (!load.ok()) {
-        result.fault = load.error();
-        return result;
+const DataLoad& WebSession::LoadData(std::string_view bytes, const std::string& fileName, bool moreFollows) {
+    BeamDataLoad load = ParseBeamData(bytes, fileName, moreFollows);
+    lastLoad_ = DataLoad{};
+    lastLoad_.file = fileName;
+    if (!load) {
+        lastLoad_.fault = BeamDataFaultMessage(load.error());
+        return lastLoad_;
     }
-    result.ok = true;
-    if (!load.misplacedOcrRows.empty()) result.warning = load.warning();
-    beam_ = *load.data;
-    return result;
+    lastLoad_.ok = true;
+    lastLoad_.misplacedOcrRows = load->misplacedOcrRows;
+    beam_ = load->data;
+    return lastLoad_;
 }
 
 IrradiationConditions WebSession::Prepared(const EntryConditions& entries) const {

@@ -11,6 +11,7 @@
 #include "dose/DoseCalculation.h"
 #include "dose/ProfileFigures.h"
 #include "state/BeamDataLoader.h"
+#include "state/Message.h"
 
 #include <memory>
 #include <optional>
@@ -36,11 +37,14 @@ struct EntryConditions {
 std::optional<BeamSetup> SetupNamed(std::string_view text, std::string& error);
 std::optional<WedgeFilter> WedgeNamed(std::string_view text, std::string& error);
 
-// What the page shows of a data file it was given.
+// What the page tells of the last data file it was given: why it did not
+// load, or the rows that loaded out of place. The page words them in its
+// language (DataLoad's messages go through the catalogs).
 struct DataLoad {
     bool ok = false;
-    std::string fault;    // the loader's message when the file did not load
-    std::string warning;  // rows that loaded out of place, or empty
+    std::optional<Message> fault;
+    std::string file;
+    std::vector<MisplacedOcrRow> misplacedOcrRows;
 };
 
 // One run of OK or "Change mesh size": the dose grid, then the chart.
@@ -86,7 +90,8 @@ public:
     // Reads a data file's bytes (at most BeamDataSizeLimit of them;
     // `moreFollows` when the file goes on). A file that does not load leaves
     // the data in use as it was.
-    DataLoad LoadData(std::string_view bytes, const std::string& fileName, bool moreFollows);
+    const DataLoad& LoadData(std::string_view bytes, const std::string& fileName, bool moreFollows);
+    const DataLoad& LastLoad() const { return lastLoad_; }
     bool HasData() const { return beam_.has_value(); }
     const BeamData& Beam() const { return *beam_; }
 
@@ -137,6 +142,7 @@ private:
     Readout ReadoutAtCursor() const;
 
     std::optional<BeamData> beam_;
+    DataLoad lastLoad_;
     // The results are shared and never change: a held reference is the
     // shown chart's own result.
     std::shared_ptr<const DoseCalculation> shown_;

@@ -9,5 +9,6 @@ export async function startCore() {
     palette: core.palette(),
     pictureWindow: core.chartPicture(),
     failureMessages: core.failureMessages(),
+    failureContext: core.failureMessageContext(),
   };
 }

@@ -35,7 +35,7 @@ function paragraphs(element, texts) {
 function showFailureMessages() {
   const box = $('failure');
   box.hidden = !failed;
-  if (failed) paragraphs(box, app.failureMessages.map((m) => tr('corvane::Module1', m)));
+  if (failed) paragraphs(box, app.failureMessages.map((m) => tr(app.failureContext, m)));
 }
 
 function setChartShown(shown) {
@@ -97,19 +97,23 @@ function showDataFileName() {
   $('data-heading').textContent = dataLines(dataFile.bytes, 1)[0] ?? '';
 }
 
+// The last data file's fault or warning, in the page's language.
+function showDataMessages() {
+  const { fault, warning } = app.session.dataMessages(tr);
+  $('data-message').hidden = fault === '';
+  paragraphs($('data-message'), fault === '' ? [] : [fault]);
+  $('data-warning').hidden = warning === '';
+  $('data-warning').textContent = warning;
+}
+
 // A data file that loads replaces the one in use, and the chart waits for
 // the next OK; one that does not load is named with the loader's message
 // and changes nothing.
 function useDataFile(file) {
-  const load = app.session.loadData(file.bytes, file.name, file.moreFollows);
-  $('data-message').hidden = load.ok;
-  if (!load.ok) {
-    paragraphs($('data-message'), [load.fault]);
-    return false;
-  }
+  const loaded = app.session.loadData(file.bytes, file.name, file.moreFollows);
+  showDataMessages();
+  if (!loaded) return false;
   dataFile = { name: file.name, bytes: file.bytes };
-  $('data-warning').hidden = load.warning === '';
-  $('data-warning').textContent = load.warning;
   showDataFileName();
   failed = false;
   showFailureMessages();
@@ -194,6 +198,7 @@ function wire() {
   onLanguageChange(() => {
     referenceWords();
     showFailureMessages();
+    showDataMessages();
     if (view.shown && app.session.hasReference()) redrawChart();
     profiles.update();
   });

@@ -66,10 +66,13 @@ function drawCurves(tables) {
   }
   const a = tmr.area;
   tmr.text(p('6 MV X-ray'), a.right - 8, a.top + 16, 'right');
+  // The beam quality from the tables, as the core computes it.
+  const tpr = tables.tpr2010 === null ? '\u2013' : tables.tpr2010.toFixed(3);
+  tmr.textEndingAt([['TPR', false], ['20,10', true], [` = ${tpr}`, false]], a.right - 8, a.top + 34);
   tmr.text(p('square field side (cm)'), a.right - 168, a.bottom - 50);
   for (let j = 1; j <= fields; j += 1) {
     tmr.key(a.right - 168 + ((j - 1) % 5) * 32, a.bottom - 34 + Math.floor((j - 1) / 5) * 15,
-      fieldColour(j, fields), String(tables.fieldSizes[j - 1]));
+      fieldColour(j, fields), String(tables.fieldSizes[j - 1]), [], 10);
   }
   ocr.curve([[1, 0], [1, 1]], 'rgb(150, 150, 150)', { width: 1, dash: [2, 3] });
   const colours = ['rgb(0, 0, 200)', 'rgb(0, 140, 0)', 'rgb(200, 0, 0)'];

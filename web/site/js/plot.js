@@ -1,7 +1,9 @@
 // A small line plot on a canvas, sharp at the screen's pixel ratio: axes
 // with ticks and titles, curves clipped to the plot area. The profiles and
 // the data table's TMR and OCR curves are drawn with it.
-const FONT = '12px system-ui, "Noto Sans CJK JP", sans-serif';
+const FACE = 'system-ui, "Noto Sans CJK JP", sans-serif';
+const FONT = `12px ${FACE}`;
+const SUBSCRIPT = `9px ${FACE}`;
 
 export class Plot {
   // x and y: {min, max, step, minor, decimals, title}
@@ -34,6 +36,24 @@ export class Plot {
     this.c.textAlign = align;
     this.c.textBaseline = baseline;
     this.c.fillText(text, x, y);
+  }
+
+  // Text with subscripts, parts [text, lowered], ending at x on the baseline y.
+  textEndingAt(parts, x, y) {
+    const { c } = this;
+    const width = (text, lowered) => {
+      c.font = lowered ? SUBSCRIPT : FONT;
+      return c.measureText(text).width;
+    };
+    let left = x - parts.reduce((sum, [text, lowered]) => sum + width(text, lowered), 0);
+    for (const [text, lowered] of parts) {
+      const w = width(text, lowered);
+      c.fillStyle = '#000';
+      c.textAlign = 'left';
+      c.textBaseline = 'alphabetic';
+      c.fillText(text, left, lowered ? y + 3 : y);
+      left += w;
+    }
   }
 
   axes() {
@@ -107,16 +127,16 @@ export class Plot {
   }
 
   // A short line of the colour, then the text, at (x, y) of the canvas.
-  key(x, y, colour, text, dash = []) {
+  key(x, y, colour, text, dash = [], length = 18) {
     const { c } = this;
     c.strokeStyle = colour;
     c.lineWidth = 2;
     c.setLineDash(dash);
     c.beginPath();
     c.moveTo(x, y);
-    c.lineTo(x + 18, y);
+    c.lineTo(x + length, y);
     c.stroke();
     c.setLineDash([]);
-    this.text(text, x + 24, y, 'left', 'middle');
+    this.text(text, x + length + 4, y, 'left', 'middle');
   }
 }

@@ -4,16 +4,14 @@
 // the picture's font scaled with it. Joined segments of one colour are
 // stroked as one path, as the desktop joins them into one polyline.
 import {
-  PICTURE_FONT_PIXELS, PICTURE_HEIGHT, PICTURE_WIDTH, SERIF, clipSegment, finite, fontMetrics, rgb,
+  DASHED, PICTURE_FONT_PIXELS, PICTURE_HEIGHT, PICTURE_WIDTH, SERIF, UserSurface, fontMetrics,
 } from './picture.js';
 
-const DASHED = 1;
-
-export class CanvasSurface {
+export class CanvasSurface extends UserSurface {
   constructor(context, window, palette) {
+    super(palette);
     const { width, height } = context.canvas;
     this.context = context;
-    this.palette = palette;
     this.left = window.left;
     this.top = window.top;
     // Device pixels per picture pixel, and per chart unit.
@@ -23,15 +21,7 @@ export class CanvasSurface {
     this.pen = Math.max(1, Math.round(Math.min(this.scale, height / PICTURE_HEIGHT)));
     this.bounds = [-width, -height, 2 * width, 2 * height];
     this.metrics = fontMetrics(SERIF);
-    this.x = this.left;
-    this.y = this.top;
-    this.fore = 0;
-    this.style = 0;
-    this.pending = null;
-  }
-
-  map(x, y) {
-    return [(x - this.left) * this.unitX, (y - this.top) * this.unitY];
+    this.home();
   }
 
   // Odd pens on pixel centres, even pens on pixel edges.
@@ -39,11 +29,7 @@ export class CanvasSurface {
     return this.pen % 2 === 1 ? Math.floor(v) + 0.5 : Math.round(v);
   }
 
-  colour(number) {
-    return rgb(this.palette, number ?? this.fore);
-  }
-
-  stroke(colour) {
+  usePen(colour) {
     const c = this.context;
     c.strokeStyle = colour;
     c.lineWidth = this.pen;
@@ -52,118 +38,62 @@ export class CanvasSurface {
     c.setLineDash(this.style === DASHED ? [4 * this.pen, 3 * this.pen] : []);
   }
 
-  flush() {
-    if (this.pending === null) return;
-    this.context.stroke();
-    this.pending = null;
+  join(ax, ay, bx, by, colour, last) {
+    const [x1, y1, x2, y2] = [ax, ay, bx, by].map((v) => this.snap(v));
+    if (last === null) {
+      this.usePen(colour);
+      this.context.beginPath();
+      this.context.moveTo(x1, y1);
+    } else if (last.x !== x1 || last.y !== y1) {
+      this.context.moveTo(x1, y1);
+    }
+    this.context.lineTo(x2, y2);
+    return { x: x2, y: y2 };
   }
 
-  segment(x1, y1, x2, y2, number) {
-    this.x = x2;
-    this.y = y2;
-    if (!finite(x1, y1, x2, y2)) return;
-    const colour = this.colour(number);
-    let [ax, ay] = this.map(x1, y1);
-    let [bx, by] = this.map(x2, y2);
-    const [l, t, r, b] = this.bounds;
-    if (Math.min(ax, bx) < l || Math.max(ax, bx) > r || Math.min(ay, by) < t || Math.max(ay, by) > b) {
-      const clipped = clipSegment(ax, ay, bx, by, l, t, r, b);
-      this.flush();
-      if (clipped === null) return;
-      [ax, ay, bx, by] = clipped;
-    }
-    ax = this.snap(ax); ay = this.snap(ay); bx = this.snap(bx); by = this.snap(by);
-    const p = this.pending;
-    if (p !== null && p.colour === colour) {
-      if (p.x !== ax || p.y !== ay) this.context.moveTo(ax, ay);
-    } else {
-      this.flush();
-      this.stroke(colour);
-      this.context.beginPath();
-      this.context.moveTo(ax, ay);
-    }
-    this.context.lineTo(bx, by);
-    this.pending = { colour, x: bx, y: by };
-  }
+  flushJoined() { this.context.stroke(); }
 
   cls() {
-    this.pending = null;
+    this.last = null;
     const { canvas } = this.context;
     this.context.fillStyle = '#fff';
     this.context.fillRect(0, 0, canvas.width, canvas.height);
-    this.x = this.left;
-    this.y = this.top;
+    this.home();
   }
 
-  line(x1, y1, x2, y2, colour) { this.segment(x1, y1, x2, y2, colour); }
-  lineTo(x2, y2, colour) { this.segment(this.x, this.y, x2, y2, colour); }
-
-  box(x1, y1, x2, y2) {
-    this.flush();
-    this.x = x2;
-    this.y = y2;
-    if (!finite(x1, y1, x2, y2)) return;
-    const [ax, ay] = this.map(x1, y1).map((v) => this.snap(v));
-    const [bx, by] = this.map(x2, y2).map((v) => this.snap(v));
-    this.stroke(this.colour(null));
-    this.context.strokeRect(Math.min(ax, bx), Math.min(ay, by), Math.abs(bx - ax), Math.abs(by - ay));
+  rect(ax, ay, bx, by, colour) {
+    const [x1, y1, x2, y2] = [ax, ay, bx, by].map((v) => this.snap(v));
+    this.usePen(colour);
+    this.context.strokeRect(Math.min(x1, x2), Math.min(y1, y2), Math.abs(x2 - x1), Math.abs(y2 - y1));
   }
 
   // One whole picture pixel, never blended.
-  pset(x, y, colour) {
-    this.flush();
-    this.x = x;
-    this.y = y;
-    if (!finite(x, y)) return;
-    const [px, py] = this.map(x, y);
+  dot(px, py, colour) {
     const w = this.pen;
-    this.context.fillStyle = this.colour(colour);
+    this.context.fillStyle = colour;
     this.context.fillRect(Math.floor(px - (w - 1) / 2), Math.floor(py - (w - 1) / 2), w, w);
   }
 
-  // The radius is in horizontal units; the circle is round on the screen.
-  circle(x, y, radius, colour) {
-    this.flush();
-    this.x = x;
-    this.y = y;
-    const r = Math.abs(radius) * this.unitX;
-    if (!finite(x, y, r) || r > 8 * this.context.canvas.width) return;
-    const [cx, cy] = this.map(x, y).map((v) => this.snap(v));
-    this.stroke(this.colour(colour));
+  ring(cx, cy, r, colour) {
+    this.usePen(colour);
     this.context.beginPath();
-    this.context.arc(cx, cy, r, 0, 2 * Math.PI);
+    this.context.arc(this.snap(cx), this.snap(cy), r, 0, 2 * Math.PI);
     this.context.stroke();
   }
 
-  move(x, y) { this.x = x; this.y = y; }
-  foreColor(colour) { this.fore = colour; }
-  drawStyle(style) { this.flush(); this.style = style === DASHED ? DASHED : 0; }
-
-  // The text's top-left corner at the current position, on whole picture
-  // pixels as the desktop places it; then the next line at the left edge.
-  print(text) {
-    this.flush();
+  // On whole picture pixels, as the desktop places the picture's texts.
+  text(px, py, text, colour) {
     const size = PICTURE_FONT_PIXELS;
-    if (finite(this.x, this.y)) {
-      const [px, py] = this.map(this.x, this.y);
-      const left = Math.floor(px / this.scale) * this.scale;
-      const top = Math.floor(py / this.scale) * this.scale;
-      const c = this.context;
-      c.font = `${size * this.scale}px ${SERIF}`;
-      c.fillStyle = this.colour(null);
-      c.textBaseline = 'alphabetic';
-      c.fillText(text, left, top + Math.round(this.metrics.ascent * size) * this.scale);
-    }
-    const lineHeight = (this.metrics.ascent + this.metrics.descent) * size * this.scale;
-    this.x = this.left;
-    this.y += lineHeight / this.unitY;
+    const left = Math.floor(px / this.scale) * this.scale;
+    const top = Math.floor(py / this.scale) * this.scale;
+    const c = this.context;
+    c.font = `${size * this.scale}px ${SERIF}`;
+    c.fillStyle = colour;
+    c.textBaseline = 'alphabetic';
+    c.fillText(text, left, top + Math.round(this.metrics.ascent * size) * this.scale);
   }
 
-  // The printed page's settings have no meaning on the picture.
-  scaleModeMillimetres() {}
-  scaleTop() {}
-  scaleLeft() {}
-  font() {}
-  drawWidth() {}
-  endDoc() { this.flush(); }
+  lineHeight() {
+    return (this.metrics.ascent + this.metrics.descent) * PICTURE_FONT_PIXELS * this.scale;
+  }
 }

@@ -37,7 +37,7 @@ export function fontMetrics(stack) {
 }
 
 // The segment a-b cut to the rectangle (Liang-Barsky); null when outside.
-export function clipSegment(ax, ay, bx, by, left, top, right, bottom) {
+function clipSegment(ax, ay, bx, by, left, top, right, bottom) {
   let t0 = 0;
   let t1 = 1;
   const dx = bx - ax;
@@ -57,7 +57,7 @@ export function clipSegment(ax, ay, bx, by, left, top, right, bottom) {
   return [ax + dx * t0, ay + dy * t0, ax + dx * t1, ay + dy * t1];
 }
 
-export const finite = (...values) => values.every(Number.isFinite);
+const finite = (...values) => values.every(Number.isFinite);
 
 // The palette's colours as CSS colours, made once per palette.
 const cssColours = new WeakMap();
@@ -68,4 +68,105 @@ export function rgb(palette, number) {
     cssColours.set(palette, colours);
   }
   return colours[((number % 16) + 16) % 16];
+}
+
+export const DASHED = 1;
+
+// The drawing operations in the core's user units, as every surface keeps
+// them: the current position, the foreground colour, the line style, the
+// joining of segments and the ends that lie far off. A surface gives the
+// mapping (left, top, unitX, unitY, bounds in its own units) and draws:
+// join(ax, ay, bx, by, colour) a segment (continuing the last one where it
+// starts at its end), flush() what is joined, rect(), dot(), ring(),
+// text(), lineHeight().
+export class UserSurface {
+  constructor(palette) {
+    this.palette = palette;
+    this.fore = 0;
+    this.style = 0;
+    this.last = null;  // the end and colour of the segment being joined
+  }
+
+  map(x, y) {
+    return [(x - this.left) * this.unitX, (y - this.top) * this.unitY];
+  }
+
+  colour(number) {
+    return rgb(this.palette, number ?? this.fore);
+  }
+
+  home() {
+    this.x = this.left;
+    this.y = this.top;
+  }
+
+  flush() {
+    if (this.last !== null) this.flushJoined();
+    this.last = null;
+  }
+
+  segment(x1, y1, x2, y2, number) {
+    this.x = x2;
+    this.y = y2;
+    if (!finite(x1, y1, x2, y2)) return;
+    let [ax, ay] = this.map(x1, y1);
+    let [bx, by] = this.map(x2, y2);
+    const [l, t, r, b] = this.bounds;
+    if (Math.min(ax, bx) < l || Math.max(ax, bx) > r || Math.min(ay, by) < t || Math.max(ay, by) > b) {
+      const clipped = clipSegment(ax, ay, bx, by, l, t, r, b);
+      this.flush();
+      if (clipped === null) return;
+      [ax, ay, bx, by] = clipped;
+    }
+    const colour = this.colour(number);
+    if (this.last !== null && this.last.colour !== colour) this.flush();
+    this.last = { colour, ...this.join(ax, ay, bx, by, colour, this.last) };
+  }
+
+  line(x1, y1, x2, y2, colour) { this.segment(x1, y1, x2, y2, colour); }
+  lineTo(x2, y2, colour) { this.segment(this.x, this.y, x2, y2, colour); }
+
+  box(x1, y1, x2, y2) {
+    this.flush();
+    this.x = x2;
+    this.y = y2;
+    if (finite(x1, y1, x2, y2)) this.rect(...this.map(x1, y1), ...this.map(x2, y2), this.colour(null));
+  }
+
+  pset(x, y, colour) {
+    this.flush();
+    this.x = x;
+    this.y = y;
+    if (finite(x, y)) this.dot(...this.map(x, y), this.colour(colour));
+  }
+
+  // The radius is in horizontal units; the circle is round on the surface.
+  circle(x, y, radius, colour) {
+    this.flush();
+    this.x = x;
+    this.y = y;
+    const r = Math.abs(radius) * this.unitX;
+    if (finite(x, y, r) && r < 4 * (this.bounds[2] - this.bounds[0])) this.ring(...this.map(x, y), r, this.colour(colour));
+  }
+
+  move(x, y) { this.x = x; this.y = y; }
+  foreColor(colour) { this.fore = colour; }
+  drawStyle(style) { this.flush(); this.style = style === DASHED ? DASHED : 0; }
+
+  // The text's top-left corner at the current position; then the next line
+  // at the left edge.
+  print(text) {
+    this.flush();
+    if (finite(this.x, this.y)) this.text(...this.map(this.x, this.y), text, this.colour(null));
+    this.x = this.left;
+    this.y += this.lineHeight() / this.unitY;
+  }
+
+  // The printed page's settings; the picture has none of them.
+  scaleModeMillimetres() {}
+  scaleTop() {}
+  scaleLeft() {}
+  font() {}
+  drawWidth() {}
+  endDoc() { this.flush(); }
 }

@@ -2,25 +2,25 @@
 // chart picture (997 x 685 picture pixels, for "Save as SVG") or the printed
 // page (in millimetres, 1 mm of phantom to 1 mm of paper, for printing).
 import {
-  MILLIMETRES_PER_INCH, PAGE_POINTS_PER_INCH, PICTURE_FONT_PIXELS, PICTURE_HEIGHT, PICTURE_WIDTH,
-  SERIF, clipSegment, finite, fontMetrics, fontStack, rgb,
+  DASHED, MILLIMETRES_PER_INCH, PAGE_POINTS_PER_INCH, PICTURE_FONT_PIXELS, PICTURE_HEIGHT, PICTURE_WIDTH,
+  SERIF, UserSurface, fontMetrics, fontStack,
 } from './picture.js';
 
 const SVG = 'http://www.w3.org/2000/svg';
 const XML = 'http://www.w3.org/XML/1998/namespace';
-const DASHED = 1;
 const TWIPS_PER_INCH = 1440;
 // One step of the page's line setting, in millimetres.
 const PAGE_LINE_STEP = 0.1;
 // The page's drawable area: the chart's x 150..350 and y -36..250.
 export const PAGE = { width: 200, height: 286 };
 
-export class SvgSurface {
+const round = (v) => Math.round(v * 1000) / 1000;
+
+export class SvgSurface extends UserSurface {
   // kind 'picture' with the core's user window, or 'page'.
   constructor(kind, window, palette) {
+    super(palette);
     this.kind = kind;
-    this.palette = palette;
-    this.path = null;
     this.svg = document.createElementNS(SVG, 'svg');
     this.svg.setAttribute('xmlns', SVG);
     if (kind === 'picture') {
@@ -42,10 +42,7 @@ export class SvgSurface {
       this.penWidth = PAGE_LINE_STEP;
       this.font('Times New Roman', 12);
     }
-    this.x = this.left;
-    this.y = this.top;
-    this.fore = 0;
-    this.style = 0;
+    this.home();
   }
 
   setSize(width, height, unit) {
@@ -62,130 +59,77 @@ export class SvgSurface {
     return element;
   }
 
-  map(x, y) {
-    return [(x - this.left) * this.unitX, (y - this.top) * this.unitY];
-  }
-
-  strokeOf(number) {
-    const attributes = {
-      fill: 'none', stroke: rgb(this.palette, number ?? this.fore), 'stroke-width': this.penWidth,
-      'stroke-linecap': this.kind === 'page' ? 'round' : 'square',
-      'stroke-linejoin': this.kind === 'page' ? 'round' : 'bevel',
+  stroke(colour) {
+    const page = this.kind === 'page';
+    const dashed = this.style === DASHED;
+    return {
+      fill: 'none', stroke: colour, 'stroke-width': this.penWidth,
+      'stroke-linecap': dashed ? 'butt' : (page ? 'round' : 'square'),
+      'stroke-linejoin': page ? 'round' : 'bevel',
+      ...(dashed ? { 'stroke-dasharray': `${4 * this.penWidth} ${3 * this.penWidth}` } : {}),
     };
-    if (this.style === DASHED) {
-      attributes['stroke-linecap'] = 'butt';
-      attributes['stroke-dasharray'] = `${4 * this.penWidth} ${3 * this.penWidth}`;
-    }
-    return attributes;
   }
 
-  flush() {
-    if (this.path === null) return;
-    this.add('path', { ...this.path.attributes, d: this.path.d.join('') });
-    this.path = null;
-  }
-
-  segment(x1, y1, x2, y2, number) {
-    this.x = x2;
-    this.y = y2;
-    if (!finite(x1, y1, x2, y2)) return;
-    let [ax, ay] = this.map(x1, y1);
-    let [bx, by] = this.map(x2, y2);
-    const [l, t, r, b] = this.bounds;
-    if (Math.min(ax, bx) < l || Math.max(ax, bx) > r || Math.min(ay, by) < t || Math.max(ay, by) > b) {
-      const clipped = clipSegment(ax, ay, bx, by, l, t, r, b);
-      this.flush();
-      if (clipped === null) return;
-      [ax, ay, bx, by] = clipped;
+  join(ax, ay, bx, by, colour, last) {
+    if (last === null) {
+      this.path = { attributes: this.stroke(colour), d: [] };
     }
-    const colour = rgb(this.palette, number ?? this.fore);
-    const p = this.path;
-    if (p === null || p.attributes.stroke !== colour) {
-      this.flush();
-      this.path = { attributes: this.strokeOf(number), d: [`M${round(ax)} ${round(ay)}`] };
-    } else if (p.x !== ax || p.y !== ay) {
-      p.d.push(`M${round(ax)} ${round(ay)}`);
-    }
+    if (last === null || last.x !== ax || last.y !== ay) this.path.d.push(`M${round(ax)} ${round(ay)}`);
     this.path.d.push(`L${round(bx)} ${round(by)}`);
-    this.path.x = bx;
-    this.path.y = by;
+    return { x: bx, y: by };
+  }
+
+  flushJoined() {
+    this.add('path', { ...this.path.attributes, d: this.path.d.join('') });
   }
 
   cls() {
-    this.path = null;
+    this.last = null;
     this.svg.replaceChildren();
     const [width, height] = this.svg.getAttribute('viewBox').split(' ').slice(2);
     this.add('rect', { x: 0, y: 0, width, height, fill: '#fff' });
-    this.x = this.left;
-    this.y = this.top;
+    this.home();
   }
 
-  line(x1, y1, x2, y2, colour) { this.segment(x1, y1, x2, y2, colour); }
-  lineTo(x2, y2, colour) { this.segment(this.x, this.y, x2, y2, colour); }
-
-  box(x1, y1, x2, y2) {
-    this.flush();
-    this.x = x2;
-    this.y = y2;
-    if (!finite(x1, y1, x2, y2)) return;
-    const [ax, ay] = this.map(x1, y1);
-    const [bx, by] = this.map(x2, y2);
+  rect(ax, ay, bx, by, colour) {
     this.add('rect', {
-      ...this.strokeOf(null), x: round(Math.min(ax, bx)), y: round(Math.min(ay, by)),
+      ...this.stroke(colour), x: round(Math.min(ax, bx)), y: round(Math.min(ay, by)),
       width: round(Math.abs(bx - ax)), height: round(Math.abs(by - ay)),
     });
   }
 
-  pset(x, y, colour) {
-    this.flush();
-    this.x = x;
-    this.y = y;
-    if (!finite(x, y)) return;
-    const [px, py] = this.map(x, y);
+  dot(px, py, colour) {
     const w = this.penWidth;
-    this.add('rect', {
-      x: round(px - w / 2), y: round(py - w / 2), width: w, height: w, fill: rgb(this.palette, colour ?? this.fore),
-    });
+    this.add('rect', { x: round(px - w / 2), y: round(py - w / 2), width: w, height: w, fill: colour });
   }
 
-  circle(x, y, radius, colour) {
-    this.flush();
-    this.x = x;
-    this.y = y;
-    const r = Math.abs(radius) * this.unitX;
-    if (!finite(x, y, r) || r > 8 * PICTURE_WIDTH) return;
-    const [cx, cy] = this.map(x, y);
-    this.add('circle', { ...this.strokeOf(colour), cx: round(cx), cy: round(cy), r: round(r) });
+  ring(cx, cy, r, colour) {
+    this.add('circle', { ...this.stroke(colour), cx: round(cx), cy: round(cy), r: round(r) });
   }
 
-  move(x, y) { this.x = x; this.y = y; }
-  foreColor(colour) { this.fore = colour; }
-  drawStyle(style) { this.flush(); this.style = style === DASHED ? DASHED : 0; }
-
-  // Top-left corner at the current position; on the page on a paper-white
-  // ground, since the wedge caption stands over the wedge symbol there.
-  print(text) {
-    this.flush();
+  // On the page on a paper-white ground, since the wedge caption stands over
+  // the wedge symbol there.
+  text(left, top, text, colour) {
     const metrics = fontMetrics(this.fontName);
     const size = this.fontSize;
-    if (finite(this.x, this.y)) {
-      const [left, top] = this.map(this.x, this.y);
-      if (this.kind === 'page') {
-        this.add('rect', {
-          x: round(left), y: round(top), width: round(metrics.width(text) * size),
-          height: round((metrics.ascent + metrics.descent) * size), fill: '#fff',
-        });
-      }
-      const element = this.add('text', {
-        x: round(left), y: round(top + metrics.ascent * size), 'font-family': this.fontName,
-        'font-size': round(size), fill: rgb(this.palette, this.fore),
+    if (this.kind === 'page') {
+      this.add('rect', {
+        x: round(left), y: round(top), width: round(metrics.width(text) * size),
+        height: round((metrics.ascent + metrics.descent) * size), fill: '#fff',
       });
-      // The blanks of the designed texts (" 10 x 10 cm") are kept.
-      element.setAttributeNS(XML, 'xml:space', 'preserve');
-      element.textContent = text;
     }
-    this.x = this.left;
-    this.y += ((metrics.ascent + metrics.descent) * size) / this.unitY;
+    const element = this.add('text', {
+      x: round(left), y: round(top + metrics.ascent * size), 'font-family': this.fontName,
+      'font-size': round(size), fill: colour,
+    });
+    // The blanks of the designed texts (" 10 x 10 cm") are kept.
+    element.setAttributeNS(XML, 'xml:space', 'preserve');
+    element.textContent = text;
+  }
+
+  lineHeight() {
+    const metrics = fontMetrics(this.fontName);
+    return (metrics.ascent + metrics.descent) * this.fontSize;
   }
 
   scaleModeMillimetres() {
@@ -211,8 +155,4 @@ export class SvgSurface {
     this.flush();
     this.penWidth = Math.min(Math.max(Math.trunc(setting), 1), 100) * PAGE_LINE_STEP;
   }
-
-  endDoc() { this.flush(); }
 }
-
-const round = (v) => Math.round(v * 1000) / 1000;

@@ -5,12 +5,12 @@
 # folders with `diff -r` to show that a change of the code's shape left every
 # output byte for byte as it was.
 #
-#   tests/tools/golden-outputs.sh OUTDIR [CORVANE_CHART]
+#   scripts/golden-outputs.sh OUTDIR [CORVANE_CHART]
 #
 # CORVANE_CHART defaults to build/bin/corvane-chart of this tree. OUTDIR must
 # not exist yet. Takes a minute or two.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:?usage: golden-outputs.sh OUTDIR [CORVANE_CHART]}
 tool=$(realpath "${2:-$root/build/bin/corvane-chart}")
 [ -x "$tool" ] || { echo "no corvane-chart at $tool" >&2; exit 2; }

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the core (src/state, src/dose, src/chart) with Debian's Emscripten,
 # as the browser edition does, with every warning an error, and runs under
-# node: the rules of the chart's numbers (tests/chart/TextRulesTest.cpp),
-# and the charts of a few cases (tests/chart/OpsTranscript.cpp), which must
-# be byte for byte what the native corvane-chart ops and print-ops write.
+# node: the rules of the chart's numbers (tests/chart/TextRulesTest.cpp), and
+# corvane-chart itself (all but render, which needs Qt), whose dose, ops,
+# print-ops and profile must write byte for byte what the native tool writes.
 # Emscripten's C++ library has no std::to_chars for doubles and WebAssembly
 # no SSE2, so this is where the portable paths of both are checked.
 #
@@ -18,8 +18,9 @@ command -v em++ >/dev/null || { echo "em++ is missing: apt-get install emscripte
 mkdir -p "$out/obj" "$out/include" "$out/generated/version"
 # The header-only libraries the core uses, and nothing else of /usr/include.
 for dir in tl; do [ -e "/usr/include/$dir" ] && ln -sfn "/usr/include/$dir" "$out/include/$dir"; done
-# The version header that CMake writes; the core does not use it.
-: >"$out/generated/version/Version.h"
+# The version header that CMake writes.
+version=$(sed -n 's/^project(Corvane VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+sed "s/@PROJECT_VERSION@/$version/" "$root/src/version/Version.h.in" >"$out/generated/version/Version.h"
 
 # -fexceptions: Emscripten catches no exception unless told to, and the
 # calculation's failure path is one (CalculationFailure).
@@ -36,47 +37,52 @@ compile() {  # SOURCE OBJECT FLAGS...
 export -f compile
 
 sources=("$root"/src/state/*.cpp "$root"/src/dose/*.cpp "$root"/src/chart/*.cpp)
-printf '%s\n' "${sources[@]}" | xargs -P 2 -I{} bash -c \
+tool_sources=()
+for f in "$root"/tools/corvane-chart/*.cpp; do
+  [ "$(basename "$f")" = RenderCommand.cpp ] || tool_sources+=("$f")
+done
+printf '%s\n' "${sources[@]}" "${tool_sources[@]}" | xargs -P 2 -I{} bash -c \
   'compile "$1" "$2/obj/$(basename "$1" .cpp).o" "${@:3}"' _ {} "$out" "${flags[@]}"
 compile "$gtest/src/gtest-all.cc" "$out/gtest-all.o" "${test_flags[@]}" -I"$gtest"
 compile "$gtest/src/gtest_main.cc" "$out/gtest_main.o" "${test_flags[@]}"
 compile "$root/tests/chart/TextRulesTest.cpp" "$out/TextRulesTest.o" "${test_flags[@]}" -Wall -Wextra -Werror \
   -I"$root/src" -I"$root/tests" -I"$out/include"
 
-compile "$root/tests/chart/OpsTranscript.cpp" "$out/OpsTranscript.o" "${flags[@]}"
-
 objects=()
 for s in "${sources[@]}"; do objects+=("$out/obj/$(basename "$s" .cpp).o"); done
+tool_objects=()
+for s in "${tool_sources[@]}"; do tool_objects+=("$out/obj/$(basename "$s" .cpp).o"); done
 link=(-fexceptions -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0 -sALLOW_MEMORY_GROWTH=1)
 em++ "${link[@]}" "$out/TextRulesTest.o" "${objects[@]}" "$out/gtest-all.o" "$out/gtest_main.o" \
   -o "$out/text-rules.js"
-em++ "${link[@]}" -sNODERAWFS=1 "$out/OpsTranscript.o" "${objects[@]}" -o "$out/ops-transcript.js"
+em++ "${link[@]}" -sNODERAWFS=1 "${tool_objects[@]}" "${objects[@]}" -o "$out/corvane-chart.js"
 node "$out/text-rules.js"
 
 tool=${CORVANE_CHART:-${CORVANE_BUILD_DIR:-$root/build}/bin/corvane-chart}
 [ -x "$tool" ] || { echo "no native corvane-chart at $tool to compare with" >&2; exit 1; }
 data=$root/data/6MVTMROCR.dat
 status=0
-# setup depth width length wedge mesh: the default, both set-ups, narrow and
-# wide fields, and one that fails on screen but prints. Open fields only: a
+# setup depth width length: the default, both set-ups, narrow and wide
+# fields, and one that fails on screen but prints. Open fields only: a
 # wedge's factor is an exp() of the C library, and glibc picks an FMA
 # variant of exp and tan at run time on processors that have FMA, which
 # WebAssembly lacks, so wedged grids may differ in their last bit from one
 # machine to another (and from the browser), though never by more.
-for c in "1 5.0 10.0 10.0 1 0" "2 5.0 10.0 10.0 1 1" "2 8.5 12 7.5 1 1" "1 5 1 1 1 0" "1 5 37 37 1 0" \
-         "1 5 40 40 1 0" "2 3 4 4 1 0" "1 24.9 20 20 1 1"; do
-  read -r setup depth width length wedge mesh <<<"$c"
-  wedges=(non non 30 45 60)
-  setups=(x ssd std)
-  options=(--data "$data" --setup "${setups[$setup]}" --depth "$depth" --width "$width" --length "$length"
-           --wedge "${wedges[$wedge]}")
-  expected=$( ("$tool" ops "${options[@]}" --mesh "$mesh" || true; "$tool" print-ops "${options[@]}") 2>/dev/null || true)
-  actual=$(node "$out/ops-transcript.js" "$data" $c 2>/dev/null || true)
-  if [ "$expected" == "$actual" ]; then
-    echo "em++ charts: $c: the same ($(wc -l <<<"$actual") operations)"
-  else
-    echo "em++ charts: $c: DIFFERENT from the native tool" >&2
-    status=1
-  fi
+for c in "ssd 5.0 10.0 10.0" "std 5.0 10.0 10.0" "std 8.5 12 7.5" "ssd 5 1 1" "ssd 5 37 37" "ssd 5 40 40" \
+         "std 3 4 4" "ssd 24.9 20 20" "ssd 5 0 10"; do
+  read -r setup depth width length <<<"$c"
+  options=(--data "$data" --setup "$setup" --depth "$depth" --width "$width" --length "$length")
+  for command in "dose" "ops --mesh 0" "ops --mesh 1" "print-ops" "profile --axis lateral --at 50" \
+                 "profile --axis depth --at -37"; do
+    # shellcheck disable=SC2086
+    expected=$("$tool" $command "${options[@]}" 2>&1; echo "exit $?")
+    # shellcheck disable=SC2086
+    actual=$(node "$out/corvane-chart.js" $command "${options[@]}" 2>&1; echo "exit $?")
+    if [ "$expected" != "$actual" ]; then
+      echo "em++ corvane-chart $command: $c: DIFFERENT from the native tool" >&2
+      status=1
+    fi
+  done
+  echo "em++ corvane-chart: $c: dose, ops, print-ops and profiles as the native tool"
 done
 exit $status

@@ -14,7 +14,11 @@ packages=(
   locales
   dpkg-dev help2man desktop-file-utils appstream lintian man-db file
   pybind11-dev python3-dev python3-numpy python3-pytest python3-matplotlib
+  # The browser edition's tests (scripts/test-web.sh).
+  chromium chromium-driver python3-selenium
 )
+# npm installs axe-core for the page's tests; Node.js may come with its own.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi

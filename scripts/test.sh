@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test:
-# the main build under ctest, the Python module under pytest, then the Debian
-# packages, then the core again under AddressSanitizer, then the fuzz targets
-# for a fixed number of runs each.
+# the main build under ctest, the Python module under pytest, the browser
+# edition in headless Chromium, then the Debian packages, then the core again
+# under AddressSanitizer, then the fuzz targets for a fixed number of runs each.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANE_BUILD_DIR:-$root/build}
@@ -28,6 +28,9 @@ eval "$service_environment"
 # with Debian's interpreter (the one python3-numpy belongs to).
 PYTHONPATH=$build/python CORVANE_CHART=$build/bin/corvane-chart MPLBACKEND=Agg PYTHONDONTWRITEBYTECODE=1 \
   /usr/bin/python3 -m pytest -q -p no:cacheprovider "$root/tests/python" || status=1
+
+# The browser edition in headless Chromium, against this build's corvane-chart.
+CORVANE_BUILD_DIR=$build "$root/scripts/test-web.sh" || status=1
 
 # The Debian package, built as scripts/package.sh builds it (a Release build
 # of its own), validated, and run from its unpacked files.

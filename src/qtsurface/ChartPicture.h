@@ -2,6 +2,8 @@
 // -80..581 and y -150..300, y growing downwards, with the chart area inside.
 #pragma once
 
+#include "chart/ChartReadout.h"
+
 #include <QPointF>
 #include <QSize>
 
@@ -9,17 +11,7 @@ namespace corvane {
 
 inline constexpr int ChartPictureWidth = 997;
 inline constexpr int ChartPictureHeight = 685;
-inline constexpr double ChartPictureLeft = -80;
-inline constexpr double ChartPictureTop = -150;
-inline constexpr double ChartPictureUnitsWide = 661;
-inline constexpr double ChartPictureUnitsHigh = 450;
-
-// The chart area, where the dose grid is drawn, in chart units: x 0..500
-// and y 0..250.
-inline constexpr int ChartAreaLeft = 0;
-inline constexpr int ChartAreaTop = 0;
-inline constexpr int ChartAreaRight = 500;
-inline constexpr int ChartAreaBottom = 250;
+// The user window and the chart area are the core's (chart/ChartReadout.h).
 
 inline QSize ChartPictureSize() { return {ChartPictureWidth, ChartPictureHeight}; }
 

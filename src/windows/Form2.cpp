@@ -1,7 +1,7 @@
 #include "windows/Form2.h"
 
 #include "qtsurface/Fonts.h"
-#include "state/LeadingNumber.h"
+#include "state/EntryClamp.h"
 #include "windows/CalculationState.h"
 #include "windows/Form3.h"
 #include "state/WedgeOptions.h"
@@ -25,14 +25,6 @@
 #include <utility>
 
 namespace corvane {
-
-QString ClampEntry(const QString& text, double lower, const QString& lowerText, double upper,
-                   const QString& upperText) {
-    QString result = text;
-    if (ParseLeadingNumber(result.toStdString()) < lower) result = lowerText;
-    if (ParseLeadingNumber(result.toStdString()) > upper) result = upperText;
-    return result;
-}
 
 namespace {
 
@@ -294,19 +286,19 @@ void Form2::Option6_Click() { SelectWedge(module_.state().Conditions, WedgeFilte
 
 void Form2::Text1_KeyDown(int key) {
     if (!IsEnterKey(key)) return;
-    Text1->setText(ClampEntry(Text1->text(), 1.5, QStringLiteral("1.5"), 20, QStringLiteral("20")));
+    Text1->setText(QString::fromStdString(ClampEntryText(Text1->text().toStdString(), DepthEntryRange)));
     Text2->setFocus(Qt::OtherFocusReason);
 }
 
 void Form2::Text2_KeyDown(int key) {
     if (!IsEnterKey(key)) return;
-    Text2->setText(ClampEntry(Text2->text(), 4, QStringLiteral("4"), 30, QStringLiteral("30")));
+    Text2->setText(QString::fromStdString(ClampEntryText(Text2->text().toStdString(), FieldEntryRange)));
     Text3->setFocus(Qt::OtherFocusReason);
 }
 
 void Form2::Text3_KeyDown(int key) {
     if (!IsEnterKey(key)) return;
-    Text3->setText(ClampEntry(Text3->text(), 4, QStringLiteral("4"), 30, QStringLiteral("30")));
+    Text3->setText(QString::fromStdString(ClampEntryText(Text3->text().toStdString(), FieldEntryRange)));
     Option3->setFocus(Qt::OtherFocusReason);
 }
 

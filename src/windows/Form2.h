@@ -65,9 +65,4 @@ private:
     Module1& module_;
 };
 
-// Enter's clamp of an entry: below `lower` (or not a number) becomes
-// `lowerText`; then above `upper` becomes `upperText`; else left as typed.
-QString ClampEntry(const QString& text, double lower, const QString& lowerText, double upper,
-                   const QString& upperText);
-
 }  // namespace corvane

@@ -19,9 +19,12 @@ esac
 "$root/scripts/install-deps.sh"
 
 # The host tools that draw the pictures, in the host build as it is
-# configured (a Release build if there is none yet).
+# configured (a Release build if there is none yet). Configured again first:
+# a build made before a tool was added would not know its target.
 if [ ! -f "$host/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$host" -DCMAKE_BUILD_TYPE=Release >/dev/null
+else
+  cmake -S "$root" -B "$host" >/dev/null
 fi
 cmake --build "$host" -j2 --target render-icons render-web-pictures
 QT_QPA_PLATFORM=offscreen "$host/tools/render-web-pictures/render-web-pictures" "$web/pictures"

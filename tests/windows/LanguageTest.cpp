@@ -542,18 +542,13 @@ void LanguageTest::everyWindowAndMessageBox() {
 
     // Data of the user's own, with values the check finds implausible: one
     // box, and the start and conditions windows that name the data.
-    QTemporaryDir ownFolder;
-    QFile own(ownFolder.filePath(QStringLiteral("clinic x.dat")));
-    QVERIFY(
-        own.open(QIODevice::WriteOnly) &&
-        own.write(
-            data.firstLines(66)
-                .replace("  15, 1.0000, 1.0000, 1.0000, 1.0000, 1.0000", "  15, 1.0970, 1.0970, 1.0970, "
-                                                                         "1.0970, 1.0970")
-                .replace(" 0.00, 1.0000", " 0.00, 1.0500")
-                .replace("6 MV X-ray beam  TMR and OCR data  (SAD = 100 cm)", "Clinic X, linac 2, 2024")));
-    own.close();
-    start->chooseDataFile(own.fileName());
+    data.write(data.firstLines(66)
+                   .replace("  15, 1.0000, 1.0000, 1.0000, 1.0000, 1.0000",
+                            "  15, 1.0970, 1.0970, 1.0970, 1.0970, 1.0970")
+                   .replace(" 0.00, 1.0000", " 0.00, 1.0500")
+                   .replace("6 MV X-ray beam  TMR and OCR data  (SAD = 100 cm)", "Clinic X, linac 2, 2024"),
+               QStringLiteral("clinic x.dat"));
+    start->chooseDataFile(data.path(QStringLiteral("clinic x.dat")));
     QVERIFY(program.module().LoadBeamData());
     start->show();
     for (QWidget* window : std::initializer_list<QWidget*>{start, conditions}) {

@@ -82,13 +82,11 @@ void StartWindowTest::tabOrderStartsOnStart() {
 }
 
 void StartWindowTest::beamDataIsChosenByDialogMenuAndDrop() {
-    UsePrivateSettings();
-    ForgetSettings();
+    ForgetSettings();  // and uses a settings file of this test's own
     QTemporaryDir dir;
     const QString own = dir.filePath(QStringLiteral("linac & co.dat"));
     QVERIFY(QFile::copy(QStringLiteral(CORVANE_TEST_DATA_FILE), own));
     Form1 start;
-    start.show();
     QCOMPARE(start.BeamDataButton->text(), QStringLiteral("Beam data: bundled"));
     // A click opens the dialog, in the folder of the file used last.
     RememberBeamDataFile(QStringLiteral("/no/such/folder/old.dat"));
@@ -114,7 +112,6 @@ void StartWindowTest::beamDataIsChosenByDialogMenuAndDrop() {
     QVERIFY(start.dataChoice().isBundled());
     menu->actions()[3]->trigger();
     QCOMPARE(start.dataChoice().chosen(), QStringLiteral("/no/such/folder/old.dat"));
-    menu->hide();
 
     // One file dropped is chosen; a folder, or two files, are not taken; the
     // bundled file chosen by its path stays the bundled data.
@@ -131,7 +128,6 @@ void StartWindowTest::beamDataIsChosenByDialogMenuAndDrop() {
     QVERIFY(!drop({QUrl::fromLocalFile(own), QUrl::fromLocalFile(own)}));
     QVERIFY(drop({QUrl::fromLocalFile(own)}));
     QCOMPARE(start.dataChoice().chosen(), own);
-    SaveScreenshot(&start, QStringLiteral("Form1-own-data"));
     start.chooseDataFile(QString::fromStdString(std::filesystem::absolute(LocateBeamDataFile()).string()));
     QVERIFY(start.dataChoice().isBundled());
 }

@@ -241,21 +241,15 @@ void WindowFlowTest::shortFileAtStartKeepsWhatWasLoaded() {
 }
 
 void WindowFlowTest::ownBeamDataIsCheckedAndNamedWhereverItShows() {
-    UsePrivateSettings();
-    ForgetSettings();
+    ForgetSettings();  // and uses a settings file of this test's own
     DataFileDirectory data;
     ProgramHarness program;
-    QTemporaryDir dir;
-    const QString own = dir.filePath(QStringLiteral("clinic x.dat"));
-    const QString broken = dir.filePath(QStringLiteral("broken.dat"));
-    QByteArray bytes = data.read();
-    bytes.replace("6 MV X-ray beam  TMR and OCR data  (SAD = 100 cm)", "Clinic <b>X</b> & Y, 6 MV");
-    QFile brokenFile(broken), ownFile(own);
-    QVERIFY(brokenFile.open(QIODevice::WriteOnly) &&
-            brokenFile.write(QByteArray(bytes).replace("0.4300", "0.43x0")));
-    QVERIFY(ownFile.open(QIODevice::WriteOnly) &&
-            ownFile.write(bytes.replace("  15, 1.0000", "  15, 1.0970")));
-    brokenFile.close(), ownFile.close();
+    const QString own = data.path(QStringLiteral("clinic x.dat")),
+                  broken = data.path(QStringLiteral("broken.dat"));
+    QByteArray bytes =
+        data.read().replace("6 MV X-ray beam  TMR and OCR data  (SAD = 100 cm)", "Clinic <b>X</b> & Y, 6 MV");
+    data.write(QByteArray(bytes).replace("0.4300", "0.43x0"), QStringLiteral("broken.dat"));
+    data.write(bytes.replace("  15, 1.0000", "  15, 1.0970"), QStringLiteral("clinic x.dat"));
     Form1* start = program.module().form1();
     start->show();
 
@@ -285,7 +279,6 @@ void WindowFlowTest::ownBeamDataIsCheckedAndNamedWhereverItShows() {
     QCOMPARE(conditions->Frame1->y() - conditions->BeamDataLabel->geometry().bottom(), 6);
     QCOMPARE(conditions->height() - conditions->Command1->y(), 486 - 424);
     QCOMPARE(RecentBeamDataFiles(), QStringList{own});
-    SaveScreenshot(conditions, QStringLiteral("Form2-own-data"));
 
     // The data table lists it under a caption that names it.
     start->show();
@@ -300,14 +293,14 @@ void WindowFlowTest::ownBeamDataIsCheckedAndNamedWhereverItShows() {
     const QString named = QStringLiteral("Beam data: \"clinic x.dat\", \"Clinic <b>X</b> & Y, 6 MV\"");
     QCOMPARE(program.chart()->tools()->profilesWindow()->dataNameLabel()->text(), named);
     for (const char* name : {"c.png", "c.svg", "c.pdf"}) {
-        program.answerSavePathWith(dir.filePath(QString::fromLatin1(name)));
+        program.answerSavePathWith(data.path(QString::fromLatin1(name)));
         QVERIFY(program.chooseFromChartMenu(QStringLiteral("Save chart as\u2026")));
     }
-    QCOMPARE(QImage(dir.filePath(QStringLiteral("c.png"))).text(QStringLiteral("Description")), named);
-    QFile svg(dir.filePath(QStringLiteral("c.svg")));
+    QCOMPARE(QImage(data.path(QStringLiteral("c.png"))).text(QStringLiteral("Description")), named);
+    QFile svg(data.path(QStringLiteral("c.svg")));
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains(named.toHtmlEscaped().toUtf8()));
     QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {dir.filePath(QStringLiteral("c.pdf"))});
+    pdfinfo.start(QStringLiteral("pdfinfo"), {data.path(QStringLiteral("c.pdf"))});
     QVERIFY(pdfinfo.waitForFinished() && pdfinfo.readAll().contains(("Corvane, " + named).toUtf8()));
 
     // The bundled data again: the window as designed, and no check.

@@ -287,6 +287,29 @@
         <source>Beam data file &quot;%1&quot;, line %2: the value %3 is above 2 in %4; a TMR or OCR is a ratio near 1, not a percentage (a lost decimal point?).</source>
         <translation>Beam data file &quot;%1&quot;, line %2: the value %3 is above 2 in %4; a TMR or OCR is a ratio near 1, not a percentage (a lost decimal point?).</translation>
     </message>
+    <message>
+        <source>The beam data file &quot;%1&quot; loaded and is used as it stands, but some of its values look implausible for a 6 MV beam. The details name the line of each.</source>
+        <translation>The beam data file &quot;%1&quot; loaded and is used as it stands, but some of its values look implausible for a 6 MV beam. The details name the line of each.</translation>
+    </message>
+</context>
+<context>
+    <name>BeamDataNames</name>
+    <message>
+        <source>Beam data: bundled</source>
+        <translation>Beam data: bundled</translation>
+    </message>
+    <message>
+        <source>Beam data: %1</source>
+        <translation>Beam data: %1</translation>
+    </message>
+    <message>
+        <source>The start button loads &quot;%1&quot;. Choose another file here, or drop one onto this window.</source>
+        <translation>The start button loads &quot;%1&quot;. Choose another file here, or drop one onto this window.</translation>
+    </message>
+    <message>
+        <source>Beam data: %1, %2</source>
+        <translation>Beam data: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>ChartWindowMessages</name>
@@ -538,6 +561,26 @@ Do you want to save the page as a PDF file instead?</translation>
     <message>
         <source>Corvane project</source>
         <translation>Corvane project</translation>
+    </message>
+    <message>
+        <source>Choose the beam data file</source>
+        <translation>Choose the beam data file</translation>
+    </message>
+    <message>
+        <source>Choose a file…</source>
+        <translation>Choose a file…</translation>
+    </message>
+    <message>
+        <source>Bundled data</source>
+        <translation>Bundled data</translation>
+    </message>
+    <message>
+        <source>Beam data</source>
+        <translation>Beam data</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>All files</translation>
     </message>
 </context>
 <context>

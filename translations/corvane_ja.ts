@@ -287,6 +287,29 @@
         <source>Beam data file &quot;%1&quot;, line %2: the value %3 is above 2 in %4; a TMR or OCR is a ratio near 1, not a percentage (a lost decimal point?).</source>
         <translation>ビームデータファイル &quot;%1&quot; の %2 行目（%4）：値 %3 が 2 を超えています。TMR や OCR は 1 前後の比で、百分率ではありません（小数点が抜けていませんか）。</translation>
     </message>
+    <message>
+        <source>The beam data file &quot;%1&quot; loaded and is used as it stands, but some of its values look implausible for a 6 MV beam. The details name the line of each.</source>
+        <translation>ビームデータファイル &quot;%1&quot; を読み込み、そのまま使います。ただし、6 MV のビームとしては不自然な値があります。詳細にそれぞれの行を示します。</translation>
+    </message>
+</context>
+<context>
+    <name>BeamDataNames</name>
+    <message>
+        <source>Beam data: bundled</source>
+        <translation>ビームデータ: 付属のデータ</translation>
+    </message>
+    <message>
+        <source>Beam data: %1</source>
+        <translation>ビームデータ: %1</translation>
+    </message>
+    <message>
+        <source>The start button loads &quot;%1&quot;. Choose another file here, or drop one onto this window.</source>
+        <translation>スタートで &quot;%1&quot; を読み込みます。ここで別のファイルを選ぶか、このウィンドウにファイルをドロップしてください。</translation>
+    </message>
+    <message>
+        <source>Beam data: %1, %2</source>
+        <translation>ビームデータ: %1、%2</translation>
+    </message>
 </context>
 <context>
     <name>ChartWindowMessages</name>
@@ -538,6 +561,26 @@ Do you want to save the page as a PDF file instead?</source>
     <message>
         <source>Corvane project</source>
         <translation>Corvane プロジェクト</translation>
+    </message>
+    <message>
+        <source>Choose the beam data file</source>
+        <translation>ビームデータファイルを選ぶ</translation>
+    </message>
+    <message>
+        <source>Choose a file…</source>
+        <translation>ファイルを選ぶ…</translation>
+    </message>
+    <message>
+        <source>Bundled data</source>
+        <translation>付属のデータ</translation>
+    </message>
+    <message>
+        <source>Beam data</source>
+        <translation>ビームデータ</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>すべてのファイル</translation>
     </message>
 </context>
 <context>

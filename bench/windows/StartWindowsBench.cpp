@@ -1,6 +1,8 @@
 // The start, method and data table windows on an offscreen display: the
-// start button to the conditions window shown, and a press of "TMR and OCR
-// data" to the data table filled, drawn and shown.
+// start button to the conditions window shown (with the bundled data, and
+// with a file of the user's own, which is checked), and a press of "TMR and
+// OCR data" to the data table filled, drawn and shown.
+#include "state/DataFileLocation.h"
 #include "windows/CalculationState.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
@@ -12,9 +14,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
+#include <cstdlib>
 #include <memory>
 
 using namespace corvane;
@@ -33,8 +39,14 @@ struct StartedProgram {
     ~StartedProgram() { MessageBoxes::setHandler({}); }
 };
 
-void BM_StartPressToConditionsShown(benchmark::State& st) {
+void StartPresses(benchmark::State& st, bool ownData) {
+    // The list of files used last goes to a test folder, not the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir dir;
+    const QString own = dir.filePath(QStringLiteral("own.dat"));
+    if (!QFile::copy(QString::fromStdString(LocateBeamDataFile().string()), own)) std::abort();
     StartedProgram program;
+    if (ownData) program.module.form1()->chooseDataFile(own);
     for (auto _ : st) {
         st.PauseTiming();
         program.module.form2()->hide();
@@ -45,8 +57,12 @@ void BM_StartPressToConditionsShown(benchmark::State& st) {
         QCoreApplication::processEvents();
     }
     if (!program.module.form2()->isVisible()) st.SkipWithError("the conditions window is not shown");
+    if (program.state->OwnData.has_value() != ownData) st.SkipWithError("not the data chosen");
 }
+void BM_StartPressToConditionsShown(benchmark::State& st) { StartPresses(st, false); }
+void BM_StartPressWithOwnDataToConditionsShown(benchmark::State& st) { StartPresses(st, true); }
 BENCHMARK(BM_StartPressToConditionsShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartPressWithOwnDataToConditionsShown)->Unit(benchmark::kMillisecond);
 
 void BM_DataTablePressToShown(benchmark::State& st) {
     StartedProgram program;

@@ -282,6 +282,19 @@ Message LeftOutMessage(BeamDataConcernKind kind, std::size_t count) {
     return Worded(Context, WordingOf(kind).leftOut, {Plain(std::to_string(count))});
 }
 
+std::vector<Message> ShownConcernMessages(const std::vector<BeamDataConcern>& concerns, std::size_t perKind) {
+    const ShownConcerns shown = SelectShownConcerns(concerns, perKind);
+    std::vector<Message> messages;
+    for (int k = 0; k < BeamDataConcernKindCount; ++k) {
+        const auto kind = static_cast<Kind>(k);
+        for (const BeamDataConcern& c : shown.shown)
+            if (c.kind == kind) messages.push_back(ConcernMessage(c));
+        for (const auto& [leftKind, count] : shown.leftOut)
+            if (leftKind == kind) messages.push_back(LeftOutMessage(kind, count));
+    }
+    return messages;
+}
+
 std::string DescribeConcern(const BeamDataConcern& concern) { return EnglishText(ConcernMessage(concern)); }
 
 std::string DescribeLeftOut(BeamDataConcernKind kind, std::size_t count) {

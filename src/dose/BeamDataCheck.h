@@ -123,6 +123,11 @@ ShownConcerns SelectShownConcerns(const std::vector<BeamDataConcern>& concerns,
 Message ConcernMessage(const BeamDataConcern& concern);
 Message LeftOutMessage(BeamDataConcernKind kind, std::size_t count);
 
+// The messages that report `concerns`, kind by kind: the concerns shown
+// (SelectShownConcerns), each kind followed by its count of those left out.
+std::vector<Message> ShownConcernMessages(const std::vector<BeamDataConcern>& concerns,
+                                          std::size_t perKind = ConcernsShownPerKind);
+
 // The English texts, as the headless tool writes them.
 std::string DescribeConcern(const BeamDataConcern& concern);
 std::string DescribeLeftOut(BeamDataConcernKind kind, std::size_t count);

@@ -61,9 +61,10 @@ Outcome<QImage, PictureFault> RenderChartImage(const ChartDrawing& draw, int sca
     return image;
 }
 
-Outcome<QByteArray, PictureFault> ChartPng(const ChartDrawing& draw, int scale) {
-    const Outcome<QImage, PictureFault> image = RenderChartImage(draw, scale);
+Outcome<QByteArray, PictureFault> ChartPng(const ChartDrawing& draw, int scale, const QString& description) {
+    Outcome<QImage, PictureFault> image = RenderChartImage(draw, scale);
     if (!image) return Fail(image.error());
+    if (!description.isEmpty()) image->setText(QStringLiteral("Description"), description);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -71,7 +72,7 @@ Outcome<QByteArray, PictureFault> ChartPng(const ChartDrawing& draw, int scale) 
     return bytes;
 }
 
-Outcome<QByteArray, PictureFault> ChartSvg(const ChartDrawing& draw) {
+Outcome<QByteArray, PictureFault> ChartSvg(const ChartDrawing& draw, const QString& description) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -81,6 +82,8 @@ Outcome<QByteArray, PictureFault> ChartSvg(const ChartDrawing& draw) {
     generator.setViewBox(QRect(QPoint(0, 0), ChartPictureSize()));
     generator.setResolution(96);
     generator.setTitle(QStringLiteral("Corvane"));
+    // QSvgGenerator writes the text into <desc> as it is.
+    if (!description.isEmpty()) generator.setDescription(description.toHtmlEscaped());
     {
         QPainter painter(&generator);
         const auto endPainter = EndOnScopeExit(painter);
@@ -89,7 +92,7 @@ Outcome<QByteArray, PictureFault> ChartSvg(const ChartDrawing& draw) {
     return bytes;
 }
 
-Outcome<QByteArray, PictureFault> PrintedChartPdf(const DoseCalculation& result) {
+Outcome<QByteArray, PictureFault> PrintedChartPdf(const DoseCalculation& result, const QString& description) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -97,7 +100,8 @@ Outcome<QByteArray, PictureFault> PrintedChartPdf(const DoseCalculation& result)
     writer.setPageLayout(PrintedChartPageLayout());
     writer.setResolution(1200);
     writer.setCreator(QStringLiteral("Corvane"));
-    writer.setTitle(QStringLiteral("Corvane"));
+    writer.setTitle(description.isEmpty() ? QStringLiteral("Corvane")
+                                          : QStringLiteral("Corvane, ") + description);
     {
         QPainter painter;
         if (!painter.begin(&writer)) return Fail(PictureFault{"the PDF could not be started"});
@@ -121,14 +125,15 @@ std::optional<ChartFileFormat> ChartFileFormatOf(const std::string& path) {
 }
 
 Outcome<QByteArray, PictureFault> ChartFileBytes(ChartFileFormat format, const DoseCalculation& result,
-                                                 const ChartDrawing& picture, int scale) {
+                                                 const ChartDrawing& picture, int scale,
+                                                 const QString& description) {
     switch (format) {
-    case ChartFileFormat::Png: return ChartPng(picture, scale);
-    case ChartFileFormat::Svg: return ChartSvg(picture);
+    case ChartFileFormat::Png: return ChartPng(picture, scale, description);
+    case ChartFileFormat::Svg: return ChartSvg(picture, description);
     case ChartFileFormat::Pdf: break;
     }
     // The printed page reads the grid only: no screen chart is drawn.
-    return PrintedChartPdf(result);
+    return PrintedChartPdf(result, description);
 }
 
 }  // namespace corvane

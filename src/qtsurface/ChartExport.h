@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -33,11 +34,16 @@ Outcome<QImage, PictureFault> RenderChartImage(const DoseCalculation& result, Ch
 Outcome<QImage, PictureFault> RenderChartImage(const ChartDrawing& draw, int scale = 1);
 
 Outcome<QByteArray, PictureFault> ChartPng(const DoseCalculation& result, ChartMesh mesh, int scale = 1);
-Outcome<QByteArray, PictureFault> ChartPng(const ChartDrawing& draw, int scale = 1);
+// A `description` (which beam data, when not the bundled) goes into the
+// file's metadata: a PNG text chunk "Description", the SVG's <desc>, the
+// PDF's title after "Corvane"; none, and the file is as it always was.
+Outcome<QByteArray, PictureFault> ChartPng(const ChartDrawing& draw, int scale = 1,
+                                           const QString& description = {});
 Outcome<QByteArray, PictureFault> ChartSvg(const DoseCalculation& result, ChartMesh mesh);
-Outcome<QByteArray, PictureFault> ChartSvg(const ChartDrawing& draw);
+Outcome<QByteArray, PictureFault> ChartSvg(const ChartDrawing& draw, const QString& description = {});
 // One A4 page at true scale, drawn as the printer draws it.
-Outcome<QByteArray, PictureFault> PrintedChartPdf(const DoseCalculation& result);
+Outcome<QByteArray, PictureFault> PrintedChartPdf(const DoseCalculation& result,
+                                                  const QString& description = {});
 
 // The kinds of chart file, named by the file's extension.
 enum class ChartFileFormat {
@@ -53,6 +59,7 @@ std::optional<ChartFileFormat> ChartFileFormatOf(const std::string& path);
 // The file's bytes: `picture` drawn as PNG (at `scale`) or SVG, or the
 // printed page of `result`, which never shows anything but the chart.
 Outcome<QByteArray, PictureFault> ChartFileBytes(ChartFileFormat format, const DoseCalculation& result,
-                                                 const ChartDrawing& picture, int scale = 1);
+                                                 const ChartDrawing& picture, int scale = 1,
+                                                 const QString& description = {});
 
 }  // namespace corvane

@@ -46,11 +46,13 @@ public:
     int line() const { return line_; }
     void at(const Position& where) { where_ = where; }
 
-    void skipLine() {
+    // Skips the rest of the line; its first `keep` bytes go to `kept`.
+    void skipLine(std::string* kept = nullptr, std::size_t keep = 0) {
         if (peek() == EndOfText) fail(BeamDataFaultKind::EndsEarly);
         for (;;) {
             const int c = get();
             if (c == EndOfText || c == '\n') return;
+            if (kept != nullptr && kept->size() < keep) *kept += static_cast<char>(c);
         }
     }
 
@@ -212,7 +214,7 @@ BeamData ReadTables(FieldReader& reader, std::vector<MisplacedOcrRow>& misplaced
 
     for (int l = 1; l <= HeadingLines; ++l) {
         reader.at({DataBlock::Heading, l, HeadingLines});
-        reader.skipLine();
+        reader.skipLine(l == 1 ? &source.heading : nullptr, BeamDataHeadingKept);
     }
 
     for (int i = 1; i <= BeamData::DepthRows; ++i) {

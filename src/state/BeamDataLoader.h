@@ -14,9 +14,14 @@
 
 namespace corvane {
 
-// Where the numbers of the tables stand in the file, and the two columns
-// that BeamData does not keep as written: for the plausibility check, which
-// names lines, and for the conversion to CSV.
+// The first bytes of the file's first heading line that are kept: enough
+// to name the data, as convert's heading limit allows.
+inline constexpr std::size_t BeamDataHeadingKept = 1000;
+
+// Where the numbers of the tables stand in the file, and what BeamData does
+// not keep: the two columns as written, for the plausibility check, which
+// names lines, and for the conversion to CSV; and the line that names the
+// data, for the windows.
 struct BeamDataSource {
     // The line of each number: [i][0] the row's first number (its depth, or
     // its off-axis position), [i][j] that of TmrTable[i][j] or OcrTable[i][j].
@@ -24,6 +29,7 @@ struct BeamDataSource {
     std::array<std::array<int, BeamData::OcrColumns + 1>, BeamData::OcrRows + 1> ocrLines{};
     std::array<double, BeamData::DepthRows + 1> depthMm{};       // as read; DepthTable is 0.1 x these
     std::array<double, BeamData::OcrRows + 1> offAxisPosition{};  // as read; the model never uses them
+    std::string heading;  // line 1 as read, without its line end; at most BeamDataHeadingKept bytes
 };
 
 // A file that was read whole and checked.

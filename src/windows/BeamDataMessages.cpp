@@ -1,6 +1,7 @@
 #include "windows/BeamDataMessages.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace corvane {
 
@@ -21,6 +22,18 @@ QString BeamDataMessages::fault(const BeamDataFault& fault) { return text(BeamDa
 
 QString BeamDataMessages::misplacedOcrRows(const std::string& file, const std::vector<MisplacedOcrRow>& rows) {
     return QString::fromStdString(MisplacedOcrRowsText(file, rows, Translated));
+}
+
+BeamDataMessages::ConcernBox
+BeamDataMessages::implausibleValues(const std::string& file, const std::vector<BeamDataConcern>& concerns) {
+    const QString text =
+        QCoreApplication::translate("BeamDataMessages", "The beam data file \"%1\" loaded and is used as it "
+                                                        "stands, but some of its values look implausible for "
+                                                        "a 6 MV beam. The details name the line of each.");
+    // As corvane-chart check-data lists them, a line each.
+    QStringList lines;
+    for (const Message& message : ShownConcernMessages(concerns)) lines << BeamDataMessages::text(message);
+    return {text.arg(QString::fromStdString(PathForMessage(file))), lines.join(u'\n')};
 }
 
 QString BeamDataMessages::systemReason(int errorNumber) {

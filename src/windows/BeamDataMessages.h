@@ -5,6 +5,7 @@
 // headless tool writes the same table in English.
 #pragma once
 
+#include "dose/BeamDataCheck.h"
 #include "state/BeamDataFault.h"
 #include "state/Message.h"
 
@@ -23,6 +24,15 @@ public:
     static QString fault(const BeamDataFault& fault);
     // The OCR rows that loaded but look out of place.
     static QString misplacedOcrRows(const std::string& file, const std::vector<MisplacedOcrRow>& rows);
+    // The check's concerns about a file that loaded, for one box: a short
+    // text naming the file, and as its details the concerns shown
+    // (SelectShownConcerns) and the counts of those left out, a line each.
+    struct ConcernBox {
+        QString text;
+        QString details;
+    };
+    static ConcernBox implausibleValues(const std::string& file,
+                                        const std::vector<BeamDataConcern>& concerns);
     // The system's reason for an errno value: the common ones in the chosen
     // language, any other in the C library's English.
     static QString systemReason(int errorNumber);

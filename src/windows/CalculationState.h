@@ -8,13 +8,18 @@
 #include "dose/DoseCalculation.h"
 #include "state/BeamData.h"
 #include "state/Conditions.h"
+#include "windows/BeamDataNames.h"
 
 #include <memory>
+#include <optional>
 
 namespace corvane {
 
 struct CalculationState {
     BeamData Beam;                   // loaded by the start button, then only read
+    // Where Beam came from, when that is not the bundled file: the windows
+    // name it (the conditions and profiles windows, saved files' metadata).
+    std::optional<OwnBeamData> OwnData;
     IrradiationConditions Conditions;  // the options set them at once, the entries at each run
     // Shared and never changed: the chart, its readout and profiles, a held
     // reference, printing and saving all read this one result. Empty until a

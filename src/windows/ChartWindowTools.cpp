@@ -2,10 +2,13 @@
 
 #include "chart/ReferenceOverlay.h"
 #include "dose/CalculationFailure.h"
+#include "windows/BeamDataNames.h"
+#include "windows/CalculationState.h"
 #include "windows/ChartPictureBox.h"
 #include "windows/ChartWindowMessages.h"
 #include "windows/Form3.h"
 #include "windows/MessageBoxes.h"
+#include "windows/Module1.h"
 #include "windows/ProfilesWindow.h"
 #include "windows/RememberedPlaces.h"
 #include "windows/SaveChart.h"
@@ -141,8 +144,11 @@ void ChartWindowTools::clearReference() {
 void ChartWindowTools::saveChartAs() {
     if (!chartComputed()) return;
     const ChartPictureBox* picture = window_.Picture1;
-    SaveChart::saveAs(&window_, *picture->drawnResult(),
-                      [picture](DrawingSurface& surface) { picture->drawShownChart(surface); });
+    const std::optional<OwnBeamData>& own = window_.module().state().OwnData;
+    SaveChart::saveAs(
+        &window_, *picture->drawnResult(),
+        [picture](DrawingSurface& surface) { picture->drawShownChart(surface); },
+        own ? BeamDataNames::description(*own) : QString());
 }
 
 void ChartWindowTools::copyChart() {
@@ -193,6 +199,8 @@ void ChartWindowTools::refreshProfiles() {
                std::isfinite(targetRow)) {
         row = static_cast<int>(std::clamp(targetRow, 0.0, double(LastComputedRow)));
     }
+    const std::optional<OwnBeamData>& own = window_.module().state().OwnData;
+    profiles_->setDataName(own ? BeamDataNames::oneLine(*own) : QString());
     const ProfileGrid current = currentGrid();
     const std::optional<ProfileGrid> reference = referenceGrid();
     profiles_->setGrids(current, reference ? &*reference : nullptr);

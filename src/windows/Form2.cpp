@@ -2,10 +2,11 @@
 
 #include "qtsurface/Fonts.h"
 #include "state/EntryClamp.h"
-#include "windows/CalculationState.h"
-#include "windows/Form3.h"
 #include "state/WedgeOptions.h"
+#include "windows/BeamDataNames.h"
+#include "windows/CalculationState.h"
 #include "windows/DesignLayout.h"
+#include "windows/Form3.h"
 #include "windows/Module1.h"
 #include "windows/WindowStyle.h"
 
@@ -34,6 +35,7 @@ bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter;
 // pixel further down and right.
 constexpr QRect Shape2Rect = TwipsRect(465, 345, 4935, 1215);
 constexpr QRect Shape1Rect = TwipsRect(480, 360, 4935, 1215);
+constexpr QSize DesignedSize(Twips(5895), Twips(7290));
 
 // The kinds of control the window is made of.
 enum class ControlKind {
@@ -189,9 +191,10 @@ QWidget* MakeControl(const ControlRow& row, QWidget* container) {
 
 Form2::Form2(Module1& module, QWidget* parent) : QWidget(parent), module_(module) {
     setWindowTitle(tr("Irradiate Condition"));
-    MakeFixedWindow(this, QSize(Twips(5895), Twips(7290)));
+    MakeFixedWindow(this, DesignedSize);
     ApplyProgramIcon(this);
     buildControls();
+    showBeamData(nullptr);
 
     // Near the top-left corner of the screen, not centred.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -339,6 +342,36 @@ void Form2::paintEvent(QPaintEvent*) {
     painter.drawRect(Shape2Rect.adjusted(0, 0, -1, -1));
     painter.setPen(QColor(128, 128, 128));
     painter.drawRect(Shape1Rect.adjusted(0, 0, -1, -1));
+}
+
+void Form2::showBeamData(const OwnBeamData* own) {
+    if (BeamDataLabel == nullptr) {
+        BeamDataLabel = new QLabel(this);
+        BeamDataLabel->setObjectName(QStringLiteral("BeamDataLabel"));
+        BeamDataLabel->setFont(TimesFont(11.25));
+        BeamDataLabel->setTextFormat(Qt::PlainText);  // a heading's "<b>" shows as typed
+        BeamDataLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        BeamDataLabel->hide();
+    }
+    int shift = 0;
+    if (own != nullptr) {
+        // Two lines the width of the frame, just under it; the controls below
+        // move down only as far as the lines need beyond the gap there is.
+        // The text is kept a few pixels short, for the ink of its last glyph,
+        const QFontMetrics metrics(BeamDataLabel->font());
+        const int width = Shape1Rect.width();
+        BeamDataLabel->setText(BeamDataNames::fileLine(*own, metrics, width - 4) + u'\n' +
+                               BeamDataNames::headingLine(*own, metrics, width - 4));
+        // (and a little taller than the font's lines, for the ink of its descenders).
+        BeamDataLabel->setGeometry(Shape1Rect.left(), Shape1Rect.bottom() + 4, width,
+                                   BeamDataLabel->sizeHint().height() + 2);
+        shift = std::max(0, BeamDataLabel->geometry().bottom() + 6 - (Frame1->y() - beamDataShift_));
+    }
+    BeamDataLabel->setVisible(own != nullptr);
+    for (QWidget* below : std::initializer_list<QWidget*>{Frame1, Frame4, Frame2, Command1, Command2})
+        below->move(below->x(), below->y() + shift - beamDataShift_);
+    beamDataShift_ = shift;
+    setFixedSize(DesignedSize + QSize(0, shift));
 }
 
 }  // namespace corvane

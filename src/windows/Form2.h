@@ -13,6 +13,7 @@ class QRadioButton;
 namespace corvane {
 
 class Module1;
+struct OwnBeamData;
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -32,6 +33,10 @@ public:
     void Command1_Click();  // OK
     void Command2_Click();  // Exit
 
+    // Names the data under the beam frame when it is not the bundled file
+    // (null: the bundled file, and the window as designed).
+    void showBeamData(const OwnBeamData* own);
+
     QGroupBox* Frame1 = nullptr;      // "Mode": the set-up options
     QGroupBox* Frame2 = nullptr;      // "Wedge filter": the wedge options
     QGroupBox* Frame4 = nullptr;      // " Depth and Field Size ": the three entries
@@ -46,6 +51,7 @@ public:
     QLineEdit* Text3 = nullptr;       // field length at SAD, cm
     QPushButton* Command1 = nullptr;  // OK
     QPushButton* Command2 = nullptr;  // Exit
+    QLabel* BeamDataLabel = nullptr;  // the file's name and first heading line, under the beam frame
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,6 +69,7 @@ private:
     Control* control(const char* name) const;
 
     Module1& module_;
+    int beamDataShift_ = 0;  // how far the controls under the beam frame are moved down
 };
 
 }  // namespace corvane

@@ -51,6 +51,8 @@ public:
     // The picture's right-click menu and what it opens: the profiles, the
     // reference, saving and copying the chart.
     ChartWindowTools* tools() const { return tools_; }
+    // The program the window belongs to, for the data its charts come from.
+    Module1& module() const { return module_; }
 
     ChartPictureBox* Picture1 = nullptr;  // the chart with its cross-hair
     QPushButton* Command1 = nullptr;      // "Print Corvane"

@@ -5,6 +5,7 @@
 #include "state/BeamDataLoader.h"
 #include "state/DataFileLocation.h"
 #include "windows/BeamDataMessages.h"
+#include "windows/BeamDataNames.h"
 #include "windows/DataTableMessages.h"
 #include "windows/DesignLayout.h"
 #include "windows/MessageBoxes.h"
@@ -70,9 +71,15 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     List1->setFocus();
 }
 
+void Form4::setDataFile(const BeamDataChoice& choice) {
+    file_ = choice.isBundled() ? std::filesystem::path() : choice.file();
+    setWindowTitle(choice.isBundled() ? tr("TMRs  &  OCRs")
+                                      : BeamDataNames::tableCaption(tr("TMRs  &  OCRs"), choice.chosen()));
+}
+
 DataTableListing Form4::FillFromDataFile() {
     List1->clear();
-    DataTableListing listing = ReadDataTableListing(LocateBeamDataFile());
+    DataTableListing listing = ReadDataTableListing(file_.empty() ? LocateBeamDataFile() : file_);
     List1->addItems(listing.lines);
 
     const BeamDataLoad parsed = ParseListedContent(listing);

@@ -6,16 +6,24 @@
 
 #include <QWidget>
 
+#include <filesystem>
+
 class QLabel;
 class QListWidget;
 class QPushButton;
 
 namespace corvane {
 
+class BeamDataChoice;
+
 class Form4 : public QWidget {
     Q_OBJECT
 public:
     explicit Form4(QWidget* parent = nullptr);
+
+    // The file the window lists from now on: the bundled one (as at first),
+    // or one the user chose, which the caption then names too.
+    void setDataFile(const BeamDataChoice& choice);
 
     // Empties List1 and refills it with the data file's first 66 lines, and
     // draws both pictures from the same content; the calculation's tables are
@@ -34,6 +42,9 @@ public:
 
 private slots:
     void Command1_Click();
+
+private:
+    std::filesystem::path file_;  // empty: the bundled file, looked up at each filling
 };
 
 }  // namespace corvane

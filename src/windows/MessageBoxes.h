@@ -22,6 +22,9 @@ struct MessageRequest {
     QString caption;  // always "Corvane"
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+    // Lines shown under the text, in a box of their own that scrolls, so
+    // that a long list neither lengthens the message nor outgrows the screen.
+    QString details;
 };
 
 class MessageBoxes {
@@ -36,6 +39,9 @@ public:
     // designed mix they are Qt's own.
     static MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons = MessageButtons::Ok);
+    // An OK box with its details shown.
+    static void showWithDetails(QWidget* parent, const QString& text, const QString& details,
+                                MessageIcon icon);
 
     // Installs (or, with an empty handler, removes) the test handler.
     static void setHandler(Handler handler);

@@ -1,13 +1,15 @@
 #include "windows/Module1.h"
 
 #include "chart/DrawChart.h"
+#include "dose/BeamDataCheck.h"
 #include "dose/CalculationFailure.h"
 #include "dose/DoseGrid.h"
 #include "state/BeamDataLoader.h"
-#include "windows/CalculationState.h"
-#include "state/DataFileLocation.h"
 #include "windows/BeamDataMessages.h"
+#include "windows/BeamDataNames.h"
+#include "windows/CalculationState.h"
 #include "windows/ChartPictureBox.h"
+#include "windows/DataTableListing.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
@@ -55,7 +57,12 @@ Form4* Module1::form4() {
 Form5* Module1::form5() {
     if (!form5_) {
         form5_ = new Form5(form1());
-        connect(form5_, &Form5::dataTableRequested, this, [this] { form4()->FillAndShow(); });
+        connect(form5_, &Form5::dataTableRequested, this, [this] {
+            // The table lists the file the start button loads.
+            Form4* table = form4();
+            table->setDataFile(form1()->dataChoice());
+            table->FillAndShow();
+        });
     }
     return form5_;
 }
@@ -73,7 +80,8 @@ Form3* Module1::form3() {
 Form3* Module1::existingForm3() const { return form3_.data(); }
 
 bool Module1::LoadBeamData() {
-    const BeamDataLoad load = LoadBeamDataFile(LocateBeamDataFile());
+    const BeamDataChoice choice = form1()->dataChoice();
+    const BeamDataLoad load = LoadBeamDataFile(choice.file());
     if (!load) {
         MessageBoxes::show(form1_, BeamDataMessages::fault(load.error()), MessageIcon::Critical);
         return false;
@@ -85,6 +93,12 @@ bool Module1::LoadBeamData() {
                            MessageIcon::Information);
     state_.Beam = load->data;
     state_.Beam.FieldSizeTable = BeamData::FixedFieldSizes;
+    state_.OwnData.reset();
+    if (!choice.isBundled()) {
+        state_.OwnData =
+            OwnBeamData{choice.chosen(), DecodeDataFileText(QByteArray::fromStdString(load->source.heading))};
+        RememberBeamDataFile(choice.chosen());
+    }
     if (form3_) form3_->MeshMode = ChartMesh::FiveCm;
 
     Form2* conditions = form2();
@@ -97,8 +111,19 @@ bool Module1::LoadBeamData() {
     conditions->Text1->setText(QStringLiteral("5.0"));
     conditions->Text2->setText(QStringLiteral("10.0"));
     conditions->Text3->setText(QStringLiteral("10.0"));
+    conditions->showBeamData(state_.OwnData ? &*state_.OwnData : nullptr);
     conditions->show();
     if (form1_) form1_->hide();
+    // A file of the user's own is looked at as corvane-chart check-data
+    // looks at it; the bundled one is known good, and starts fast.
+    if (state_.OwnData) {
+        const std::vector<BeamDataConcern> concerns = CheckBeamData(state_.Beam, load->source).concerns;
+        if (!concerns.empty()) {
+            const BeamDataMessages::ConcernBox box =
+                BeamDataMessages::implausibleValues(load->file, concerns);
+            MessageBoxes::showWithDetails(conditions, box.text, box.details, MessageIcon::Information);
+        }
+    }
     return true;
 }
 

@@ -116,10 +116,14 @@ ProfilesWindow::ProfilesWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
         for (QLegendMarker* marker : lateral_.chart->legend()->markers(edge)) marker->setVisible(false);
     }
     regionNote_ = Wrapped(new QLabel(this));
+    dataName_ = Wrapped(new QLabel(this));
+    dataName_->setTextFormat(Qt::PlainText);  // a heading's "<b>" shows as typed
+    dataName_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(2);
+    layout->addWidget(dataName_);
 
     // Each figure as its name and value, at a row and a pair of columns.
     struct FigurePlace {
@@ -179,6 +183,11 @@ ProfilesWindow::ProfilesWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 ProfilesWindow::~ProfilesWindow() = default;
+
+void ProfilesWindow::setDataName(const QString& line) {
+    dataName_->setText(line);
+    dataName_->setVisible(!line.isEmpty());
+}
 
 QSize ProfilesWindow::preferredSize() { return QSize(460, 740); }
 

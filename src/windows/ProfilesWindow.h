@@ -47,6 +47,11 @@ public:
     // current - reference where both were computed.
     void showAt(const ProfileGrid& current, const ProfileGrid* reference, int column, int row);
 
+    // The line over the plots that names beam data other than the bundled
+    // file; empty hides it.
+    void setDataName(const QString& line);
+    QLabel* dataNameLabel() const { return dataName_; }
+
     int column() const { return column_; }
     int row() const { return row_; }
 
@@ -97,6 +102,7 @@ private:
     Plot lateral_;
     QLineSeries* edges_[2] = {};
     QLabel* regionNote_ = nullptr;
+    QLabel* dataName_ = nullptr;
     QLabel* depthFigures_[6] = {};
     QLabel* lateralFigures_[3] = {};
     QLabel* lateralFigureNames_[3] = {};

@@ -88,6 +88,12 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& arguments) {
             const std::optional<Language> language = LanguageNamed(value);
             if (!language) return badUsage("--lang takes en, ja or default, not " + QuoteForMessage(value));
             options.language = language;
+        } else if (argument == "--data" || argument.rfind("--data=", 0) == 0) {
+            // Whether the file loads is the start button's to say, with the
+            // loader's own message, in the windows.
+            if (argument == "--data" && i + 1 >= arguments.size()) return badUsage("--data needs a file");
+            options.dataFile = argument == "--data" ? arguments[++i] : argument.substr(7);
+            if (options.dataFile->empty()) return badUsage("--data needs a file");
         } else if (Names(QtOptionsWithValue, qtName)) {
             if (i + 1 >= arguments.size()) return badUsage(QuoteForMessage(argument) + " needs a value");
             options.qtArguments.push_back(argument);
@@ -116,6 +122,8 @@ std::string ProgramHelpText() {
            "Options:\n"
            "  --lang en|ja|default  the language of the windows: English, Japanese, or\n"
            "                        the designed mix of both; remembered for the next start\n"
+           "  --data FILE           the beam data file the start button loads in this run,\n"
+           "                        instead of the bundled 6MVTMROCR.dat\n"
            "  -h, --help            show this help and exit\n"
            "  --version             show the version and exit\n"
            "\n"
@@ -126,6 +134,9 @@ std::string ProgramHelpText() {
            "\n"
            "The beam data file 6MVTMROCR.dat is read from the working folder, else from\n"
            "beside the program, else from share/corvane under the install prefix.\n"
+           "The start window's \"Beam data\" button, --data and a file dropped onto the\n"
+           "start window choose another file in the same format; the five files used\n"
+           "last are offered again on the button's menu.\n"
            "The dose grid, the chart and the printed page can also be made without windows\n"
            "with corvane-chart(1).\n";
 }

@@ -1,5 +1,5 @@
-// The command line of the desktop program: --help (-h), --version, --lang
-// and the options Qt itself takes. The whole of it is read before the
+// The command line of the desktop program: --help (-h), --version, --lang,
+// --data and the options Qt itself takes. The whole of it is read before the
 // QApplication exists, so that --help, --version and a mistyped option get
 // their answer with no display, never Qt's abort.
 #pragma once
@@ -18,11 +18,13 @@ struct ProgramOptions {
     enum class Action { Run, ShowHelp, ShowVersion, BadUsage };
     Action action = Action::Run;
     std::optional<Language> language;  // given by --lang on this start
+    std::optional<std::string> dataFile;  // given by --data: the beam data file of this run
     std::string error;                 // for BadUsage: one line
     std::vector<std::string> qtArguments;  // the program name and Qt's own options
 };
 
-// Reads --help or -h, --version, --lang VALUE (or --lang=VALUE), and the
+// Reads --help or -h, --version, --lang VALUE (or --lang=VALUE), --data FILE
+// (or --data=FILE), and the
 // options of Qt's QGuiApplication and QApplication (-platform NAME,
 // -style NAME, -reverse, ...), which are kept for Qt. Anything else is bad
 // usage.

@@ -72,7 +72,8 @@ Outcome<void, QString> MakeAndWrite(const QString& path, const std::function<Mad
 
 }  // namespace
 
-void SaveChart::saveAs(QWidget* parent, const DoseCalculation& shownResult, const ChartDrawing& shown) {
+void SaveChart::saveAs(QWidget* parent, const DoseCalculation& shownResult, const ChartDrawing& shown,
+                       const QString& description) {
     SavePathRequest request;
     request.caption = tr("Save chart as");
     request.suggestedName = SuggestedName(shownResult.Conditions, ".png");
@@ -91,8 +92,8 @@ void SaveChart::saveAs(QWidget* parent, const DoseCalculation& shownResult, cons
         return;
     }
     if (!MayReplace(parent, path)) return;
-    const Outcome<void, QString> written =
-        MakeAndWrite(path, [&] { return ChartFileBytes(*format, shownResult, shown, SavedPictureScale); });
+    const Outcome<void, QString> written = MakeAndWrite(
+        path, [&] { return ChartFileBytes(*format, shownResult, shown, SavedPictureScale, description); });
     if (!written)
         MessageBoxes::show(parent, ChartWindowMessages::chartNotSaved(path, written.error()),
                            MessageIcon::Exclamation);

@@ -24,8 +24,10 @@ public:
     // picture; an existing file is replaced only after a Yes;
     // a failure tells its reason in a message box and leaves no file.
     // `shown` draws the picture as the chart window shows it; the printed
-    // page is drawn from `shownResult`.
-    static void saveAs(QWidget* parent, const DoseCalculation& shownResult, const ChartDrawing& shown);
+    // page is drawn from `shownResult`. A `description` of the data (own
+    // beam data) goes into the file's metadata.
+    static void saveAs(QWidget* parent, const DoseCalculation& shownResult, const ChartDrawing& shown,
+                       const QString& description = {});
 
     // The picture as shown (without the cross-hair) on the clipboard.
     static void copy(const QImage& picture);

@@ -1,7 +1,8 @@
 // corvane: the desktop program.
 #include "qtsurface/Fonts.h"
-#include "windows/CalculationState.h"
 #include "windows/ApplicationStart.h"
+#include "windows/CalculationState.h"
+#include "windows/Form1.h"
 #include "windows/LanguageChoice.h"
 #include "windows/Module1.h"
 #include "windows/PrintChart.h"
@@ -10,6 +11,7 @@
 #include "windows/VisibleWindowGuard.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 
 #include <cstdio>
@@ -63,6 +65,8 @@ int main(int argc, char* argv[]) {
     auto state = std::make_unique<corvane::CalculationState>();
     corvane::Module1 module(*state);
     corvane::InstallPrintChart(module);
+    // --data chooses the file the start button loads, as the start window would.
+    if (options.dataFile) module.form1()->chooseDataFile(QFile::decodeName(options.dataFile->c_str()));
 
     // The program ends when no window of it is left on screen; the method
     // and data table windows count too, though they are dialogs.

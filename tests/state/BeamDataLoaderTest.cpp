@@ -76,6 +76,15 @@ TEST(BeamDataLoader, AcceptsEveryLineEndAndBlankSeparators) {
     expectSameTables(parseOk(JoinLines(blanks)), reference);
 }
 
+// The line that names the data, for the windows: whole, but bounded.
+TEST(BeamDataLoader, KeepsTheFirstHeadingLineAsRead) {
+    auto lines = BundledLines();
+    for (const char* end : {"\r\n", "\n", "\r"})
+        EXPECT_EQ(parse(JoinLines(lines, end))->source.heading, lines[0]);
+    lines[0] = std::string(5000, 'h');
+    EXPECT_EQ(parse(JoinLines(lines))->source.heading, std::string(BeamDataHeadingKept, 'h'));
+}
+
 TEST(BeamDataLoader, ReadsNumbersAsAStreamOfFields) {
     const auto lines = BundledLines();
     const BeamData reference = parseOk(JoinLines(lines));

@@ -44,6 +44,7 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <QXmlStreamReader>
 
 #include <cerrno>
@@ -474,7 +475,7 @@ void LanguageTest::everyWindowAndMessageBox() {
     for (const auto& w : windows) {
         QStringList shown;
         for (const ShownText& text : ShownTexts(w.window)) {
-            shown << text.text;
+            if (text.control != start->BeamDataButton) shown << text.text;  // added to the design
             VerifyLanguageOf(text.text, language, QString::fromLatin1(w.name));
         }
         if (language == Language::Default) {
@@ -538,8 +539,28 @@ void LanguageTest::everyWindowAndMessageBox() {
         program.module().form4()->FillAndShow();
     }
     SaveScreenshot(program.module().form4(), QStringLiteral("table-empty-file-%1").arg(tag));
-    QCOMPARE(program.messages.size(), std::size_t(5));
-    QStringList added = WordedMessages();
+
+    // Data of the user's own, with values the check finds implausible: one
+    // box, and the start and conditions windows that name the data.
+    data.write(data.firstLines(66)
+                   .replace("  15, 1.0000, 1.0000, 1.0000, 1.0000, 1.0000",
+                            "  15, 1.0970, 1.0970, 1.0970, 1.0970, 1.0970")
+                   .replace(" 0.00, 1.0000", " 0.00, 1.0500")
+                   .replace("6 MV X-ray beam  TMR and OCR data  (SAD = 100 cm)", "Clinic X, linac 2, 2024"),
+               QStringLiteral("clinic x.dat"));
+    start->chooseDataFile(data.path(QStringLiteral("clinic x.dat")));
+    QVERIFY(program.module().LoadBeamData());
+    start->show();
+    for (QWidget* window : std::initializer_list<QWidget*>{start, conditions}) {
+        for (const ShownText& text : ShownTexts(window))
+            VerifyLanguageOf(text.text, language, QStringLiteral("own"));
+        VerifyTextsFit(window);
+    }
+    SaveScreenshot(start, QStringLiteral("own-data-start-%1").arg(tag));
+    SaveScreenshot(conditions, QStringLiteral("own-data-conditions-%1").arg(tag));
+    QCOMPARE(program.messages.size(), std::size_t(6));
+    QStringList added = WordedMessages() + program.messages.back().details.split(u'\n');
+    QCOMPARE(added.size() - WordedMessages().size(), 6);  // 3 + "and 2 more" above 1.05, a fall, the axis
     for (const MessageRequest& request : program.messages) added << request.text;
 
     if (language == Language::Default) QCOMPARE(designed, DesignedMessages);
@@ -732,6 +753,9 @@ void LanguageTest::commandLineAnswersWithoutADisplay() {
         {{"--bogus"}, 2, {}, "corvane: unknown option \"--bogus\"; try --help"},
         {{"stray"}, 2, {}, "unexpected argument \"stray\""},
         {{"-platform"}, 2, {}, "\"-platform\" needs a value"},
+        {{"--data"}, 2, {}, "corvane: --data needs a file; try --help"},
+        {{"--data="}, 2, {}, "--data needs a file"},
+        {{"--data", "no such.dat"}, 1, {}, QString::fromLatin1(NoDisplayLine)},
         {{}, 1, {}, QString::fromLatin1(NoDisplayLine)},
         {{"-style", "Fusion", "-reverse", "--qwindowtitle", "T"}, 1, {}, "-platform offscreen"},
     };
@@ -747,6 +771,7 @@ void LanguageTest::commandLineAnswersWithoutADisplay() {
         ParseProgramOptions({"corvane", "-platform", "offscreen", "--lang", "en", "-stylesheet=x"});
     QCOMPARE(qt.qtArguments,
              (std::vector<std::string>{"corvane", "-platform", "offscreen", "-stylesheet=x"}));
+    QCOMPARE(ParseProgramOptions({"corvane", "--data=a b.dat", "--data", "c.dat"}).dataFile, "c.dat");
     // The choice was not remembered by any of these runs.
     QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value(QString::fromLatin1(LanguageSettingKey)),
              QVariant(QStringLiteral("ja")));

@@ -4,16 +4,23 @@
 #include "StartFlowFixtures.h"
 
 #include "qtsurface/Fonts.h"
-#include "windows/CalculationState.h"
+#include "state/BeamDataLoader.h"
 #include "state/DataFileLocation.h"
+#include "windows/BeamDataMessages.h"
+#include "windows/CalculationState.h"
+#include "windows/ChartWindowTools.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
 #include "windows/Form4.h"
 #include "windows/Form5.h"
 #include "windows/Module1.h"
+#include "windows/ProfilesWindow.h"
 #include "windows/VisibleWindowGuard.h"
 
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -45,6 +52,7 @@ private slots:
     void methodWindowStaysOpenAcrossAStart();
     void dataTableShowsTheFileWhileTheCalculationKeepsItsTables();
     void shortFileAtStartKeepsWhatWasLoaded();
+    void ownBeamDataIsCheckedAndNamedWhereverItShows();
     void missingFileAtStartIsReportedAndStartWorksAfterwards();
     void windowsStillShownStayUsable();
     void noVisibleWindowEndsTheProgram();
@@ -230,6 +238,80 @@ void WindowFlowTest::shortFileAtStartKeepsWhatWasLoaded() {
     Click(start->Command1);
     QCOMPARE(program.messages.size(), std::size_t(2));
     QVERIFY(conditions->isVisible());
+}
+
+void WindowFlowTest::ownBeamDataIsCheckedAndNamedWhereverItShows() {
+    ForgetSettings();  // and uses a settings file of this test's own
+    DataFileDirectory data;
+    ProgramHarness program;
+    const QString own = data.path(QStringLiteral("clinic x.dat")),
+                  broken = data.path(QStringLiteral("broken.dat"));
+    QByteArray bytes =
+        data.read().replace("6 MV X-ray beam  TMR and OCR data  (SAD = 100 cm)", "Clinic <b>X</b> & Y, 6 MV");
+    data.write(QByteArray(bytes).replace("0.4300", "0.43x0"), QStringLiteral("broken.dat"));
+    data.write(bytes.replace("  15, 1.0000", "  15, 1.0970"), QStringLiteral("clinic x.dat"));
+    Form1* start = program.module().form1();
+    start->show();
+
+    // A file that does not load: the loader's own message, the start window
+    // stays, and nothing is remembered.
+    start->chooseDataFile(broken);
+    Click(start->Command1);
+    QCOMPARE(program.messages.size(), std::size_t(1));
+    QCOMPARE(program.messages[0].text,
+             BeamDataMessages::fault(LoadBeamDataFile(broken.toStdString()).error()));
+    QVERIFY(start->isVisible() && RecentBeamDataFiles().isEmpty());
+
+    // One that loads: one information box after it, its details naming the
+    // line; the conditions window names the data under the beam frame and
+    // moves the controls below just clear of it.
+    start->chooseDataFile(own);
+    Click(start->Command1);
+    QCOMPARE(program.messages.size(), std::size_t(2));
+    QCOMPARE(program.messages[1].icon, MessageIcon::Information);
+    QVERIFY2(
+        program.messages[1].details.startsWith(QStringLiteral("line 10: the TMR 1.097 of the 4 cm field")),
+        qPrintable(program.messages[1].details));
+    Form2* conditions = program.conditions();
+    QVERIFY(conditions->isVisible() && conditions->BeamDataLabel->isVisible());
+    QCOMPARE(conditions->BeamDataLabel->text(),
+             QStringLiteral("Beam data: \"clinic x.dat\"\n\"Clinic <b>X</b> & Y, 6 MV\""));
+    QCOMPARE(conditions->Frame1->y() - conditions->BeamDataLabel->geometry().bottom(), 6);
+    QCOMPARE(conditions->height() - conditions->Command1->y(), 486 - 424);
+    QCOMPARE(RecentBeamDataFiles(), QStringList{own});
+
+    // The data table lists it under a caption that names it.
+    start->show();
+    Click(start->Command4);
+    Click(program.module().form5()->Command3);
+    QCOMPARE(program.module().form4()->windowTitle(), QStringLiteral("TMRs  &  OCRs – \"clinic x.dat\""));
+    QCOMPARE(program.module().form4()->List1->item(0)->text(), QStringLiteral("Clinic <b>X</b> & Y, 6 MV"));
+
+    // The profiles window names it, and so do the saved files' metadata.
+    Click(conditions->Command1);
+    QVERIFY(program.chooseFromChartMenu(QStringLiteral("Profiles")));
+    const QString named = QStringLiteral("Beam data: \"clinic x.dat\", \"Clinic <b>X</b> & Y, 6 MV\"");
+    QCOMPARE(program.chart()->tools()->profilesWindow()->dataNameLabel()->text(), named);
+    for (const char* name : {"c.png", "c.svg", "c.pdf"}) {
+        program.answerSavePathWith(data.path(QString::fromLatin1(name)));
+        QVERIFY(program.chooseFromChartMenu(QStringLiteral("Save chart as\u2026")));
+    }
+    QCOMPARE(QImage(data.path(QStringLiteral("c.png"))).text(QStringLiteral("Description")), named);
+    QFile svg(data.path(QStringLiteral("c.svg")));
+    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains(named.toHtmlEscaped().toUtf8()));
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {data.path(QStringLiteral("c.pdf"))});
+    QVERIFY(pdfinfo.waitForFinished() && pdfinfo.readAll().contains(("Corvane, " + named).toUtf8()));
+
+    // The bundled data again: the window as designed, and no check.
+    QVERIFY(program.chart()->close());
+    program.settle();
+    start->chooseBundledData();
+    Click(start->Command1);
+    QVERIFY(!conditions->BeamDataLabel->isVisible());
+    QCOMPARE(conditions->size(), QSize(393, 486));
+    QCOMPARE(conditions->Frame1->y(), 120);
+    QCOMPARE(program.messages.size(), std::size_t(2));
 }
 
 // The lookup also finds the copy beside the test program, so the file can be

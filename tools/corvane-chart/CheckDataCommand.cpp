@@ -73,14 +73,8 @@ void WriteSummary(const std::string& file, const BeamDataSummary& s, std::ostrea
 }
 
 void WriteWarnings(const std::vector<BeamDataConcern>& concerns, std::ostream& err) {
-    const ShownConcerns shown = SelectShownConcerns(concerns);
-    for (int k = 0; k < BeamDataConcernKindCount; ++k) {
-        const auto kind = static_cast<BeamDataConcernKind>(k);
-        for (const BeamDataConcern& c : shown.shown)
-            if (c.kind == kind) err << Name << "warning: " << DescribeConcern(c) << '\n';
-        for (const auto& [leftKind, count] : shown.leftOut)
-            if (leftKind == kind) err << Name << "warning: " << DescribeLeftOut(kind, count) << '\n';
-    }
+    for (const Message& message : ShownConcernMessages(concerns))
+        err << Name << "warning: " << EnglishText(message) << '\n';
 }
 
 int RunCheckData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

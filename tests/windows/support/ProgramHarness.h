@@ -95,14 +95,15 @@ public:
     DataFileDirectory(const DataFileDirectory&) = delete;
     DataFileDirectory& operator=(const DataFileDirectory&) = delete;
 
-    QString path() const { return dir_.filePath(QStringLiteral("6MVTMROCR.dat")); }
+    // The data file, or another file `name` beside it.
+    QString path(const QString& name = QStringLiteral("6MVTMROCR.dat")) const { return dir_.filePath(name); }
 
     QByteArray read() const {
         QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    void write(const QByteArray& bytes) const {
-        QFile file(path());
+    void write(const QByteArray& bytes, const QString& name = QStringLiteral("6MVTMROCR.dat")) const {
+        QFile file(path(name));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write the data file");
         file.write(bytes);
     }

@@ -165,21 +165,20 @@ void Form3::Picture1_MouseMove(float X, float Y) {
 }
 
 void Form3::Form_KeyDown(int key) {
-    if (!CursorInChart) return;
-    const int x = static_cast<int>(cursorX_);
-    const int y = static_cast<int>(cursorY_);
-    // One cell a key, never past the chart area's edges.
-    if (key == Qt::Key_Right && cursorX_ < ChartAreaRight) {
-        cursorX_ = static_cast<float>(x + 1);
-    } else if (key == Qt::Key_Left && cursorX_ > ChartAreaLeft) {
-        cursorX_ = static_cast<float>(x - 1);
-    } else if (key == Qt::Key_Down && cursorY_ < ChartAreaBottom) {
-        cursorY_ = static_cast<float>(y + 1);
-    } else if (key == Qt::Key_Up && cursorY_ > ChartAreaTop) {
-        cursorY_ = static_cast<float>(y - 1);
-    } else {
-        return;
+    CursorKey arrow;
+    switch (key) {
+    case Qt::Key_Right: arrow = CursorKey::Right; break;
+    case Qt::Key_Left: arrow = CursorKey::Left; break;
+    case Qt::Key_Down: arrow = CursorKey::Down; break;
+    case Qt::Key_Up: arrow = CursorKey::Up; break;
+    default: return;
     }
+    // One cell a key, never past the chart area's edges: the rule every
+    // front end steps the cross-hair by.
+    ChartCursor cursor{CursorInChart, cursorX_, cursorY_};
+    if (!StepCursor(cursor, arrow)) return;
+    cursorX_ = cursor.CursorX;
+    cursorY_ = cursor.CursorY;
     const int ix = static_cast<int>(cursorX_);
     const int iy = static_cast<int>(cursorY_);
     if (key == Qt::Key_Right || key == Qt::Key_Left) {

@@ -53,12 +53,10 @@ void checkAccepted(const BeamData& data) {
 
 // Only what is shown is worded, as the tool and the windows word it.
 void checkConcerns(const BeamDataLoad& loaded) {
-    const auto shown = corvane::SelectShownConcerns(corvane::FindTableConcerns(loaded->data, loaded->source));
-    for (const auto& concern : shown.shown) {
-        FUZZ_CHECK(concern.line >= 1);
-        checkMessage(corvane::DescribeConcern(concern));
-    }
-    for (const auto& [kind, count] : shown.leftOut) checkMessage(corvane::DescribeLeftOut(kind, count));
+    const auto concerns = corvane::FindTableConcerns(loaded->data, loaded->source);
+    for (const auto& concern : corvane::SelectShownConcerns(concerns).shown) FUZZ_CHECK(concern.line >= 1);
+    for (const corvane::Message& message : corvane::ShownConcernMessages(concerns))
+        checkMessage(corvane::EnglishText(message));
 }
 
 }  // namespace

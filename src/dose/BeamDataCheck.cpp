@@ -295,10 +295,4 @@ std::vector<Message> ShownConcernMessages(const std::vector<BeamDataConcern>& co
     return messages;
 }
 
-std::string DescribeConcern(const BeamDataConcern& concern) { return EnglishText(ConcernMessage(concern)); }
-
-std::string DescribeLeftOut(BeamDataConcernKind kind, std::size_t count) {
-    return EnglishText(LeftOutMessage(kind, count));
-}
-
 }  // namespace corvane

@@ -128,8 +128,4 @@ Message LeftOutMessage(BeamDataConcernKind kind, std::size_t count);
 std::vector<Message> ShownConcernMessages(const std::vector<BeamDataConcern>& concerns,
                                           std::size_t perKind = ConcernsShownPerKind);
 
-// The English texts, as the headless tool writes them.
-std::string DescribeConcern(const BeamDataConcern& concern);
-std::string DescribeLeftOut(BeamDataConcernKind kind, std::size_t count);
-
 }  // namespace corvane
